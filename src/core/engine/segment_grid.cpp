@@ -1,0 +1,24 @@
+#include "core/engine/segment_grid.h"
+
+#include "core/model/flowmar_doc.h"
+
+namespace flowmar {
+
+SegmentGrid SegmentGrid::fromInput(const CFlowmarDoc& doc) {
+    SegmentGrid grid;
+    grid.count = doc.leakagePathCount + 1;
+    grid.ductLength = doc.ductLength;
+    grid.length = doc.ductLength / grid.count;
+    return grid;
+}
+
+int SegmentGrid::segmentOf(double x) const {
+    for (int j = 1; j <= count; ++j) {
+        if (contains(j, x)) {
+            return j;
+        }
+    }
+    return 0;
+}
+
+} // namespace flowmar

@@ -1,0 +1,65 @@
+#include "core/model/document_commands.h"
+
+#include "core/input/duct_details_values.h"
+#include "core/input/fixed_quantity_values.h"
+#include "core/input/shock_loss_values.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/units.h"
+#include "core/ui_port.h"
+
+namespace flowmar {
+
+void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port) {
+    const int chosen = port.runSelectUnits(doc.unitSystem);
+    if (chosen == doc.unitSystem || (chosen != kImperial && chosen != kSI)) {
+        return;
+    }
+    doc.unitSystem = chosen;
+    if (chosen == kImperial) {
+        doc.frictionFactor = 0.0018552875695732839; // 10 in units of 10⁻¹⁰ lbf·min²/ft⁴
+        doc.leakageResistance100 = -1;              // shown as 2500 until first confirmed
+        doc.diameterPresets = {"24", "36", "40", "48"};
+        doc.frictionFactorPresets = {"10", "15", "20", "25"};
+    }
+}
+
+bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    DuctDetailsValues values = ductDetailsFromDocument(doc);
+    if (!port.runDuctDetails(values)) {
+        return false;
+    }
+    applyDuctDetails(doc, values);
+    doc.updateAllViews();
+    return true;
+}
+
+bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    ShockLossValues values = shockLossesFromDocument(doc);
+    if (!port.runShockLosses(values)) {
+        return false;
+    }
+    applyShockLosses(doc, values);
+    return true;
+}
+
+bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    doc.fixedQuantityApplied = doc.solutionMode != kFanMode ? 1 : 0;
+    FixedQuantityValues values;
+    values.unitSystem = doc.unitSystem;
+    values.applied = doc.fixedQuantityApplied;
+    values.fixedQuantity = toShown(Quantity::AirQuantity, doc.fixedQuantity, doc.unitSystem);
+    values.location = doc.fixedQuantityLocation < 0 ? kLocationFace : doc.fixedQuantityLocation;
+    if (!port.runFixedQuantity(values)) {
+        return false;
+    }
+    doc.fixedQuantityApplied = values.applied;
+    doc.fixedQuantity = fromShown(Quantity::AirQuantity, values.fixedQuantity, doc.unitSystem);
+    doc.fixedQuantityLocation = values.location;
+    doc.solutionMode = values.applied ? kFixedQuantityMode : kFanMode;
+    return true;
+}
+
+} // namespace flowmar

@@ -1,0 +1,28 @@
+// The duct model's commands that open a sheet or dialog: each hands the sheet the model's values
+// in the units shown and takes them back in SI on OK. Execute and the other commands call these.
+#pragma once
+
+namespace flowmar {
+
+class CFlowmarDoc;
+class UiPort;
+
+// The new-document step: the Select Units dialog with the current unit system; choosing Imperial
+// gives the Imperial defaults (friction factor 10 in Imperial units, the leakage marker -1, the
+// Imperial presets).
+void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port);
+
+// Duct Details (32771): marks the model modified, runs the sheet, on OK takes every value back
+// and updates all views. Returns true on OK.
+bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Shock Losses (32778): marks the model modified, runs the sheet, on OK takes every value back.
+// No view update follows. Returns true on OK.
+bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Fixed Quantity Tool (32793): marks the model modified, sets fixedQuantityApplied from the
+// solution mode, runs the dialog and on OK stores the quantity (SI), its location and the
+// solution mode. Returns true on OK.
+bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port);
+
+} // namespace flowmar

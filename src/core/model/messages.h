@@ -1,0 +1,101 @@
+// The catalogue of message-box texts. Every message a person reads is defined here once; code and
+// tests refer to it by name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace flowmar::messages {
+
+// Execute: duct and zone checks.
+inline constexpr std::string_view kDuctTooRestricted =
+    "This duct is too restricted. Either enlarge, shorten, or reduce friction factor and/or "
+    "losses.";
+inline constexpr std::string_view kZoneTooRestricted =
+    "One section of duct in the Zones is too restricted. Either enlarge, shorten, or reduce "
+    "friction factor and/or losses.";
+inline constexpr std::string_view kNoZoneData = "There is no zone data entered.";
+inline constexpr std::string_view kZoneDistanceNegative =
+    "A distance in the zones is less than zero. Execution terminated.";
+inline constexpr std::string_view kZoneDistanceBeyondDuct =
+    "A distance in the zones is greater than the duct length. Execution terminated.";
+inline constexpr std::string_view kZoneTooShort =
+    "The zone length must exceed the segment length. Execution terminated.";
+inline constexpr std::string_view kZoneDiameter =
+    "A diameter in the Zones section is less than or equal to zero or greater than 20 m.";
+inline constexpr std::string_view kZoneFrictionFactor =
+    "A k factor in the Zones section is less than or equal to zero or greater than 1 kg/m³.";
+inline constexpr std::string_view kZoneLeakage =
+    "A leakage resistance in the Zones section is less than or equal to zero or greater than "
+    "500,000 Ns²/m^8.";
+inline constexpr std::string_view kZonesDoNotJoin =
+    "Your zones must join and cover the full extent of the duct.";
+
+// Execute: shock-loss checks.
+inline constexpr std::string_view kSmoothElbowDistance =
+    "A distance in the smooth elbow shock exceeds the duct length or is less than zero. "
+    "Execution terminated.";
+inline constexpr std::string_view kMitredElbowDistance =
+    "A distance in the mitered elbow shock exceeds the duct length or is less than zero. "
+    "Execution terminated.";
+inline constexpr std::string_view kDamperDistance =
+    "A distance in the damper shock exceeds the duct length or is less than zero. Execution "
+    "terminated.";
+inline constexpr std::string_view kScreenDistance =
+    "A distance in the screen shock exceeds the duct length or is less than zero. Execution "
+    "terminated.";
+inline constexpr std::string_view kFixedResistanceDistance =
+    "A distance in the fixed resistance shock loss exceeds the duct length or is less than zero. "
+    "Execution terminated.";
+inline constexpr std::string_view kFixedResistanceValue =
+    "An input resistance for a shock loss is either greater than 100 or less than zero. "
+    "Execution terminated.";
+inline constexpr std::string_view kSmoothElbowRowReset =
+    "Length entered as zero with other data for smooth elbow shock loss. Row reset.";
+inline constexpr std::string_view kMitredElbowRowReset =
+    "Length entered as zero with other data for mitred elbow shock loss. Row reset.";
+inline constexpr std::string_view kDamperRowReset =
+    "Length entered as zero with other data for damper shock loss. Row reset.";
+
+// Fan-mode solution.
+inline constexpr std::string_view kFanDistanceOutsideDuct =
+    "A specified fan distance exceeds that of the total duct length or is less than zero. "
+    "Execution terminated.";
+inline constexpr std::string_view kDuctDetailsIncomplete =
+    "You have not completed the input of the duct details";
+inline constexpr std::string_view kNoFanDefined =
+    "There is no fan defined for this duct system. Go to Fan Input View";
+inline constexpr std::string_view kIterationLimitExceeded =
+    "The iteration limit has been exceeded. Check input data. Possible problems include setting "
+    "the iteration limit too low [General Page], the mode of execution being set to 'Detailed' "
+    "rather than 'Quick' or 'Normal', the duct being too large, low or zero pressure fans, or the "
+    "leakage being very high.";
+
+// Fixed-quantity solution.
+inline constexpr std::string_view kBoosterTooHigh =
+    "The booster requirement exceeds 1,000 kPa. Reduce the restriction or lower the fixed "
+    "quantity.";
+
+// Checks of our own that keep impossible input (mostly from damaged or hand-made files) from
+// producing overflowing integers, infinite or NaN results, or reads past a table.
+inline constexpr std::string_view kLeakagePathCountOutOfRange =
+    "The number of leakage paths must lie between 0 and 99. Execution terminated.";
+inline constexpr std::string_view kLeakageResistanceTooLarge =
+    "The leakage resistance is too large: at most 214,748 Ns²/m^8 per 100 m can be used. "
+    "Execution terminated.";
+inline constexpr std::string_view kLeakagePathWithoutResistance =
+    "A leakage path of the duct has zero or negative resistance. Check the leakage resistance of "
+    "the duct and of its zones. Execution terminated.";
+inline constexpr std::string_view kNegativeSegmentResistance =
+    "A shock loss makes the resistance of a duct section negative or undefined. Check the shock "
+    "loss factors, entry and exit. Execution terminated.";
+inline constexpr std::string_view kIterationLimitBelowOne =
+    "The iteration limit must be at least 1. Set it on the General page. Execution terminated.";
+inline constexpr std::string_view kResultsNotFinite =
+    "The solution did not give finite values. Check the input data, in particular the fan curves, "
+    "shock losses and air density. The previous results are kept.";
+
+// "Fan N has ..." for a fan whose curve cannot be evaluated.
+std::string fanCurveUnusable(int fanNumber);
+
+} // namespace flowmar::messages

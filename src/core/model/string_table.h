@@ -1,0 +1,56 @@
+// The string table: every text that the program loads by its resource number (unit labels,
+// captions, the unit-change messages). Views and dialogs load labels from here by number.
+#pragma once
+
+#include <string_view>
+
+namespace flowmar {
+
+// String ids of the table that code refers to by name.
+namespace strings {
+inline constexpr int kResistance = 601;
+inline constexpr int kAirQuantity = 603;
+inline constexpr int kFanPressureSI = 605;
+inline constexpr int kDensity = 607;
+inline constexpr int kResistancePer1000 = 609;
+inline constexpr int kLength = 611;
+inline constexpr int kArea = 613;
+inline constexpr int kBoosterPressureSI = 615;
+inline constexpr int kPressureImperial = 616; // "(in.w.g.)", the Imperial label of both pressures
+inline constexpr int kPower = 617;
+inline constexpr int kCostPerYear = 619;
+inline constexpr int kAirDensity = 620;
+inline constexpr int kEfficiency = 622;
+inline constexpr int kResistancePer1000Long = 625;
+inline constexpr int kTemperature = 627;
+inline constexpr int kAreaPerTime = 629;
+inline constexpr int kFrictionFactor = 631;
+inline constexpr int kDiameterImperial = 633;
+inline constexpr int kLeakagePer100 = 634;
+inline constexpr int kLeakagePer100Short = 636;
+inline constexpr int kPracticalUnits = 638;
+inline constexpr int kAirDensityCaption = 827;
+inline constexpr int kUnitsChangedDuct = 897;
+inline constexpr int kUnitsChangedDatabase = 898;
+inline constexpr int kFanCurveDensityCaption = 900;
+inline constexpr int kDuctDetailsCaption = 32786;
+inline constexpr int kShockLossCaption = 32788;
+} // namespace strings
+
+// The text of a string-table entry; empty for an id the table does not hold.
+std::string_view loadString(int id);
+
+// The label of a quantity that has an SI and an Imperial entry whose ids differ by one
+// (601/602, 603/604, ...): the SI id plus one when the unit system is not SI.
+std::string_view unitLabel(int siId, int unitSystem);
+
+// Fan pressure: "(Pa)" in SI, "(in.w.g.)" in Imperial.
+std::string_view fanPressureLabel(int unitSystem);
+
+// Booster pressure: "(kPa)" in SI, "(in.w.g.)" in Imperial.
+std::string_view boosterPressureLabel(int unitSystem);
+
+// Diameters: "(m)" in SI, "(in)" in Imperial.
+std::string_view diameterLabel(int unitSystem);
+
+} // namespace flowmar

@@ -1,0 +1,56 @@
+// Units: the fixed factors between the SI values the documents hold and the Imperial values they
+// may show, and the unit labels of the string table. Every dialog, view and report converts here.
+#pragma once
+
+#include <string_view>
+
+namespace flowmar {
+
+// The unit system flag kept by both documents.
+enum UnitSystemFlag : int { kImperial = 0, kSI = 1 };
+
+inline bool isImperial(int unitSystem) {
+    return unitSystem != kSI;
+}
+
+// Factors from the stored SI value to the shown Imperial value.
+namespace imperial {
+inline constexpr double kSquareFoot = 0.0929; // one square foot in m²
+inline constexpr double kKcfmPerCubicMetrePerSecond = 2118.9 / 1000.0;
+inline constexpr double kInWgPerPascal = 0.0040147;
+inline constexpr double kInWgPerKilopascal = 4.0147;
+inline constexpr double kLbPerFt3PerKgPerM3 = 0.06242796;
+inline constexpr double kFrictionFactor = 5.39e-7 * 1e10; // Ns²/m⁴ -> 10⁻¹⁰ lbf·min²/ft⁴
+inline constexpr double kPracticalUnitsPerNs2m8 = 0.8942;
+inline constexpr double kLeakagePer100Ft = 9.625; // Ns²/m⁸ per 100 m -> P.U. per 100 ft
+inline constexpr double kHorsepowerPerKilowatt = 1.341;
+} // namespace imperial
+
+// The quantities that convert differently; each has a shown-from-SI and an SI-from-shown form.
+enum class Quantity {
+    Length,          // m / ft
+    Diameter,        // m / in
+    Area,            // m² / ft²
+    AirQuantity,     // m³/s / kcfm
+    FanPressure,     // Pa / in.w.g.
+    BoosterPressure, // kPa / in.w.g.
+    Density,         // kg/m³ / lb/ft³
+    FrictionFactor,  // Ns²/m⁴ / 10⁻¹⁰ lbf·min²/ft⁴
+    Resistance,      // Ns²/m⁸ / P.U.
+    LeakagePer100,   // Ns²/m⁸ per 100 m / P.U. per 100 ft
+    Power,           // kW / hp
+    Dimensionless,   // efficiency, shock loss factor: never converted
+};
+
+// The value shown for a stored SI value in the given unit system.
+double toShown(Quantity quantity, double siValue, int unitSystem);
+
+// The SI value for an entry made in the given unit system (the inverse of toShown).
+double fromShown(Quantity quantity, double shownValue, int unitSystem);
+
+// A leakage resistance per 100 m entered in shown units, as the integer the duct model holds:
+// an Imperial entry is divided by 9.625 and truncated towards zero (2500 becomes 259). Values
+// beyond the int range saturate at its ends.
+int leakagePer100FromShown(double shownValue, int unitSystem);
+
+} // namespace flowmar

@@ -1,0 +1,13 @@
+# Fails when a file under CORE_DIR includes a Qt header.
+file(GLOB_RECURSE sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+set(offenders "")
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+    if(lines)
+        list(APPEND offenders "${source}: ${lines}")
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "The core includes Qt headers:\n${offenders}")
+endif()
+message(STATUS "checked ${CMAKE_CURRENT_LIST_FILE}: no Qt header in the core")
