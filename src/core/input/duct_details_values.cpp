@@ -35,8 +35,9 @@ DuctDetailsValues ductDetailsFromDocument(CFlowmarDoc& doc) {
         row.leakageResistance100 =
             toShown(Quantity::LeakagePer100, doc.zoneLeakageResistance100[z], units);
     }
-    v.applyZones = 1 - doc.zonesOff;
-    v.autoTransitionLosses = 1 - doc.autoTransitionOff;
+    // The boxes are ticked when the switches are off (0); any other value counts as on.
+    v.applyZones = doc.zonesOff == 0 ? 1 : 0;
+    v.autoTransitionLosses = doc.autoTransitionOff == 0 ? 1 : 0;
     doc.zonesAppliedShown = v.applyZones;
     doc.autoTransitionShown = v.autoTransitionLosses;
     if (isImperial(units) && doc.leakageResistance100 == -1) {
@@ -73,8 +74,8 @@ void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& v) {
     }
     doc.zonesAppliedShown = v.applyZones;
     doc.autoTransitionShown = v.autoTransitionLosses;
-    doc.zonesOff = 1 - v.applyZones;
-    doc.autoTransitionOff = 1 - v.autoTransitionLosses;
+    doc.zonesOff = v.applyZones ? 0 : 1;
+    doc.autoTransitionOff = v.autoTransitionLosses ? 0 : 1;
     doc.leakageResistance100 = leakagePer100FromShown(v.leakageResistance100, units);
 }
 

@@ -133,7 +133,7 @@ TEST(ExecuteRobustness, RandomAndExtremeModelsGiveAMessageOrFiniteResults) {
         }
         EXPECT_EQ(port.waitCursorDepth, 0) << "run " << run;
     }
-    EXPECT_GT(solved, 0) << "the generator should also make solvable models";
+    EXPECT_GT(solved, 40) << "the generator should also make solvable models";
 }
 
 } // namespace
