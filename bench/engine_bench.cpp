@@ -7,7 +7,31 @@
 #include "support/models.h"
 
 #include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
+
+// Counts every allocation, so that the figures show what one Execute allocates: the fan-mode
+// working state once, before its sweeps, and nothing during them.
+namespace {
+std::atomic<long> g_allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace flowmar {
 namespace {
@@ -30,10 +54,12 @@ CFlowmarDoc defaultModelWithOneFan() {
     return doc;
 }
 
-// 100 fans of 15 points, one every 10 m; Detailed mode with a tolerance no sweep reaches.
+// 100 fans of 15 points, one every 10 m, swept the full 5000 times: an execution mode outside
+// 0..2 keeps the stored tolerance, and a negative one is never reached.
 CFlowmarDoc worstCase() {
     CFlowmarDoc doc = testing::ductModel(1000, 0.9);
-    doc.executionMode = 2;
+    doc.executionMode = -1;
+    doc.convergenceTolerance = -1;
     doc.iterationLimit = 5000;
     for (int i = 1; i <= kMaxFans; ++i) {
         const int fan = ++doc.fanCount;
@@ -61,9 +87,12 @@ CFlowmarDoc fixedQuantityModel() {
 void runExecute(benchmark::State& state, const CFlowmarDoc& model) {
     CFlowmarDoc doc = model;
     SilentPort port;
+    const long allocationsBefore = g_allocations;
     for (auto _ : state) {
         benchmark::DoNotOptimize(Execute(doc, port));
     }
+    state.counters["allocations"] = benchmark::Counter(
+        static_cast<double>(g_allocations - allocationsBefore), benchmark::Counter::kAvgIterations);
     state.counters["sweeps"] = doc.results.iterationCount;
     state.counters["messages"] =
         benchmark::Counter(port.messages, benchmark::Counter::kAvgIterations);

@@ -5,9 +5,10 @@
 #include "support/fake_ui_port.h"
 #include "support/models.h"
 
-#include <cmath>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <ostream>
 
 namespace flowmar {

@@ -6,8 +6,9 @@
 #include "core/model/flowmar_doc.h"
 #include "support/fake_ui_port.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <limits>
 #include <random>
 

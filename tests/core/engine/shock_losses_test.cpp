@@ -5,8 +5,9 @@
 #include "support/fake_ui_port.h"
 #include "support/models.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <ostream>
 
 namespace flowmar {

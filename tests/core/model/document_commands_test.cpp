@@ -3,8 +3,9 @@
 #include "core/model/units.h"
 #include "support/fake_ui_port.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace flowmar {
 namespace {

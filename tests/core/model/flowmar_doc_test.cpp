@@ -1,6 +1,7 @@
 #include "core/model/flowmar_doc.h"
 
 #include <gtest/gtest.h>
+
 #include <vector>
 
 namespace flowmar {

@@ -1,8 +1,9 @@
 #include "core/model/string_table.h"
 #include "core/model/units.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <ostream>
 
 namespace flowmar {
