@@ -4,7 +4,7 @@
 // 1-based with a fixed capacity and is one element larger than that capacity; element 0 is unused.
 #pragma once
 
-#include "core/model/document_observers.h"
+#include "core/model/document_state.h"
 
 #include <array>
 #include <string>
@@ -64,10 +64,8 @@ struct DuctResults {
     int fixedPressureFanCount = 0;
 };
 
-class CFlowmarDoc {
+class CFlowmarDoc : public DocumentState {
 public:
-    CFlowmarDoc();
-
     // ---- Duct input (Duct Details sheet)
     double ductLength = 0;         // m; 0 means the duct details are not complete
     double ductDiameter = 0;       // m
@@ -192,23 +190,6 @@ public:
     int reservedInt3 = 0;
     int reservedInt4 = 0;
     int reservedInt5 = 0;
-
-    // ---- Document state
-    const std::string& title() const { return m_title; }
-    void setTitle(std::string title);
-    bool isModified() const { return m_modified; }
-    // Setting the flag while clear appends " *" to the title; clearing it while set removes the
-    // last two characters; either way the frames are told to refresh their captions.
-    void setModifiedFlag(bool modified = true);
-
-    // Tells every view of the document to re-read it.
-    void updateAllViews() { m_observers.notify(DocumentEvent::ViewsNeedUpdate); }
-    DocumentObservers& observers() { return m_observers; }
-
-private:
-    std::string m_title;
-    bool m_modified = false;
-    DocumentObservers m_observers;
 };
 
 } // namespace flowmar

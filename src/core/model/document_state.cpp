@@ -1,12 +1,10 @@
-#include "core/model/flowmar_doc.h"
+#include "core/model/document_state.h"
 
 #include <utility>
 
 namespace flowmar {
 
-CFlowmarDoc::CFlowmarDoc() = default;
-
-void CFlowmarDoc::setTitle(std::string title) {
+void DocumentState::setTitle(std::string title) {
     m_title = std::move(title);
     if (m_modified) {
         m_title += " *";
@@ -14,7 +12,7 @@ void CFlowmarDoc::setTitle(std::string title) {
     m_observers.notify(DocumentEvent::TitleChanged);
 }
 
-void CFlowmarDoc::setModifiedFlag(bool modified) {
+void DocumentState::setModifiedFlag(bool modified) {
     if (modified == m_modified) {
         return;
     }
