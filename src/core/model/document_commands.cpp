@@ -2,10 +2,15 @@
 
 #include "core/input/duct_details_values.h"
 #include "core/input/fixed_quantity_values.h"
+#include "core/input/graph_options.h"
 #include "core/input/shock_loss_values.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/string_table.h"
 #include "core/model/units.h"
 #include "core/ui_port.h"
+
+#include <string>
+#include <utility>
 
 namespace flowmar {
 
@@ -59,6 +64,38 @@ bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port) {
     doc.fixedQuantity = fromShown(Quantity::AirQuantity, values.fixedQuantity, doc.unitSystem);
     doc.fixedQuantityLocation = values.location;
     doc.solutionMode = values.applied ? kFixedQuantityMode : kFanMode;
+    return true;
+}
+
+bool runNotepadCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    std::string text = doc.notepadText;
+    if (!port.runNotepad(text)) {
+        return false;
+    }
+    doc.notepadText = std::move(text);
+    return true;
+}
+
+bool runGraphOptionsCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    GraphOptions options = graphOptionsOf(doc);
+    if (!port.runGraphOptions(options)) {
+        return false;
+    }
+    applyGraphOptions(doc, options);
+    doc.updateAllViews();
+    return true;
+}
+
+bool runUnitConversionCommand(CFlowmarDoc& doc, UiPort& port) {
+    const int chosen = port.runSelectUnits(doc.unitSystem);
+    if (chosen == doc.unitSystem || (chosen != kImperial && chosen != kSI)) {
+        return false;
+    }
+    doc.unitSystem = chosen;
+    doc.updateAllViews();
+    port.showMessage(loadString(strings::kUnitsChangedDuct));
     return true;
 }
 

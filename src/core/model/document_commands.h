@@ -25,4 +25,16 @@ bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port);
 // solution mode. Returns true on OK.
 bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port);
 
+// Notepad (168): marks the model modified and stores the dialog's text on OK.
+bool runNotepadCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Define (141), the Graph View options: marks the model modified, and on OK stores the eight
+// options and updates all views.
+bool runGraphOptionsCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Unit Conversion (32804): the Select Units dialog; on a change of unit system updates all views
+// and says that the input has been converted. No stored number changes and the model is not
+// marked modified. Returns true when the unit system changed.
+bool runUnitConversionCommand(CFlowmarDoc& doc, UiPort& port);
+
 } // namespace flowmar

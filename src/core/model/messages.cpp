@@ -8,4 +8,8 @@ std::string fanCurveUnusable(int fanNumber) {
            "curve or tag the fan for a fixed pressure. Execution terminated.";
 }
 
+std::string unableToOpenFile(std::string_view path) {
+    return "Unable to open file '" + std::string(path) + "'";
+}
+
 } // namespace flowmar::messages

@@ -76,6 +76,44 @@ inline constexpr std::string_view kBoosterTooHigh =
     "The booster requirement exceeds 1,000 kPa. Reduce the restriction or lower the fixed "
     "quantity.";
 
+// Fans of a duct model.
+inline constexpr std::string_view kTooManyFans =
+    "Error. You have exceeded 100 fans. That is the maximum number allowed in the Flowmar "
+    "program.";
+inline constexpr std::string_view kFixedPressureWithoutValue =
+    "You have tagged fixed pressure but entered no value.";
+inline constexpr std::string_view kCurveFanWithoutCurve =
+    "You have tagged to use a curve but not entered one.";
+inline constexpr std::string_view kFanNumberDoesNotExist = "This fan number does not exist.";
+
+// Fan curves, in the order their rules are tested.
+inline constexpr std::string_view kCurveTooFewPoints =
+    "You must enter at least two points in the fan curve.";
+inline constexpr std::string_view kCurveZeroPressure = "Do not enter a point(s) with zero pressure";
+inline constexpr std::string_view kCurveZeroQuantity = "Do not enter a point(s) with zero quantity";
+inline constexpr std::string_view kCurveNegativeValue =
+    "You have entered a negative value for the fan.";
+inline constexpr std::string_view kCurveImpossibleEfficiency =
+    "You have an impossible fan efficiency - (Range - 0 to 100%)";
+inline constexpr std::string_view kCurveRepeatedPressure =
+    "You cannot have two pressures of the same value.";
+inline constexpr std::string_view kCurveRepeatedQuantity =
+    "You cannot have two quantities of the same value.";
+inline constexpr std::string_view kCurveQuantityTooHigh =
+    "The maximum quantity allowed for a fan is 800 m³/s. This value has been exceeded.";
+inline constexpr std::string_view kCurvePressureTooHigh =
+    "The maximum pressure allowed for a fan is 25 kPa. This value has been exceeded.";
+inline constexpr std::string_view kCurveSequence =
+    "You have an error with sequence in fan curve - Sort terminated.";
+
+// The fan database.
+inline constexpr std::string_view kTooManyDatabaseFans =
+    "You have exceeded 100 fans. Generate a new fan database.";
+
+// Importing a fan curve from a fan database file.
+inline constexpr std::string_view kImportFanDoesNotExist = "This fan does not exist";
+std::string unableToOpenFile(std::string_view path);
+
 // Checks of our own that keep impossible input (mostly from damaged or hand-made files) from
 // producing overflowing integers, infinite or NaN results, or reads past a table.
 inline constexpr std::string_view kLeakagePathCountOutOfRange =

@@ -1,11 +1,15 @@
+#include "core/input/graph_options.h"
 #include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/string_table.h"
 #include "core/model/units.h"
 #include "support/fake_ui_port.h"
+#include "support/models.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace flowmar {
 namespace {
@@ -176,6 +180,79 @@ TEST(FixedQuantityTool, QuantityRangeIsInclusive) {
     EXPECT_FALSE(fixedQuantityInRange(800.0001));
     EXPECT_FALSE(fixedQuantityInRange(0));
     EXPECT_FALSE(fixedQuantityInRange(std::nan("")));
+}
+
+} // namespace
+} // namespace flowmar
+
+namespace flowmar {
+namespace {
+
+using testing::FakeUiPort;
+
+TEST(UnitConversion, SwitchingBackAndForthChangesNoStoredBit) {
+    CFlowmarDoc doc = testing::ductModel(1234.5, 0.76);
+    testing::addTypicalFan(doc, 0);
+    doc.fixedQuantity = 7.7;
+    const CFlowmarDoc before = doc;
+    FakeUiPort port;
+    int updates = 0;
+    const auto token = doc.observers().subscribe(
+        [&](DocumentEvent e) { updates += e == DocumentEvent::ViewsNeedUpdate; });
+    port.onSelectUnits = [](int current) { return current == kSI ? kImperial : kSI; };
+    EXPECT_TRUE(runUnitConversionCommand(doc, port));
+    EXPECT_EQ(doc.unitSystem, kImperial);
+    EXPECT_EQ(doc.diameterPresets, before.diameterPresets) << "presets keep their numbers";
+    EXPECT_TRUE(runUnitConversionCommand(doc, port));
+    EXPECT_EQ(doc.unitSystem, kSI);
+    EXPECT_EQ(std::memcmp(&doc.ductLength, &before.ductLength, sizeof(double)), 0);
+    EXPECT_EQ(doc.fanCurvePressure, before.fanCurvePressure);
+    EXPECT_EQ(doc.fixedQuantity, before.fixedQuantity);
+    EXPECT_EQ(doc.leakageResistance100, before.leakageResistance100);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(updates, 2);
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[0], loadString(strings::kUnitsChangedDuct));
+
+    port.onSelectUnits = [](int current) { return current; };
+    EXPECT_FALSE(runUnitConversionCommand(doc, port));
+    EXPECT_EQ(port.messages.size(), 2u) << "no change, no message";
+}
+
+TEST(Notepad, StoresTheTextOnOkOnly) {
+    CFlowmarDoc doc;
+    doc.notepadText = "old";
+    FakeUiPort port;
+    port.onNotepad = [](std::string& text) {
+        EXPECT_EQ(text, "old");
+        text = "Face at 1.2 km";
+        return false;
+    };
+    runNotepadCommand(doc, port);
+    EXPECT_EQ(doc.notepadText, "old");
+    EXPECT_TRUE(doc.isModified());
+    port.onNotepad = [](std::string& text) {
+        text = "Face at 1.2 km";
+        return true;
+    };
+    runNotepadCommand(doc, port);
+    EXPECT_EQ(doc.notepadText, "Face at 1.2 km");
+}
+
+TEST(GraphOptions, StoresAllEightAndUpdatesTheViews) {
+    CFlowmarDoc doc;
+    FakeUiPort port;
+    int updates = 0;
+    const auto token = doc.observers().subscribe(
+        [&](DocumentEvent e) { updates += e == DocumentEvent::ViewsNeedUpdate; });
+    port.onGraphOptions = [](GraphOptions& o) {
+        EXPECT_EQ(o, GraphOptions{});
+        o = {0, 0, 0, 0, 0, 0, 0, 2};
+        return true;
+    };
+    runGraphOptionsCommand(doc, port);
+    EXPECT_EQ(graphOptionsOf(doc), (GraphOptions{0, 0, 0, 0, 0, 0, 0, 2}));
+    EXPECT_EQ(updates, 1);
 }
 
 } // namespace

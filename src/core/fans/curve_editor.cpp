@@ -1,0 +1,83 @@
+#include "core/fans/curve_editor.h"
+
+#include "core/model/number_text.h"
+#include "core/model/string_table.h"
+#include "core/model/units.h"
+#include "core/ui_port.h"
+
+namespace flowmar {
+
+namespace {
+// hp from in.w.g. × kcfm at 100 % efficiency: 52 / 3300.
+constexpr double kHorsepowerFactor = 0.01575757575757576;
+} // namespace
+
+int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port) {
+    if (ductUnitSystem != nullptr) {
+        return *ductUnitSystem;
+    }
+    if (unitFlag >= 0) {
+        return unitFlag;
+    }
+    return port.runSelectUnits(kSI) == kImperial ? kImperial : kSI;
+}
+
+double fanInputPower(const CurveEditorRow& row, int unitSystem) {
+    const double e = row.efficiency;
+    if (e == 0 || e > 100 || row.pressure == 0 || row.quantity == 0) {
+        return 0;
+    }
+    if (isImperial(unitSystem)) {
+        return row.pressure * row.quantity * kHorsepowerFactor / e * 1000;
+    }
+    return row.pressure * row.quantity / (e / 100) / 1000;
+}
+
+CurveEditorValues openCurveEditor(const FanCurve& shownCurve, int unitSystem) {
+    CurveEditorValues v;
+    v.unitSystem = unitSystem;
+    v.manufacturer = shownCurve.manufacturer;
+    v.model = shownCurve.model;
+    v.setting = shownCurve.setting;
+    v.curveDensity = shownCurve.curveDensity;
+    for (int m = 1; m <= shownCurve.pointCount && m <= kFanCurvePoints; ++m) {
+        const FanCurvePoint& p = shownCurve.points[m];
+        CurveEditorRow& row = v.rows[m];
+        row.pressure = p.pressure;
+        row.quantity = p.quantity;
+        row.efficiency = p.efficiency;
+        row.fanInputPower = fanInputPower(row, unitSystem);
+    }
+    return v;
+}
+
+void clearCurveEditor(CurveEditorValues& values) {
+    values.rows.fill(CurveEditorRow{});
+}
+
+std::array<CurveEditorColumn, 5> curveEditorColumns(int unitSystem) {
+    const bool imperial = isImperial(unitSystem);
+    return {{{"Point", 0, true},
+             {imperial ? "P (in.w.g.)" : "P (Pa)", 3, false},
+             {imperial ? "Q (kcfm)" : "Q (m³/s)", imperial ? 2 : 1, false},
+             {"Eff (%)", 1, false},
+             {imperial ? "FIP (hp)" : "FIP (kW)", 1, true}}};
+}
+
+std::string curveDensityLabel(int unitSystem) {
+    return std::string(loadString(strings::kFanCurveDensityCaption)) +
+           std::string(unitLabel(strings::kAirDensity, unitSystem));
+}
+
+std::string curveDensityText(double shownDensity, int unitSystem) {
+    return formatNumber(isImperial(unitSystem) ? "%.3f" : "%.1f", shownDensity);
+}
+
+void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve) {
+    for (int m = 1; m <= kFanCurvePoints; ++m) {
+        const CurveEditorRow& row = values.rows[m];
+        shownCurve.points[m] = {row.pressure, row.quantity, row.efficiency};
+    }
+}
+
+} // namespace flowmar

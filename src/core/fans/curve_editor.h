@@ -1,0 +1,67 @@
+// The curve editor "Fan Database - Details": what it opens with (unit system, density label,
+// the rows of the curve with their fan input power), its grid's columns, and Clear. The duct
+// model's Add/Edit Fan dialog and the fan database both use it.
+#pragma once
+
+#include "core/fans/fan_curve.h"
+
+#include <array>
+#include <string>
+
+namespace flowmar {
+
+class UiPort;
+
+inline constexpr int kManufacturerMaxLength = 30;
+inline constexpr int kModelMaxLength = 20;
+inline constexpr int kSettingMaxLength = 10;
+
+struct CurveEditorRow {
+    double pressure = 0;      // Pa or in.w.g.
+    double quantity = 0;      // m³/s or kcfm
+    double efficiency = 0;    // %
+    double fanInputPower = 0; // kW or hp; shown only, never read back
+};
+
+struct CurveEditorValues {
+    int unitSystem = 1; // read only
+    std::string manufacturer;
+    std::string model;
+    std::string setting;
+    double curveDensity = 0;                                // kg/m³ or lb/ft³
+    std::array<CurveEditorRow, kFanCurvePoints + 1> rows{}; // rows 1..15
+};
+
+struct CurveEditorColumn {
+    std::string header;
+    int decimals;
+    bool readOnly; // shown on a light grey background
+};
+
+// The unit system the editor works in: the duct model's when there is one; otherwise the unit
+// flag handed in, and when that is not yet chosen (negative), the Select Units dialog's choice
+// (SI unless Imperial is chosen).
+int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port);
+
+// The editor loaded with a curve in shown units: texts, density and the first pointCount points;
+// the other rows start at zero. Each row's fan input power is computed.
+CurveEditorValues openCurveEditor(const FanCurve& shownCurve, int unitSystem);
+
+// Fan input power of a row: kW from Pa and m³/s, hp from in.w.g. and kcfm; 0 when the efficiency
+// is 0 or above 100 or the row is not a complete point.
+double fanInputPower(const CurveEditorRow& row, int unitSystem);
+
+// "Clear": all four values of all 15 rows become 0.
+void clearCurveEditor(CurveEditorValues& values);
+
+// Columns 1..4 of the grid (element 0 is the "Point" column).
+std::array<CurveEditorColumn, 5> curveEditorColumns(int unitSystem);
+// "Fan Curve Density " followed by "(kg/m³)" or "(lb/ft³)".
+std::string curveDensityLabel(int unitSystem);
+// The density edit's text: "%.1f" in SI, "%.3f" in Imperial.
+std::string curveDensityText(double shownDensity, int unitSystem);
+
+// The rows as the curve's 15 points (fan input power dropped).
+void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve);
+
+} // namespace flowmar

@@ -1,0 +1,28 @@
+// The duct model's fan commands: Add Fan (with its re-opening after a refused entry), Edit Fan,
+// Delete Fan and Sort Fans.
+#pragma once
+
+namespace flowmar {
+
+class CFlowmarDoc;
+class UiPort;
+
+// Add Fan (160): a new fan after the last, or the fan being edited when Edit Fan runs it. Shows
+// the fan in the Add/Edit Fan dialog in shown units and stores it in SI on OK (a distance of 0
+// or less becomes 0.00001 m). A fan tagged fixed without a pressure, or untagged without a curve,
+// is refused with its message and the dialog opens again with the values just stored.
+void runAddFanCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Edit Fan (158): asks for a fan number and runs Add Fan on that fan.
+void runEditFanCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Delete Fan (159): asks for a fan number; the fans after it move down one place with all their
+// entered data.
+void runDeleteFanCommand(CFlowmarDoc& doc, UiPort& port);
+
+// Sort Fans (32803): renumbers the fans by ascending distance (a selection sort: the first of
+// equal distances is taken, so the order of equal fans may change). The solution's per-fan
+// results stay where they are until the next Execute. Does not mark the model modified.
+void sortFans(CFlowmarDoc& doc);
+
+} // namespace flowmar

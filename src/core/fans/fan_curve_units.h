@@ -1,0 +1,16 @@
+// A fan curve in the units a person sees: pressure in Pa or in.w.g., quantity in m³/s or kcfm,
+// density in kg/m³ or lb/ft³; efficiency is never converted.
+#pragma once
+
+#include "core/fans/fan_curve.h"
+
+namespace flowmar {
+
+FanCurvePoint pointToShown(const FanCurvePoint& si, int unitSystem);
+FanCurvePoint pointFromShown(const FanCurvePoint& shown, int unitSystem);
+
+// The whole record: the density and all 15 points; texts and point count are copied unchanged.
+FanCurve curveToShown(const FanCurve& si, int unitSystem);
+FanCurve curveFromShown(const FanCurve& shown, int unitSystem);
+
+} // namespace flowmar
