@@ -1,3 +1,4 @@
+#include "core/model/command_ids.h"
 #include "core/model/flowmar_doc.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,17 @@ TEST(CFlowmarDoc, CopyDoesNotTakeTheViewsAlong) {
     copy.updateAllViews();
     EXPECT_EQ(heard, 0);
 }
+
+} // namespace
+} // namespace flowmar
+
+namespace flowmar {
+namespace {
+
+static_assert(!isCommandEnabled(commands::kSave, DocumentKind::Duct));
+static_assert(!isCommandEnabled(commands::kSaveAs, DocumentKind::Duct));
+static_assert(isCommandEnabled(commands::kSave, DocumentKind::FanDatabase));
+static_assert(isCommandEnabled(commands::kUnitConversion, DocumentKind::Duct));
 
 } // namespace
 } // namespace flowmar
