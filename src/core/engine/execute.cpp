@@ -130,11 +130,11 @@ void deriveEntryExitResistances(CFlowmarDoc& doc) {
 
 } // namespace
 
-bool Execute(CFlowmarDoc& doc, UiPort& port) {
+ExecuteResult Execute(CFlowmarDoc& doc, UiPort& port) {
     doc.setModifiedFlag();
     if (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths) {
         port.showMessage(messages::kLeakagePathCountOutOfRange);
-        return false;
+        return {};
     }
     const SegmentGrid grid = SegmentGrid::fromInput(doc);
     const bool zonesApplied = doc.zonesOff == 0;
@@ -146,31 +146,31 @@ bool Execute(CFlowmarDoc& doc, UiPort& port) {
         doc.zoneErrorFlag = 0;
     }
     if (doc.zoneErrorFlag == 1) {
-        return false;
+        return {};
     }
     doc.convergenceTolerance = toleranceFor(doc.executionMode, doc.convergenceTolerance);
     if (!deriveDuctProperties(doc, grid, port)) {
-        return false;
+        return {};
     }
     if (doc.segmentResistance > kResistanceLimit) {
         stopWithDuctDetails(doc, port, messages::kDuctTooRestricted);
-        return false;
+        return {};
     }
     if (zonesApplied && !deriveZoneProperties(doc, grid, port)) {
-        return false;
+        return {};
     }
     validateShockLosses(doc, port);
     assembleShockLosses(doc, grid);
     if (doc.shockErrorFlag == 1) {
-        return false;
+        return {};
     }
     deriveEntryExitResistances(doc);
     if (doc.solutionMode == kFanMode) {
         doc.methodText = "Fan";
-        return solveFanMode(doc, port);
+        return {solveFanMode(doc, port)};
     }
     doc.methodText = "Fixed Quantity";
-    return solveFixedQuantity(doc, port);
+    return {solveFixedQuantity(doc, port)};
 }
 
 } // namespace flowmar

@@ -3,6 +3,8 @@
 // shock losses, and runs the fan-mode or the fixed-quantity solution.
 #pragma once
 
+#include "core/engine/solution_status.h"
+
 namespace flowmar {
 
 class CFlowmarDoc;
@@ -13,7 +15,7 @@ inline constexpr double kPi = 3.1415927; // the value every derived area and per
 // Runs every step in order on the model (SI throughout) and marks it modified. A failed check
 // shows its message, may open the sheet where the fault can be mended, and ends the run; derived
 // values computed before the stop stay, the results of the previous solution stay whole.
-// Returns true when a solution stored its results.
-bool Execute(CFlowmarDoc& doc, UiPort& port);
+// Converts to true when a solution stored its results.
+ExecuteResult Execute(CFlowmarDoc& doc, UiPort& port);
 
 } // namespace flowmar

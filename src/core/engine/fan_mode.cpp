@@ -326,7 +326,7 @@ void setStartingFlows(std::array<double, kBranchFlowSize>& branchFlow, int n) {
     }
 }
 
-bool solveFanMode(CFlowmarDoc& doc, UiPort& port) {
+SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port) {
     // The working copy is large; keep it off the stack.
     const auto work = std::make_unique<FanModeWork>();
     FanModeWork& w = *work;
@@ -345,28 +345,28 @@ bool solveFanMode(CFlowmarDoc& doc, UiPort& port) {
     bool usable = false;
     bool placed = false;
     if (!classifyFans(doc, w, port, usable, placed)) {
-        return false;
+        return SolutionStatus::Stopped;
     }
     if (!(doc.ductLength > 0 && doc.ductDiameter > 0)) {
         port.showMessage(messages::kDuctDetailsIncomplete);
         runDuctDetailsCommand(doc, port);
-        return false;
+        return SolutionStatus::Stopped;
     }
     if (!usable || !placed) {
         port.showMessage(messages::kNoFanDefined);
-        return false;
+        return SolutionStatus::Stopped;
     }
     if (!curvesAreUsable(doc, w, port)) {
-        return false;
+        return SolutionStatus::Stopped;
     }
     if (const auto fault = buildLadderNetwork(doc, w.network); !fault.empty()) {
         port.showMessage(fault);
-        return false;
+        return SolutionStatus::Stopped;
     }
     if (doc.iterationLimit < 1) {
         port.showMessage(messages::kIterationLimitBelowOne);
         runDuctDetailsCommand(doc, port);
-        return false;
+        return SolutionStatus::Stopped;
     }
     const SegmentGrid grid{w.n, doc.segmentLength, doc.ductLength};
     prepareFans(doc, grid, w);
@@ -393,14 +393,14 @@ bool solveFanMode(CFlowmarDoc& doc, UiPort& port) {
     }
     if (!finite || !resultsAreFinite(r, w.n, w.fans)) {
         port.showMessage(messages::kResultsNotFinite);
-        return false;
+        return SolutionStatus::Stopped;
     }
     storeResults(doc, w);
     if (!converged) {
         port.showMessage(messages::kIterationLimitExceeded);
     }
     doc.updateAllViews();
-    return true;
+    return converged ? SolutionStatus::Converged : SolutionStatus::IterationLimit;
 }
 
 } // namespace flowmar

@@ -2,6 +2,7 @@
 // at a fixed pressure, solved by mesh-flow corrections (Hardy Cross), one mesh per segment.
 #pragma once
 
+#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 
 namespace flowmar {
@@ -17,7 +18,7 @@ void setStartingFlows(std::array<double, kBranchFlowSize>& branchFlow, int n);
 // incomplete duct details, no usable fan, the iteration limit) and may open the Duct Details
 // sheet. Stored input is never changed, except fanFixedPressureTag, which is set from
 // fanFixedPressureFlag. When the solution stops early or would give values that are not finite,
-// the previous results stay whole. Returns true when results were stored.
-bool solveFanMode(CFlowmarDoc& doc, UiPort& port);
+// the previous results stay whole.
+SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port);
 
 } // namespace flowmar

@@ -91,16 +91,16 @@ void walkFromFan(Sections& s, const LadderNetwork& net, double quantity) {
 
 } // namespace
 
-bool solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
+SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
     if (!(doc.ductLength > 0 && doc.ductDiameter > 0)) {
         port.showMessage(messages::kDuctDetailsIncomplete);
         runDuctDetailsCommand(doc, port);
-        return false;
+        return SolutionStatus::Stopped;
     }
     LadderNetwork net;
     if (const auto fault = buildLadderNetwork(doc, net); !fault.empty()) {
         port.showMessage(fault);
-        return false;
+        return SolutionStatus::Stopped;
     }
     const int n = net.n;
     Sections s;
@@ -130,7 +130,7 @@ bool solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
     if (r.boosterPressure > kBoosterLimitKPa) {
         port.showMessage(messages::kBoosterTooHigh);
         runDuctDetailsCommand(doc, port);
-        return false;
+        return SolutionStatus::Stopped;
     }
     for (int i = 1; i <= n; ++i) {
         const int j = n - i + 1;
@@ -144,11 +144,11 @@ bool solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
     computeZoneVelocities(doc, n, r);
     if (!resultsAreFinite(r, n, std::clamp(doc.fanCount, 0, kMaxFans))) {
         port.showMessage(messages::kResultsNotFinite);
-        return false;
+        return SolutionStatus::Stopped;
     }
     doc.results = r;
     doc.updateAllViews();
-    return true;
+    return SolutionStatus::FixedQuantity;
 }
 
 } // namespace flowmar

@@ -2,6 +2,8 @@
 // ignored, and the booster pressure that the quantity needs.
 #pragma once
 
+#include "core/engine/solution_status.h"
+
 namespace flowmar {
 
 class CFlowmarDoc;
@@ -10,7 +12,7 @@ class UiPort;
 // Solves the model for its fixedQuantity (m³/s) at fixedQuantityLocation and stores the segment
 // flows, the pressure profile and boosterPressure (kPa). Needs Execute's derived values and shock
 // losses. A booster requirement above 1000 kPa, incomplete duct details or a network that cannot
-// be solved show a message and keep the previous results. Returns true when results were stored.
-bool solveFixedQuantity(CFlowmarDoc& doc, UiPort& port);
+// be solved show a message and keep the previous results.
+SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port);
 
 } // namespace flowmar

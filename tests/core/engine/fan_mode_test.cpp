@@ -55,7 +55,8 @@ TEST(FanMode, ConvergedSolutionBalancesNodesAndMeshes) {
     testing::addTypicalFan(doc, 455);
     doc.screenDistance[1] = 700;
     FakeUiPort port;
-    ASSERT_TRUE(Execute(doc, port)) << ::testing::PrintToString(port.messages);
+    ASSERT_EQ(Execute(doc, port).status, SolutionStatus::Converged)
+        << ::testing::PrintToString(port.messages);
     ASSERT_TRUE(port.messages.empty());
     const int n = doc.segmentCount;
     const auto& flow = doc.results.branchFlow;
@@ -184,7 +185,7 @@ TEST(FanMode, IterationLimitKeepsTheLastSweepAndSaysSo) {
     testing::addTypicalFan(doc, 0);
     doc.iterationLimit = 3;
     FakeUiPort port;
-    EXPECT_TRUE(Execute(doc, port));
+    EXPECT_EQ(Execute(doc, port).status, SolutionStatus::IterationLimit);
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{std::string(messages::kIterationLimitExceeded)}));
     EXPECT_EQ(doc.results.iterationCount, 3);

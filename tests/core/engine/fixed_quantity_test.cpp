@@ -33,7 +33,8 @@ double sumOfSeriesResistances(const CFlowmarDoc& doc) {
 TEST(FixedQuantity, FaceQuantityIsTheFixedQuantityAndLeakageAddsTowardsTheFan) {
     CFlowmarDoc doc = fixedQuantityModel(kLocationFace);
     FakeUiPort port;
-    ASSERT_TRUE(Execute(doc, port)) << ::testing::PrintToString(port.messages);
+    ASSERT_EQ(Execute(doc, port).status, SolutionStatus::FixedQuantity)
+        << ::testing::PrintToString(port.messages);
     const int n = doc.segmentCount;
     const auto& flow = doc.results.branchFlow;
     EXPECT_EQ(flow[2 * n], 10);

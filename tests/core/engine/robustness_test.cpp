@@ -123,7 +123,7 @@ TEST(ExecuteRobustness, RandomAndExtremeModelsGiveAMessageOrFiniteResults) {
     for (int run = 0; run < 400; ++run) {
         CFlowmarDoc doc = random.model();
         testing::FakeUiPort port;
-        const bool stored = Execute(doc, port);
+        const bool stored = static_cast<bool>(Execute(doc, port));
         if (stored) {
             ++solved;
             const int n = std::clamp(doc.segmentCount, 0, kMaxSegments);
