@@ -21,11 +21,16 @@ void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port) {
     }
     doc.unitSystem = chosen;
     if (chosen == kImperial) {
-        doc.frictionFactor = 0.0018552875695732839; // 10 in units of 10⁻¹⁰ lbf·min²/ft⁴
-        doc.leakageResistance100 = -1;              // shown as 2500 until first confirmed
-        doc.diameterPresets = {"24", "36", "40", "48"};
-        doc.frictionFactorPresets = {"10", "15", "20", "25"};
+        applyImperialDefaults(doc);
     }
+}
+
+void applyImperialDefaults(CFlowmarDoc& doc) {
+    doc.unitSystem = kImperial;
+    doc.frictionFactor = 0.0018552875695732839; // 10 in units of 10⁻¹⁰ lbf·min²/ft⁴
+    doc.leakageResistance100 = -1;              // shown as 2500 until first confirmed
+    doc.diameterPresets = {"24", "36", "40", "48"};
+    doc.frictionFactorPresets = {"10", "15", "20", "25"};
 }
 
 bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port) {

@@ -12,6 +12,10 @@ class UiPort;
 // Imperial presets).
 void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port);
 
+// The defaults of a new Imperial model: unitSystem 0, friction factor 10 in Imperial units, the
+// leakage marker -1 (shown as 2500 until confirmed) and the Imperial presets.
+void applyImperialDefaults(CFlowmarDoc& doc);
+
 // Duct Details (32771): marks the model modified, runs the sheet, on OK takes every value back
 // and updates all views. Returns true on OK.
 bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port);
