@@ -2,6 +2,7 @@
 
 #include "core/views/utf8.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace flowmar {

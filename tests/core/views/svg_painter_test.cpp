@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -101,13 +100,14 @@ private:
                 return "a control character";
             }
             if (c == '&') {
-                static const std::regex entity("^&(amp|lt|gt|quot|apos|#[0-9]+);");
-                const std::string rest(m_xml.substr(m_pos, 8));
-                std::smatch match;
-                if (!std::regex_search(rest, match, entity)) {
+                const std::size_t end = m_xml.find(';', m_pos);
+                const std::string_view entity =
+                    end == std::string_view::npos ? "" : m_xml.substr(m_pos, end + 1 - m_pos);
+                if (entity != "&amp;" && entity != "&lt;" && entity != "&gt;" &&
+                    entity != "&quot;" && entity != "&apos;") {
                     return "a bare '&'";
                 }
-                m_pos += static_cast<std::size_t>(match.length(0));
+                m_pos = end + 1;
                 continue;
             }
             ++m_pos;
@@ -156,27 +156,45 @@ std::string xmlFault(const std::string& svg) {
     return XmlChecker(svg).fault();
 }
 
+// Where the n-th element with the given tag starts, or npos.
+std::size_t findElement(const std::string& svg, const std::string& tag, int n) {
+    std::size_t at = 0;
+    for (int found = -1;; ++at) {
+        at = svg.find("<" + tag, at);
+        if (at == std::string::npos) {
+            return at;
+        }
+        const std::size_t after = at + 1 + tag.size();
+        const char next = after < svg.size() ? svg[after] : '\0';
+        if ((next == ' ' || next == '>' || next == '/') && ++found == n) {
+            return at;
+        }
+    }
+}
+
 // The value of an attribute of the n-th element with the given tag.
 std::string attribute(const std::string& svg, const std::string& tag, const std::string& name,
                       int n = 0) {
-    const std::regex element("<" + tag + "\\b[^>]*>");
-    auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
-    for (int i = 0; i < n && it != std::sregex_iterator(); ++i) {
-        ++it;
-    }
-    if (it == std::sregex_iterator()) {
+    const std::size_t at = findElement(svg, tag, n);
+    if (at == std::string::npos) {
         return "<no such element>";
     }
-    const std::string found = it->str();
-    const std::regex value("\\s" + name + "=\"([^\"]*)\"");
-    std::smatch match;
-    return std::regex_search(found, match, value) ? match[1].str() : "<no such attribute>";
+    const std::string element = svg.substr(at, svg.find('>', at) - at);
+    const std::string key = " " + name + "=\"";
+    const std::size_t value = element.find(key);
+    if (value == std::string::npos) {
+        return "<no such attribute>";
+    }
+    const std::size_t from = value + key.size();
+    return element.substr(from, element.find('"', from) - from);
 }
 
 int count(const std::string& svg, const std::string& tag) {
-    const std::regex element("<" + tag + "\\b");
-    return static_cast<int>(std::distance(std::sregex_iterator(svg.begin(), svg.end(), element),
-                                          std::sregex_iterator()));
+    int n = 0;
+    while (findElement(svg, tag, n) != std::string::npos) {
+        ++n;
+    }
+    return n;
 }
 
 TEST(XmlChecker, CatchesTheFaultsItLooksFor) {
