@@ -52,7 +52,27 @@ constexpr std::array kTable = std::to_array<Entry>({
     {636, "(R/100m)"},
     {637, "(R/100ft)"},
     {638, "(P.U.)"},
+    {801, "Diameter "},
+    {802, "Length "},
+    {803, "Atkinson Friction Factor "},
+    {804, "Resistance Leakage Paths/100 %s Duct "},
+    {805, "Start "},
+    {806, "End "},
+    {807, "Dia "},
+    {808, "Area "},
+    {809, "Perimeter "},
+    {810, "Total Resistance "},
+    {811, "Resistance/Leak Path "},
+    {812, "Resistance/Segment "},
+    {813, "Quantity at Face "},
+    {814, "Quantity Furthest From Face "},
+    {815, "Length Duct Segments "},
+    {817, "Booster Pressure "},
+    {818, "Per "},
+    {819, "R/seg "},
+    {820, "R/leak "},
     {827, "Air Density "},
+    {828, "Rl per 100"},
     {897, "The units have been changed and the input data have been converted.\n\nYou must execute "
           "the simulation to update the results."},
     {898, "The units have been changed and the input data have been converted."},
@@ -85,6 +105,10 @@ std::string_view fanPressureLabel(int unitSystem) {
 std::string_view boosterPressureLabel(int unitSystem) {
     return loadString(isImperial(unitSystem) ? strings::kPressureImperial
                                              : strings::kBoosterPressureSI);
+}
+
+std::string_view practicalResistanceLabel(int unitSystem) {
+    return loadString(isImperial(unitSystem) ? strings::kPracticalUnits : strings::kResistance);
 }
 
 std::string_view diameterLabel(int unitSystem) {

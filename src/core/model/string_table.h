@@ -29,7 +29,27 @@ inline constexpr int kDiameterImperial = 633;
 inline constexpr int kLeakagePer100 = 634;
 inline constexpr int kLeakagePer100Short = 636;
 inline constexpr int kPracticalUnits = 638;
+inline constexpr int kDiameterCaption = 801;
+inline constexpr int kLengthCaption = 802;
+inline constexpr int kFrictionFactorCaption = 803;
+inline constexpr int kLeakagePer100Caption = 804; // holds "%s" for the length unit
+inline constexpr int kZoneStartCaption = 805;
+inline constexpr int kZoneEndCaption = 806;
+inline constexpr int kZoneDiameterCaption = 807;
+inline constexpr int kAreaCaption = 808;
+inline constexpr int kPerimeterCaption = 809;
+inline constexpr int kTotalResistanceCaption = 810;
+inline constexpr int kLeakPathResistanceCaption = 811;
+inline constexpr int kSegmentResistanceCaption = 812;
+inline constexpr int kFaceQuantityCaption = 813;
+inline constexpr int kFurthestQuantityCaption = 814;
+inline constexpr int kSegmentLengthCaption = 815;
+inline constexpr int kBoosterPressureCaption = 817;
+inline constexpr int kZonePerimeterCaption = 818;
+inline constexpr int kZoneSegmentResistanceCaption = 819;
+inline constexpr int kZoneLeakResistanceCaption = 820;
 inline constexpr int kAirDensityCaption = 827;
+inline constexpr int kZoneLeakagePer100Caption = 828;
 inline constexpr int kUnitsChangedDuct = 897;
 inline constexpr int kUnitsChangedDatabase = 898;
 inline constexpr int kFanCurveDensityCaption = 900;
@@ -49,6 +69,9 @@ std::string_view fanPressureLabel(int unitSystem);
 
 // Booster pressure: "(kPa)" in SI, "(in.w.g.)" in Imperial.
 std::string_view boosterPressureLabel(int unitSystem);
+
+// Resistances in the summaries: "(Ns²/m^8)" in SI, "(P.U.)" in Imperial.
+std::string_view practicalResistanceLabel(int unitSystem);
 
 // Diameters: "(m)" in SI, "(in)" in Imperial.
 std::string_view diameterLabel(int unitSystem);

@@ -1,0 +1,20 @@
+// UTF-8 decoding for the painters and the text metrics: one code point at a time, with every
+// malformed sequence read as the replacement character, so that no text can break an output.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace flowmar::utf8 {
+
+inline constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes the code point starting at text[i] and advances i past it (by one byte at least). A
+// truncated, overlong or out-of-range sequence or a surrogate gives kReplacement. i < size.
+char32_t next(std::string_view text, std::size_t& i);
+
+// Appends the UTF-8 form of a code point (kReplacement for one that has none).
+void append(std::string& out, char32_t c);
+
+} // namespace flowmar::utf8
