@@ -11,10 +11,10 @@ namespace flowmar {
 
 AddFanEditTexts addFanEditTexts(const AddFanValues& v) {
     AddFanEditTexts t;
-    t.distance = formatNumber("%.2f", v.distance);
-    t.fixedPressure = formatNumber("%.2f", v.fixedPressure);
+    t.distance = formatDouble("%.2f", v.distance);
+    t.fixedPressure = formatDouble("%.2f", v.fixedPressure);
     t.curveDensity = curveDensityText(v.curve.curveDensity, v.unitSystem);
-    t.pointCount = formatInteger("%d", v.curve.pointCount);
+    t.pointCount = formatInt("%d", v.curve.pointCount);
     t.distanceUnit = unitLabel(strings::kLength, v.unitSystem);
     t.fixedPressureUnit = fanPressureLabel(v.unitSystem);
     t.curveDensityUnit = unitLabel(strings::kAirDensity, v.unitSystem);

@@ -70,7 +70,7 @@ std::string curveDensityLabel(int unitSystem) {
 }
 
 std::string curveDensityText(double shownDensity, int unitSystem) {
-    return formatNumber(isImperial(unitSystem) ? "%.3f" : "%.1f", shownDensity);
+    return formatDouble(isImperial(unitSystem) ? "%.3f" : "%.1f", shownDensity);
 }
 
 void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve) {

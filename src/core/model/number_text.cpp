@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string_view>
 
 namespace flowmar {
 
@@ -13,6 +14,40 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+template <typename T>
+std::string printed(const char* format, T value) {
+    const int size = std::snprintf(nullptr, 0, format, value);
+    if (size <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, value);
+    text.resize(static_cast<std::size_t>(size));
+    return text;
+}
+
+// The format with its one conversion (flags, width and precision included) replaced by kNoNumber;
+// "%%" stays as the percent sign printf would make of it.
+std::string withoutConversion(std::string_view format) {
+    constexpr std::string_view kConversions = "diouxXeEfFgGaA";
+    std::string text;
+    bool replaced = false;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') {
+            text += format[i];
+        } else if (i + 1 < format.size() && format[i + 1] == '%') {
+            text += '%';
+            ++i;
+        } else if (const std::size_t end = format.find_first_of(kConversions, i + 1);
+                   !replaced && end != std::string_view::npos) {
+            text += kNoNumber;
+            replaced = true;
+            i = end;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -78,25 +113,40 @@ int parseInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-std::string formatNumber(const char* format, double value) {
-    char buffer[512];
-    const int length = std::snprintf(buffer, sizeof buffer, format, value);
-    if (length < 0) {
-        return {};
+std::string formatDouble(const char* format, double value) {
+    if (!std::isfinite(value)) {
+        return withoutConversion(format);
     }
-    if (static_cast<std::size_t>(length) < sizeof buffer) {
-        return std::string(buffer, static_cast<std::size_t>(length));
+    return printed(format, value);
+}
+
+std::string formatInt(const char* format, int value) {
+    return printed(format, value);
+}
+
+std::string formatCount(const char* format, int value) {
+    if (value != 0) {
+        return formatInt(format, value);
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, value);
-    text.resize(static_cast<std::size_t>(length));
+    std::string text(format);
+    const std::size_t at = text.find("%.i");
+    if (at != std::string::npos) {
+        text.replace(at, 3, "0");
+    }
     return text;
 }
 
-std::string formatInteger(const char* format, int value) {
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, format, value);
-    return length < 0 ? std::string{} : std::string(buffer, static_cast<std::size_t>(length));
+std::string countText(int value) {
+    return formatCount("%.i", value);
+}
+
+std::string withText(std::string_view format, std::string_view text) {
+    std::string result(format);
+    const std::size_t at = result.find("%s");
+    if (at != std::string::npos) {
+        result.replace(at, 2, text);
+    }
+    return result;
 }
 
 } // namespace flowmar

@@ -1,5 +1,6 @@
 // Numbers as a person types and reads them: the text-to-number conversion of every edit box and
-// grid cell, and printf-style formatting of shown values.
+// grid cell, and the printf formats of forms and reports, applied in the user's locale and guarded
+// so that no NaN or infinity ever reaches a person.
 #pragma once
 
 #include <string>
@@ -16,8 +17,25 @@ double parseNumber(std::string_view text);
 // range.
 int parseInteger(std::string_view text);
 
-// printf-style formatting of one number, e.g. formatNumber("%.2f", 1.005).
-std::string formatNumber(const char* format, double value);
-std::string formatInteger(const char* format, int value);
+// What a form box or a report line shows for a value that is not a finite number.
+inline constexpr std::string_view kNoNumber = "-";
+
+// The format applied to value. The format holds exactly one floating-point conversion and any
+// literal text around it; for a value that is not finite the conversion is replaced by kNoNumber.
+std::string formatDouble(const char* format, double value);
+
+// The format applied to value; the format holds exactly one integer conversion.
+std::string formatInt(const char* format, int value);
+
+// The format applied to a count; its one conversion is "%.i", which prints nothing for 0, so a
+// count of 0 is written as "0".
+std::string formatCount(const char* format, int value);
+
+// A count alone: formatCount("%.i", value).
+std::string countText(int value);
+
+// The format with its first "%s" replaced by text (texts from the string table are never used as
+// printf formats).
+std::string withText(std::string_view format, std::string_view text);
 
 } // namespace flowmar

@@ -1,9 +1,9 @@
 #include "core/views/form_results.h"
 
 #include "core/model/flowmar_doc.h"
+#include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
-#include "core/views/number_text.h"
 #include "core/views/summary_conditions.h"
 
 namespace flowmar {

@@ -1,8 +1,8 @@
 #include "core/views/summary_results_report.h"
 
 #include "core/model/flowmar_doc.h"
+#include "core/model/number_text.h"
 #include "core/model/units.h"
-#include "core/views/number_text.h"
 #include "core/views/summary_conditions.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <limits>
 #include <ostream>
 
 namespace flowmar {
@@ -41,10 +42,59 @@ TEST(ParseInteger, TruncatesAndStaysInRange) {
     EXPECT_EQ(parseInteger("-1e20"), -2147483647 - 1);
 }
 
-TEST(FormatNumber, UsesThePrintfFormat) {
-    EXPECT_EQ(formatNumber("%.2f", 3.14159), "3.14");
-    EXPECT_EQ(formatNumber("%.0f", 1e300).size(), 301u) << "longer than any buffer guess";
-    EXPECT_EQ(formatInteger("%d", -12), "-12");
+} // namespace
+} // namespace flowmar
+
+namespace flowmar {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct DoubleCase {
+    const char* why;
+    friend void PrintTo(const DoubleCase& c, std::ostream* os) { *os << c.why; }
+    const char* format;
+    double value;
+    const char* expected;
+};
+
+class FormatDouble : public ::testing::TestWithParam<DoubleCase> {};
+
+TEST_P(FormatDouble, AppliesTheFormatOrShowsNoNumber) {
+    const DoubleCase& c = GetParam();
+    EXPECT_EQ(formatDouble(c.format, c.value), c.expected) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatDouble,
+    ::testing::Values(
+        DoubleCase{"a finite value is printed as printf prints it", "%.2f", 6.8482, "6.85"},
+        DoubleCase{"the field width stays: the Imperial friction factor", "%6.1f", 10.78, "  10.8"},
+        DoubleCase{"text around the number stays", "Length of Duct = %.1f (m)", 1000,
+                   "Length of Duct = 1000.0 (m)"},
+        DoubleCase{"NaN never reaches a person", "%.2f", kNaN, "-"},
+        DoubleCase{"nor does infinity, inside a report line", "Perimeter of Duct = %.2f (m)", kInf,
+                   "Perimeter of Duct = - (m)"},
+        DoubleCase{"minus infinity with flags and width", "%-8.3f end", -kInf, "- end"},
+        DoubleCase{"a literal percent sign survives the replacement", "%.1f %% done", kNaN,
+                   "- % done"}));
+
+TEST(FormatCount, ZeroIsWrittenAlthoughPrecisionZeroPrintsNothing) {
+    EXPECT_EQ(formatInt("%.i", 0), "") << "what printf makes of it";
+    EXPECT_EQ(countText(0), "0");
+    EXPECT_EQ(countText(12), "12");
+    EXPECT_EQ(countText(-3), "-3");
+    EXPECT_EQ(formatCount("Total Number of Fans = %.i", 0), "Total Number of Fans = 0");
+    EXPECT_EQ(formatCount("Number of Meshes = %.i (Fixed)", 100), "Number of Meshes = 100 (Fixed)");
+}
+
+TEST(WithText, PutsTheTextForTheFirstPlaceholderOnly) {
+    EXPECT_EQ(withText("Resistance Leakage Paths/100 %s Duct ", "ft"),
+              "Resistance Leakage Paths/100 ft Duct ");
+    EXPECT_EQ(withText("Method of Execution = %s", "100%d %s"), "Method of Execution = 100%d %s")
+        << "a text holding conversions is not a format";
+    EXPECT_EQ(withText("no placeholder", "x"), "no placeholder");
 }
 
 } // namespace
