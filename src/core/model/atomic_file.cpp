@@ -94,6 +94,10 @@ FileStatus writeFileAtomically(const fs::path& path, std::span<const std::uint8_
     if (targetExists && S_ISDIR(targetStat.st_mode)) {
         return failWith(messages::kFileIsFolder);
     }
+    // The rename could replace a read-only file; its owner made it read-only to keep it.
+    if (targetExists && ::access(target.c_str(), W_OK) != 0) {
+        return failWith(messages::kFileReadOnly);
+    }
     if (target.parent_path().empty()) {
         target = fs::path(".") / target;
     }

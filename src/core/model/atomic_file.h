@@ -12,7 +12,8 @@ namespace flowmar {
 
 // Writes `bytes` as the file at `path` (a symbolic link is followed, so the file it points to is
 // replaced). On failure no temporary file remains and the previous file is unchanged; the message
-// reads "Cannot save "<file>": <fault>." (folder missing, not writable, disk full, ...).
+// reads "Cannot save "<file>": <fault>." (folder missing, not writable, the file read-only,
+// disk full, ...).
 // Uses POSIX calls (open, fsync, rename): the standard library cannot flush a file to the disk.
 FileStatus writeFileAtomically(const std::filesystem::path& path,
                                std::span<const std::uint8_t> bytes);

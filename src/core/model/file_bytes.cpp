@@ -20,6 +20,11 @@ FileBytes readFileBytes(const std::filesystem::path& path) {
         result.fault = messages::kFileIsFolder;
         return result;
     }
+    // A device or a pipe could block or never end.
+    if (status.type() != fs::file_type::regular) {
+        result.fault = messages::kFileNotReadable;
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.fault = messages::kFileNotReadable;

@@ -16,7 +16,8 @@ struct FileBytes {
     bool ok() const { return fault.empty(); }
 };
 
-// Reads the file without changing it (opened read-only).
+// Reads the file without changing it (opened read-only). Only a regular file (or a link to one)
+// is read: a device or a pipe is refused as unreadable.
 FileBytes readFileBytes(const std::filesystem::path& path);
 
 } // namespace flowmar

@@ -108,6 +108,7 @@ inline constexpr std::string_view kFileIsFolder = "it is a folder, not a file";
 inline constexpr std::string_view kFileNotReadable = "the file cannot be read";
 inline constexpr std::string_view kFolderDoesNotExist = "the folder does not exist";
 inline constexpr std::string_view kFolderNotWritable = "the folder cannot be written to";
+inline constexpr std::string_view kFileReadOnly = "the file is read-only";
 inline constexpr std::string_view kDiskFull = "there is no room left on the disk";
 inline constexpr std::string_view kFileTooLarge = "the file would exceed the size allowed";
 inline constexpr std::string_view kFileNotWritten = "the file could not be written";

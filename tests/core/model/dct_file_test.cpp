@@ -500,6 +500,9 @@ TEST(DuctFile, MissingFileAndFolderAreNamed) {
               messages::cannotOpenFile(missing.string(), messages::kFileDoesNotExist));
     EXPECT_EQ(readDuctFile(folder.path()).error,
               messages::cannotOpenFile(folder.path().string(), messages::kFileIsFolder));
+    EXPECT_EQ(readDuctFile("/dev/zero").error,
+              messages::cannotOpenFile("/dev/zero", messages::kFileNotReadable))
+        << "a device that never ends is not read";
 }
 
 TEST(DuctFile, SaveIntoAMissingFolderSaysSo) {
