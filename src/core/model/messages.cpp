@@ -12,4 +12,21 @@ std::string unableToOpenFile(std::string_view path) {
     return "Unable to open file '" + std::string(path) + "'";
 }
 
+std::string cannotOpenFile(std::string_view file, std::string_view fault) {
+    return "Cannot open \"" + std::string(file) + "\": " + std::string(fault) + ".";
+}
+
+std::string cannotSaveFile(std::string_view file, std::string_view fault) {
+    return "Cannot save \"" + std::string(file) + "\": " + std::string(fault) + ".";
+}
+
+std::string countOutOfRange(std::string_view what, long long value, int low, int high) {
+    return std::string(what) + " (" + std::to_string(value) + ") lies outside " +
+           std::to_string(low) + " to " + std::to_string(high);
+}
+
+std::string numberOfCurvePoints(int fanNumber) {
+    return "the number of curve points of fan " + std::to_string(fanNumber);
+}
+
 } // namespace flowmar::messages

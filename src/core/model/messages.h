@@ -136,4 +136,30 @@ inline constexpr std::string_view kResultsNotFinite =
 // "Fan N has ..." for a fan whose curve cannot be evaluated.
 std::string fanCurveUnusable(int fanNumber);
 
+// Files. Every file error reads "Cannot open "<file>": <fault>." or "Cannot save "<file>":
+// <fault>.", the fault being one of the texts below or a count out of range.
+inline constexpr std::string_view kFileEndsEarly = "the file ends early";
+inline constexpr std::string_view kFileTextLengthImpossible =
+    "a text in the file has an impossible length";
+inline constexpr std::string_view kFileDoesNotExist = "the file does not exist";
+inline constexpr std::string_view kFileIsFolder = "it is a folder, not a file";
+inline constexpr std::string_view kFileNotReadable = "the file cannot be read";
+inline constexpr std::string_view kFolderDoesNotExist = "the folder does not exist";
+inline constexpr std::string_view kFolderNotWritable = "the folder cannot be written to";
+inline constexpr std::string_view kFileReadOnly = "the file is read-only";
+inline constexpr std::string_view kDiskFull = "there is no room left on the disk";
+inline constexpr std::string_view kFileTooLarge = "the file would exceed the size allowed";
+inline constexpr std::string_view kFileNotWritten = "the file could not be written";
+inline constexpr std::string_view kTextTooLongToSave = "a text is too long to be saved";
+
+std::string cannotOpenFile(std::string_view file, std::string_view fault);
+std::string cannotSaveFile(std::string_view file, std::string_view fault);
+
+// The fault of a count that no table can hold: "the number of fans (150) lies outside 0 to 100".
+std::string countOutOfRange(std::string_view what, long long value, int low, int high);
+// The "what" of countOutOfRange for a few counts.
+inline constexpr std::string_view kNumberOfFans = "the number of fans";
+inline constexpr std::string_view kNumberOfLeakagePaths = "the number of leakage paths";
+std::string numberOfCurvePoints(int fanNumber); // "the number of curve points of fan 3"
+
 } // namespace flowmar::messages

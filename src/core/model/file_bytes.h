@@ -1,0 +1,23 @@
+// Reading a whole file into memory for the format readers, with the faults a person can act on
+// (missing, a folder, unreadable) told apart.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace flowmar {
+
+struct FileBytes {
+    std::vector<std::uint8_t> bytes;
+    std::string_view fault; // one of the messages' file faults; empty on success
+
+    bool ok() const { return fault.empty(); }
+};
+
+// Reads the file without changing it (opened read-only). Only a regular file (or a link to one)
+// is read: a device or a pipe is refused as unreadable.
+FileBytes readFileBytes(const std::filesystem::path& path);
+
+} // namespace flowmar
