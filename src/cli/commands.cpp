@@ -1,0 +1,217 @@
+#include "cli/commands.h"
+
+#include "cli/cli_port.h"
+#include "core/engine/execute.h"
+#include "core/fans/fan_database_doc.h"
+#include "core/model/document_commands.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/model_file.h"
+#include "core/model/units.h"
+#include "core/views/results_json.h"
+#include "core/views/summary_input_report.h"
+#include "core/views/summary_results_report.h"
+
+#include <fstream>
+#include <optional>
+#include <ostream>
+
+namespace flowmar::cli {
+
+namespace {
+
+// The most serious outcome of several runs: a file fault, then a stop, then the limit.
+int worse(int a, int b) {
+    const auto rank = [](int status) {
+        switch (status) {
+        case kExitUsage:
+            return 3;
+        case kExitStopped:
+            return 2;
+        case kExitIterationLimit:
+            return 1;
+        default:
+            return 0;
+        }
+    };
+    return rank(a) >= rank(b) ? a : b;
+}
+
+int exitStatusOf(SolutionStatus status) {
+    switch (status) {
+    case SolutionStatus::Converged:
+    case SolutionStatus::FixedQuantity:
+        return kExitOk;
+    case SolutionStatus::IterationLimit:
+        return kExitIterationLimit;
+    case SolutionStatus::Stopped:
+        break;
+    }
+    return kExitStopped;
+}
+
+struct RunOptions {
+    std::optional<int> units;
+    bool json = false;
+    std::string csvFile;
+    std::vector<std::string> models;
+};
+
+// Parses the options of run; returns an error text for a wrong call.
+std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--units" || arg == "--csv") {
+            if (i + 1 == args.size()) {
+                return arg + " needs a value.";
+            }
+            const std::string& value = args[++i];
+            if (arg == "--csv") {
+                options.csvFile = value;
+            } else if (value == "si") {
+                options.units = kSI;
+            } else if (value == "imperial") {
+                options.units = kImperial;
+            } else {
+                return "--units takes \"si\" or \"imperial\", not \"" + value + "\".";
+            }
+        } else if (arg.starts_with("--")) {
+            return "Unknown option \"" + arg + "\".";
+        } else {
+            options.models.push_back(arg);
+        }
+    }
+    if (options.models.empty()) {
+        return "run needs at least one model.";
+    }
+    if (!options.csvFile.empty() && options.models.size() != 1) {
+        return "--csv writes the table of one model; name exactly one.";
+    }
+    return {};
+}
+
+void printReports(const CFlowmarDoc& doc, std::ostream& out) {
+    for (const std::string& line : summaryInputLines(doc)) {
+        out << line << '\n';
+    }
+    out << '\n';
+    for (const std::string& line : summaryResultsLines(doc)) {
+        out << line << '\n';
+    }
+}
+
+bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) {
+        err << "Cannot write \"" << path << "\".\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
+              std::ostream& err) {
+    RunOptions options;
+    if (const std::string fault = parseRunOptions(args, options); !fault.empty()) {
+        err << fault << "\nSee flowmar-cli --help.\n";
+        return kExitUsage;
+    }
+    int exitStatus = kExitOk;
+    for (std::size_t m = 0; m < options.models.size(); ++m) {
+        const std::string& path = options.models[m];
+        FileRead<CFlowmarDoc> read = readModelFile(path);
+        if (!read.ok()) {
+            err << read.error << '\n';
+            exitStatus = worse(exitStatus, kExitUsage);
+            continue;
+        }
+        CFlowmarDoc& doc = *read.document;
+        port.takeMessages();
+        const ExecuteResult result = Execute(doc, port);
+        exitStatus = worse(exitStatus, exitStatusOf(result.status));
+        if (options.json) {
+            out << resultsJson(path, result.status, port.takeMessages(), doc).dump() << '\n';
+        } else {
+            if (options.models.size() > 1) {
+                out << (m == 0 ? "" : "\n") << "== " << path << " ==\n";
+            }
+            CFlowmarDoc shown = doc;
+            shown.unitSystem = options.units.value_or(doc.unitSystem);
+            printReports(shown, out);
+        }
+        if (!options.csvFile.empty() &&
+            !writeTextFile(options.csvFile, segmentTableCsv(doc), err)) {
+            exitStatus = worse(exitStatus, kExitUsage);
+        }
+    }
+    return exitStatus;
+}
+
+int convertFile(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() != 2) {
+        err << "convert needs IN and OUT.\nSee flowmar-cli --help.\n";
+        return kExitUsage;
+    }
+    const std::string& in = args[0];
+    const std::string& out = args[1];
+    const FileKind inKind = fileKindOf(in);
+    const FileKind outKind = fileKindOf(out);
+    // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.
+    const bool database = inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase;
+    FileStatus written;
+    if (database) {
+        FileRead<CFanDatabaseDoc> read = readFanDatabase(in);
+        if (!read.ok()) {
+            err << read.error << '\n';
+            return kExitUsage;
+        }
+        written = writeFanDatabase(*read.document, out);
+    } else {
+        FileRead<CFlowmarDoc> read = readModelFile(in);
+        if (!read.ok()) {
+            err << read.error << '\n';
+            return kExitUsage;
+        }
+        written = writeModelFile(*read.document, out);
+    }
+    if (!written.ok()) {
+        err << written.error << '\n';
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+int writeNewModel(const std::vector<std::string>& args, std::ostream& err) {
+    bool imperial = false;
+    std::string out;
+    for (const std::string& arg : args) {
+        if (arg == "--imperial") {
+            imperial = true;
+        } else if (out.empty() && !arg.starts_with("--")) {
+            out = arg;
+        } else {
+            err << "Unexpected argument \"" << arg << "\".\nSee flowmar-cli --help.\n";
+            return kExitUsage;
+        }
+    }
+    if (out.empty()) {
+        err << "new needs OUT.\nSee flowmar-cli --help.\n";
+        return kExitUsage;
+    }
+    CFlowmarDoc doc;
+    if (imperial) {
+        applyImperialDefaults(doc);
+    }
+    if (const FileStatus written = writeModelFile(doc, out); !written.ok()) {
+        err << written.error << '\n';
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+} // namespace flowmar::cli

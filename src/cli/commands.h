@@ -1,0 +1,23 @@
+// The command line's commands, each taking its arguments (after the command word) and the
+// streams it writes to, and returning the process exit status.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace flowmar::cli {
+
+class CliPort;
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitStopped = 1;
+inline constexpr int kExitUsage = 2; // also: a file that cannot be read or written
+inline constexpr int kExitIterationLimit = 3;
+
+int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
+              std::ostream& err);
+int convertFile(const std::vector<std::string>& args, std::ostream& err);
+int writeNewModel(const std::vector<std::string>& args, std::ostream& err);
+
+} // namespace flowmar::cli

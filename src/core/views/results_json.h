@@ -1,0 +1,29 @@
+// One solved model as a JSON object for scripts: how Execute ended, its messages, the derived
+// duct values, the headline results, and the tables of segments and fans, all in SI.
+#pragma once
+
+#include "core/engine/solution_status.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flowmar {
+
+class CFlowmarDoc;
+
+// "converged", "iteration-limit", "fixed-quantity" or "stopped".
+std::string_view statusName(SolutionStatus status);
+
+// The object for one model. A stopped run lists no segments and no fans: the model holds no
+// results of this run. Numbers that are not finite are written as null.
+nlohmann::ordered_json resultsJson(std::string_view file, SolutionStatus status,
+                                   const std::vector<std::string>& messages,
+                                   const CFlowmarDoc& doc);
+
+// The segment table as CSV with a header line, SI units in the column names.
+std::string segmentTableCsv(const CFlowmarDoc& doc);
+
+} // namespace flowmar

@@ -1,0 +1,171 @@
+// The command line end to end on the example models: every example runs, converts both ways
+// without loss, and every failure gives its exit status and a message.
+#include "cli/cli_port.h"
+#include "cli/commands.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace flowmar::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = FLOWMAR_EXAMPLES;
+
+std::string readText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A fresh folder for one test's files.
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() /
+                   ("flowmar-cli-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    fs::path file(const std::string& name) const { return m_folder / name; }
+
+    int run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        CliPort port(err);
+        return runModels(args, port, out, err);
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+
+private:
+    fs::path m_folder;
+};
+
+struct ExampleCase {
+    const char* why;
+    const char* name;
+    const char* status;
+    friend void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ExampleRun : public CommandLine, public ::testing::WithParamInterface<ExampleCase> {};
+
+TEST_P(ExampleRun, SolvesWithoutMessagesAndConvertsWithoutLoss) {
+    const ExampleCase& c = GetParam();
+    const fs::path json = kExamples / (std::string(c.name) + ".json");
+    const fs::path dct = kExamples / (std::string(c.name) + ".dct");
+    EXPECT_EQ(run({"--json", dct.string()}), kExitOk) << err.str();
+    const auto result = nlohmann::json::parse(out.str());
+    EXPECT_EQ(result["status"], c.status) << c.why;
+    EXPECT_TRUE(result["messages"].empty()) << result["messages"];
+    EXPECT_EQ(result["segments"].size(), 100u);
+    EXPECT_GT(result["faceQuantity"].get<double>(), 1.0) << c.why;
+
+    std::ostringstream convertErr;
+    ASSERT_EQ(convertFile({json.string(), file("m.dct").string()}, convertErr), kExitOk)
+        << convertErr.str();
+    ASSERT_EQ(convertFile({file("m.dct").string(), file("m.json").string()}, convertErr), kExitOk);
+    EXPECT_EQ(readText(file("m.json")), readText(json)) << ".json -> .dct -> .json";
+    EXPECT_EQ(readText(file("m.dct")), readText(dct)) << "the example's .dct is up to date";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ExampleRun,
+    ::testing::Values(ExampleCase{"one fan at the portal", "forcing-one-fan", "converged"},
+                      ExampleCase{"negated pressures", "exhausting", "converged"},
+                      ExampleCase{"three fans", "boosters", "converged"},
+                      ExampleCase{"zones and every shock loss", "zones-and-losses", "converged"},
+                      ExampleCase{"booster for the face", "fixed-quantity-face", "fixed-quantity"},
+                      ExampleCase{"fan-end quantity", "fixed-quantity-fan", "fixed-quantity"},
+                      ExampleCase{"Imperial display", "imperial", "converged"}));
+
+TEST_F(CommandLine, FanDatabaseConvertsBothWaysWithoutLoss) {
+    std::ostringstream convertErr;
+    ASSERT_EQ(convertFile({(kExamples / "fan-database.fdb").string(), file("db.json").string()},
+                          convertErr),
+              kExitOk)
+        << convertErr.str();
+    EXPECT_EQ(readText(file("db.json")), readText(kExamples / "fan-database.json"));
+    ASSERT_EQ(convertFile({file("db.json").string(), file("db.fdb").string()}, convertErr),
+              kExitOk);
+    EXPECT_EQ(readText(file("db.fdb")), readText(kExamples / "fan-database.fdb"));
+}
+
+TEST_F(CommandLine, ReportsInTheModelsUnitsOrTheChosenOnes) {
+    const std::string model = (kExamples / "forcing-one-fan.dct").string();
+    ASSERT_EQ(run({model}), kExitOk);
+    EXPECT_NE(out.str().find("SUMMARY OF INPUT DATA"), std::string::npos);
+    EXPECT_NE(out.str().find("SUMMARY OF RESULTS"), std::string::npos);
+    EXPECT_NE(out.str().find("Length of Duct = 1000.0 (m)"), std::string::npos) << out.str();
+    ASSERT_EQ(run({"--units", "imperial", model}), kExitOk);
+    EXPECT_NE(out.str().find("Length of Duct = 3280.8 (ft)"), std::string::npos) << out.str();
+}
+
+TEST_F(CommandLine, WritesTheSegmentTable) {
+    ASSERT_EQ(run({"--csv", file("segments.csv").string(),
+                   (kExamples / "forcing-one-fan.json").string()}),
+              kExitOk);
+    std::istringstream csv(readText(file("segments.csv")));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "segment,start_m,end_m,quantity_m3s,leakage_m3s,total_pressure_Pa,"
+                    "static_pressure_Pa,velocity_ms");
+    int rows = 0;
+    std::string last;
+    while (std::getline(csv, line)) {
+        ++rows;
+        last = line;
+    }
+    EXPECT_EQ(rows, 100);
+    EXPECT_EQ(last.rfind("100,990,1000,", 0), 0u) << last;
+}
+
+TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
+    std::ofstream(file("limit.json")) << R"({"ductLength": 1000, "ductDiameter": 0.9,
+        "iterationLimit": 2, "fans": [{"points": [{"pressure": 3000, "quantity": 5},
+        {"pressure": 1000, "quantity": 20}]}]})";
+    std::ofstream(file("incomplete.json")) << R"({"ductDiameter": 0.9})";
+    std::ofstream(file("damaged.dct")) << "not a duct model";
+    EXPECT_EQ(run({file("limit.json").string()}), kExitIterationLimit);
+    EXPECT_EQ(run({file("incomplete.json").string()}), kExitStopped);
+    EXPECT_NE(err.str().find("You have not completed the input of the duct details"),
+              std::string::npos);
+    EXPECT_NE(err.str().find("(would open the Duct Details sheet)"), std::string::npos);
+    EXPECT_EQ(run({file("damaged.dct").string()}), kExitUsage);
+    EXPECT_NE(err.str().find("Cannot open \"" + file("damaged.dct").string() + "\""),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(run({file("limit.json").string(), file("incomplete.json").string(),
+                   file("missing.json").string()}),
+              kExitUsage)
+        << "the most serious outcome wins";
+    EXPECT_EQ(run({"--units", "metric", file("limit.json").string()}), kExitUsage);
+    EXPECT_EQ(run({}), kExitUsage);
+}
+
+TEST_F(CommandLine, NewImperialModelHoldsTheImperialDefaults) {
+    std::ostringstream newErr;
+    ASSERT_EQ(writeNewModel({"--imperial", file("new.json").string()}, newErr), kExitOk);
+    const auto model = nlohmann::json::parse(readText(file("new.json")));
+    EXPECT_EQ(model["unitSystem"], 0);
+    EXPECT_EQ(model["leakageResistance100"], -1);
+    ASSERT_EQ(writeNewModel({file("new.dct").string()}, newErr), kExitOk);
+    EXPECT_EQ(fs::file_size(file("new.dct")), 49351u);
+}
+
+} // namespace
+} // namespace flowmar::cli
