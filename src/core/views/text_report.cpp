@@ -1,6 +1,6 @@
 #include "core/views/text_report.h"
 
-#include "core/views/utf8.h"
+#include "core/model/utf8.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,38 +1,46 @@
-#include "core/views/utf8.h"
+#include "core/model/utf8.h"
 
 namespace flowmar::utf8 {
 
+// A malformed sequence consumes its longest valid beginning (at least one byte), as Unicode
+// recommends for replacement, so that the bytes after it are read afresh.
 char32_t next(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i++);
     if (lead < 0x80) {
         return lead;
     }
-    int extra = 0;
+    int need = 0;
     char32_t c = 0;
-    char32_t lowest = 0;
-    if (lead >= 0xC2 && lead < 0xE0) {
-        extra = 1;
+    unsigned char low = 0x80;  // the allowed range of the second byte excludes overlong forms,
+    unsigned char high = 0xBF; // surrogates and code points above U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        need = 1;
         c = lead & 0x1Fu;
-        lowest = 0x80;
-    } else if (lead >= 0xE0 && lead < 0xF0) {
-        extra = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        need = 2;
         c = lead & 0x0Fu;
-        lowest = 0x800;
-    } else if (lead >= 0xF0 && lead < 0xF5) {
-        extra = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        need = 3;
         c = lead & 0x07u;
-        lowest = 0x10000;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
         return kReplacement; // a continuation byte, or a lead byte no sequence may start with
     }
-    for (; extra > 0; --extra) {
-        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u) {
+    for (int k = 1; k <= need; ++k) {
+        if (i >= text.size()) {
             return kReplacement;
         }
-        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3Fu);
-    }
-    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return kReplacement;
+        const unsigned char b = byte(i);
+        const bool inRange = k == 1 ? (b >= low && b <= high) : (b >= 0x80 && b <= 0xBF);
+        if (!inRange) {
+            return kReplacement;
+        }
+        c = (c << 6) | (b & 0x3Fu);
+        ++i;
     }
     return c;
 }

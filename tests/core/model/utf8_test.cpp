@@ -1,4 +1,4 @@
-#include "core/views/utf8.h"
+#include "core/model/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"a lone continuation byte", "\x80x", {kBad, U'x'}},
         DecodeCase{"a sequence cut short by the end", "a\xe2\x82", {U'a', kBad}},
         DecodeCase{"a sequence cut short by the next character", "\xc2x", {kBad, U'x'}},
-        DecodeCase{"an overlong form of '/'", "\xe0\x80\xaf", {kBad}},
-        DecodeCase{"a surrogate", "\xed\xa0\x80", {kBad}},
-        DecodeCase{"beyond U+10FFFF", "\xf4\x90\x80\x80", {kBad}},
+        // Forms no sequence may take: the lead byte alone is the longest valid beginning, and
+        // each byte after it is read afresh.
+        DecodeCase{"an overlong form of '/'", "\xe0\x80\xaf", {kBad, kBad, kBad}},
+        DecodeCase{"a surrogate", "\xed\xa0\x80", {kBad, kBad, kBad}},
+        DecodeCase{"beyond U+10FFFF", "\xf4\x90\x80\x80", {kBad, kBad, kBad, kBad}},
         DecodeCase{
             "a Windows-1252 degree sign that was never converted", "20\xb0", {U'2', U'0', kBad}}));
 

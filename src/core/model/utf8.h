@@ -1,5 +1,5 @@
-// UTF-8 decoding for the painters and the text metrics: one code point at a time, with every
-// malformed sequence read as the replacement character, so that no text can break an output.
+// UTF-8 one code point at a time, for the file encodings, the painters and the text metrics:
+// every malformed sequence reads as the replacement character, so no text can break an output.
 #pragma once
 
 #include <cstddef>
