@@ -14,6 +14,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/views/duct_view.h"
+#include "ui/views/graph_view.h"
 #include "ui/views/view_factory.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ constexpr int kFilePrintSetup = 57606;
 constexpr int kFileExit = 57665;
 constexpr int kHelpContents = 57666;
 constexpr int kAbout = 57664;
+constexpr int kSaveGraphAs = 32900; // our own: the Graph View's picture as PNG, SVG or PDF
 constexpr int kMaxRecentFiles = 4;
 constexpr int kDateTimeRefreshMs = 1000;
 
@@ -180,6 +182,9 @@ void CMainFrame::createActions() {
     addCommand(commands::kExecute, tr("Execute"), &CMainFrame::onExecute);
     addCommand(commands::kUnitConversion, tr("&Unit Conversion"), &CMainFrame::onUnitConversion);
 
+    addCommand(commands::kDefineGraph, tr("&Define"), &CMainFrame::onDefineGraph);
+    addCommand(kSaveGraphAs, tr("Save &Graph As..."), &CMainFrame::onSaveGraphAs);
+
     addCommand(kHelpContents, tr("Contents"), &CMainFrame::onHelpContents,
                QKeySequence::HelpContents);
     addCommand(kAbout, tr("&About Flowmar..."), &CMainFrame::onAbout);
@@ -191,6 +196,7 @@ void CMainFrame::createMenus() {
                          static_cast<int>(commands::kSave), static_cast<int>(commands::kSaveAs)}) {
         m_fileMenu->addAction(m_commands[id]);
     }
+    m_fileMenu->addAction(m_commands[kSaveGraphAs]);
     m_fileMenu->addSeparator();
     for (const int id : {kFilePrint, kFilePrintPreview, kFilePrintSetup}) {
         m_fileMenu->addAction(m_commands[id]);
@@ -253,6 +259,8 @@ void CMainFrame::createMenus() {
     for (const int id : {commands::kNotepad, commands::kExecute, commands::kUnitConversion}) {
         tools->addAction(m_commands[id]);
     }
+    m_propertiesMenu = menuBar()->addMenu(tr("&Properties"));
+    m_propertiesMenu->addAction(m_commands[commands::kDefineGraph]);
     QMenu* window = menuBar()->addMenu(tr("&Window"));
     window->addAction(tr("&New Window"), this, &CMainFrame::onNewWindow);
     window->addAction(tr("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
@@ -757,6 +765,26 @@ void CMainFrame::onNewWindow() {
     const DuctView* view = activeView();
     if (OpenDocument* open = view == nullptr ? nullptr : documentOf(&view->document())) {
         addView(*open, view->templateId());
+    }
+}
+
+void CMainFrame::onDefineGraph() {
+    if (CFlowmarDoc* doc = activeDocument()) {
+        runGraphOptionsCommand(*doc, *m_port);
+    }
+}
+
+void CMainFrame::onSaveGraphAs() {
+    auto* graph = qobject_cast<CGraphView*>(activeView());
+    if (graph == nullptr) {
+        return;
+    }
+    const QString path = m_questions->chooseSavePath(
+        plainTitle(graph->document()).section(QLatin1Char('.'), 0, 0) + QStringLiteral(".png"),
+        tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    QString error;
+    if (!path.isEmpty() && !graph->saveGraphAs(path, &error)) {
+        m_port->showMessage(error.toStdString());
     }
 }
 

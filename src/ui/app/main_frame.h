@@ -110,6 +110,8 @@ private:
     void onHelpContents();
     void onNewWindow();
     void onViewCommand();
+    void onDefineGraph();
+    void onSaveGraphAs();
 
     std::unique_ptr<UiPort> m_ownPort;
     std::unique_ptr<ShellQuestions> m_ownQuestions;
@@ -124,7 +126,8 @@ private:
     std::vector<QAction*> m_recentFileActions;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
-    QList<QMenu*> m_documentMenus; // shown only while a duct model is active
+    QMenu* m_propertiesMenu = nullptr; // the Graph View's own
+    QList<QMenu*> m_documentMenus;     // shown only while a duct model is active
     QPrinter m_printer;
     std::vector<std::unique_ptr<OpenDocument>> m_documents;
     int m_untitledCount = 0;

@@ -3,6 +3,7 @@
 #include "core/input/fixed_quantity_values.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
+#include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 
@@ -44,8 +45,13 @@ bool QtUiPort::runAddEditFan(AddFanValues&) {
 bool QtUiPort::runCurveEditor(CurveEditorValues&) {
     return notAvailable(QObject::tr("the fan curve editor"));
 }
-bool QtUiPort::runGraphOptions(GraphOptions&) {
-    return notAvailable(QObject::tr("the Graph Trends dialog"));
+bool QtUiPort::runGraphOptions(GraphOptions& options) {
+    CGraphDlg dialog(options, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    options = dialog.options();
+    return true;
 }
 bool QtUiPort::runSelectFan(SelectFanValues&) {
     return notAvailable(QObject::tr("the Select Fan dialog"));

@@ -9,7 +9,8 @@
 
 namespace flowmar {
 
-CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& port, QWidget* parent)
+CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& port,
+                                   QWidget* parent)
     : QDialog(parent), m_number(number), m_port(port), m_edit(new QLineEdit) {
     setWindowTitle(caption);
     auto* form = new QFormLayout(this);

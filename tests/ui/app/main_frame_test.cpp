@@ -1,3 +1,5 @@
+#include "core/input/graph_options.h"
+#include "core/model/command_ids.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/json_model.h"
@@ -7,8 +9,10 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/shell_questions.h"
 #include "ui/views/duct_view.h"
+#include "ui/views/graph_view.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -100,6 +104,39 @@ TEST_F(MainFrameTest, ViewCommandTwiceActivatesTheSameFrame) {
     EXPECT_EQ(frame.mdiArea()->activeSubWindow(), results);
     EXPECT_FALSE(frame.commandAction(templates::kSummaryOfResults)->isVisible())
         << "the View menu leaves out the active view's own entry";
+}
+
+TEST_F(MainFrameTest, GraphViewOpensOnceAndTakesItsOptionsFromDefine) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    QMdiSubWindow* graph = frame.mdiArea()->activeSubWindow();
+    ASSERT_TRUE(frame.showView(templates::kSummaryOfInput));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    EXPECT_EQ(frame.mdiArea()->activeSubWindow(), graph);
+    EXPECT_TRUE(frame.commandAction(commands::kDefineGraph)->isEnabled());
+    port.onGraphOptions = [](GraphOptions& options) {
+        options.flowPlotKind = 2;
+        options.showSchematic = 0;
+        return true;
+    };
+    frame.commandAction(commands::kDefineGraph)->trigger();
+    EXPECT_EQ(frame.activeDocument()->flowPlotKind, 2);
+    EXPECT_EQ(frame.activeDocument()->showSchematic, 0);
+
+    auto* view = qobject_cast<CGraphView*>(frame.activeView());
+    ASSERT_NE(view, nullptr);
+    for (const char* name : {"graph.png", "graph.svg", "graph.pdf"}) {
+        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        QString error;
+        EXPECT_TRUE(view->saveGraphAs(path, &error)) << name << " " << error.toStdString();
+        EXPECT_GT(QFileInfo(path).size(), 1000) << name;
+    }
+    QString error;
+    EXPECT_FALSE(view->saveGraphAs(m_folder.filePath(QStringLiteral("graph.bmp")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    const QString pdf = m_folder.filePath(QStringLiteral("printed-graph.pdf"));
+    ASSERT_TRUE(frame.printActive(pdf));
+    EXPECT_EQ(pdfPageCount(pdf), 1);
 }
 
 TEST_F(MainFrameTest, OpeningTheSameFileTwiceActivatesIt) {

@@ -2,9 +2,11 @@
 #include "core/model/units.h"
 #include "support/fake_ui_port.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
+#include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -63,6 +65,23 @@ TEST(FixedQuantityDialog, QuantityOutsideItsRangeKeepsTheDialogOpen) {
     EXPECT_EQ(dialog.values().fixedQuantity, 12.5);
     EXPECT_EQ(dialog.values().applied, 1);
     EXPECT_EQ(dialog.values().location, 1);
+}
+
+TEST(GraphTrendsDialog, ShowsTheOptionsAndHandsBackWhatWasChanged) {
+    GraphOptions options;
+    options.plotStaticPressure = 0;
+    CGraphDlg dialog(options);
+    ASSERT_NE(dialog.control(graph_trends::kDuctStaticPressure), nullptr);
+    EXPECT_FALSE(dialog.control(graph_trends::kDuctStaticPressure)->isChecked());
+    EXPECT_TRUE(dialog.control(graph_trends::kPlotQuantity)->isChecked());
+    dialog.control(graph_trends::kPlotVelocity)->click();
+    EXPECT_FALSE(dialog.control(graph_trends::kPlotQuantity)->isChecked());
+    dialog.control(graph_trends::kShowFans)->click();
+    const GraphOptions chosen = dialog.options();
+    EXPECT_EQ(chosen.flowPlotKind, 2);
+    EXPECT_EQ(chosen.showFans, 0);
+    EXPECT_EQ(chosen.plotStaticPressure, 0);
+    EXPECT_EQ(chosen.plotTotalPressure, 1);
 }
 
 } // namespace
