@@ -3,15 +3,22 @@
 #include "cli/cli_port.h"
 #include "core/engine/execute.h"
 #include "core/fans/fan_database_doc.h"
+#include "core/input/graph_options.h"
 #include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/model_file.h"
 #include "core/model/units.h"
+#include "core/views/graph_drawing.h"
 #include "core/views/results_json.h"
 #include "core/views/summary_input_report.h"
 #include "core/views/summary_results_report.h"
+#include "core/views/svg_painter.h"
 
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -112,6 +119,95 @@ bool writeTextFile(const std::string& path, const std::string& text, std::ostrea
     return true;
 }
 
+struct GraphArgs {
+    std::string model;
+    std::string svgFile;
+    int width = kDefaultGraphWidth;
+    int height = kDefaultGraphHeight;
+    std::optional<int> units;
+    std::vector<int GraphOptions::*> switchedOff;
+    bool velocity = false;
+};
+
+// The largest canvas side: an SVG many times a screen's size serves no one.
+constexpr int kLargestGraphSide = 20000;
+
+// The flags that turn a graph option off.
+struct GraphFlag {
+    const char* name;
+    int GraphOptions::*option;
+};
+constexpr GraphFlag kGraphFlags[] = {
+    {"--no-zero-line", &GraphOptions::plotZeroPressure},
+    {"--no-schematic", &GraphOptions::showSchematic},
+    {"--no-fans", &GraphOptions::showFans},
+    {"--no-arrows", &GraphOptions::showAirflowDirection},
+    {"--no-shock-losses", &GraphOptions::showShockLosses},
+    {"--no-total-pressure", &GraphOptions::plotTotalPressure},
+    {"--no-static-pressure", &GraphOptions::plotStaticPressure},
+};
+
+bool parsePixels(const std::string& text, int& pixels) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 1 ||
+        value > kLargestGraphSide) {
+        return false;
+    }
+    pixels = value;
+    return true;
+}
+
+// Parses the arguments of graph; returns an error text for a wrong call.
+std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& graph) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--velocity") {
+            graph.velocity = true;
+            continue;
+        }
+        if (const auto* flag = std::ranges::find(kGraphFlags, arg, &GraphFlag::name);
+            flag != std::end(kGraphFlags)) {
+            graph.switchedOff.push_back(flag->option);
+            continue;
+        }
+        if (arg == "-o" || arg == "--width" || arg == "--height" || arg == "--units") {
+            if (i + 1 == args.size()) {
+                return arg + " needs a value.";
+            }
+            const std::string& value = args[++i];
+            if (arg == "-o") {
+                graph.svgFile = value;
+            } else if (arg == "--units") {
+                if (value != "si" && value != "imperial") {
+                    return "--units takes \"si\" or \"imperial\", not \"" + value + "\".";
+                }
+                graph.units = value == "si" ? kSI : kImperial;
+            } else if (!parsePixels(value, arg == "--width" ? graph.width : graph.height)) {
+                return arg + " takes a whole number of pixels from 1 to " +
+                       std::to_string(kLargestGraphSide) + ", not \"" + value + "\".";
+            }
+        } else if (arg.starts_with("-")) {
+            return "Unknown option \"" + arg + "\".";
+        } else if (graph.model.empty()) {
+            graph.model = arg;
+        } else {
+            return "graph takes one model.";
+        }
+    }
+    if (graph.model.empty()) {
+        return "graph needs a model.";
+    }
+    if (graph.svgFile.empty()) {
+        return "graph needs -o FILE.svg.";
+    }
+    std::error_code ec;
+    if (std::filesystem::equivalent(graph.model, graph.svgFile, ec)) {
+        return "graph would write the picture over the model itself.";
+    }
+    return {};
+}
+
 } // namespace
 
 int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
@@ -150,6 +246,35 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
         }
     }
     return exitStatus;
+}
+
+int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err) {
+    GraphArgs graph;
+    if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
+        err << fault << "\nSee flowmar-cli --help.\n";
+        return kExitUsage;
+    }
+    FileRead<CFlowmarDoc> read = readModelFile(graph.model);
+    if (!read.ok()) {
+        err << read.error << '\n';
+        return kExitUsage;
+    }
+    CFlowmarDoc& doc = *read.document;
+    const ExecuteResult result = Execute(doc, port);
+    GraphOptions options = graphOptionsOf(doc);
+    for (int GraphOptions::*option : graph.switchedOff) {
+        options.*option = 0;
+    }
+    if (graph.velocity) {
+        options.flowPlotKind = 2;
+    }
+    CFlowmarDoc shown = doc;
+    shown.unitSystem = graph.units.value_or(doc.unitSystem);
+    const SvgOptions size{static_cast<double>(graph.width), static_cast<double>(graph.height)};
+    if (!writeTextFile(graph.svgFile, renderSvg(graphDrawing(shown, options), size), err)) {
+        return kExitUsage;
+    }
+    return exitStatusOf(result.status);
 }
 
 int convertFile(const std::vector<std::string>& args, std::ostream& err) {

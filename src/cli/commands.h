@@ -15,8 +15,15 @@ inline constexpr int kExitStopped = 1;
 inline constexpr int kExitUsage = 2; // also: a file that cannot be read or written
 inline constexpr int kExitIterationLimit = 3;
 
+// The SVG canvas of graph when no size is given, in pixels.
+inline constexpr int kDefaultGraphWidth = 1200;
+inline constexpr int kDefaultGraphHeight = 900;
+
 int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
               std::ostream& err);
+// graph MODEL -o FILE.svg: opens the model as run does and writes its Graph View as SVG, stretched
+// onto --width x --height pixels, with the graph options the flags turn off.
+int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err);
 int convertFile(const std::vector<std::string>& args, std::ostream& err);
 int writeNewModel(const std::vector<std::string>& args, std::ostream& err);
 

@@ -2,6 +2,7 @@
 // without loss, and every failure gives its exit status and a message.
 #include "cli/cli_port.h"
 #include "cli/commands.h"
+#include "support/xml_checker.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -155,6 +156,98 @@ TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
         << "the most serious outcome wins";
     EXPECT_EQ(run({"--units", "metric", file("limit.json").string()}), kExitUsage);
     EXPECT_EQ(run({}), kExitUsage);
+}
+
+// A graph of every example: well-formed SVG of the requested size whose texts are the graph's.
+class ExampleGraph : public CommandLine, public ::testing::WithParamInterface<ExampleCase> {};
+
+TEST_P(ExampleGraph, WritesWellFormedSvgWithTheGraphsTexts) {
+    const ExampleCase& c = GetParam();
+    const fs::path model = kExamples / (std::string(c.name) + ".dct");
+    const std::string svgFile = file("graph.svg").string();
+    CliPort port(err);
+    ASSERT_EQ(writeGraph({model.string(), "-o", svgFile}, port, err), kExitOk) << err.str();
+    EXPECT_EQ(err.str(), "");
+    const std::string svg = readText(svgFile);
+    EXPECT_EQ(testing::xmlFault(svg), "") << c.why;
+    EXPECT_NE(svg.find("width=\"1200\" height=\"900\""), std::string::npos) << "the default size";
+    const bool imperial = std::string(c.name) == "imperial";
+    for (const char* text :
+         {imperial ? ">Distance (ft)<" : ">Distance (m)<", imperial ? ">Q (kcfm)<" : ">Q (m³/s)<",
+          ">Flow Trend<", ">Total Pressure<", ">Static Pressure<", ">0<"}) {
+        EXPECT_NE(svg.find(text), std::string::npos) << c.why << ": " << text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ExampleGraph,
+    ::testing::Values(ExampleCase{"one fan at the portal", "forcing-one-fan", ""},
+                      ExampleCase{"negated pressures", "exhausting", ""},
+                      ExampleCase{"three fans", "boosters", ""},
+                      ExampleCase{"zones and every shock loss", "zones-and-losses", ""},
+                      ExampleCase{"booster for the face", "fixed-quantity-face", ""},
+                      ExampleCase{"fan-end quantity", "fixed-quantity-fan", ""},
+                      ExampleCase{"Imperial display", "imperial", ""}));
+
+TEST_F(CommandLine, GraphTakesItsSizeAndOptionsFromTheFlags) {
+    const std::string model = (kExamples / "zones-and-losses.json").string();
+    const std::string svgFile = file("g.svg").string();
+    CliPort port(err);
+    ASSERT_EQ(writeGraph({"--width", "1600", "--height", "1000", "--velocity", "--units",
+                          "imperial", model, "-o", svgFile},
+                         port, err),
+              kExitOk)
+        << err.str();
+    std::string svg = readText(svgFile);
+    EXPECT_NE(svg.find("width=\"1600\" height=\"1000\""), std::string::npos);
+    EXPECT_NE(svg.find(">Vel (ft/min)<"), std::string::npos);
+    EXPECT_NE(svg.find(">Distance (ft)<"), std::string::npos);
+    for (const char* mark : {">SE<", ">ME<", ">D<", ">S<", ">FR<", ">TS<"}) {
+        EXPECT_NE(svg.find(mark), std::string::npos) << mark;
+    }
+
+    ASSERT_EQ(writeGraph({model, "-o", svgFile, "--no-shock-losses", "--no-total-pressure",
+                          "--no-static-pressure"},
+                         port, err),
+              kExitOk);
+    svg = readText(svgFile);
+    for (const char* gone : {">SE<", ">TS<", ">Total Pressure<", ">P (kPa)<"}) {
+        EXPECT_EQ(svg.find(gone), std::string::npos) << gone;
+    }
+    EXPECT_NE(svg.find(">Flow Trend<"), std::string::npos);
+    ASSERT_EQ(writeGraph({model, "-o", svgFile, "--no-schematic"}, port, err), kExitOk);
+    EXPECT_EQ(readText(svgFile).find(">SE<"), std::string::npos);
+}
+
+TEST_F(CommandLine, GraphExitStatusIsThatOfRun) {
+    const std::string svgFile = file("g.svg").string();
+    CliPort port(err);
+    EXPECT_EQ(writeGraph({file("missing.dct").string(), "-o", svgFile}, port, err), kExitUsage);
+    EXPECT_NE(err.str().find("missing.dct"), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(svgFile));
+
+    std::ofstream(file("incomplete.json")) << R"({"ductDiameter": 0.9})";
+    EXPECT_EQ(writeGraph({file("incomplete.json").string(), "-o", svgFile}, port, err),
+              kExitStopped);
+    EXPECT_EQ(testing::xmlFault(readText(svgFile)), "") << "a blank picture is still written";
+    EXPECT_EQ(readText(svgFile).find("<text"), std::string::npos);
+
+    const std::string model = (kExamples / "forcing-one-fan.dct").string();
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{model},
+                                               {"-o", svgFile},
+                                               {model, "-o", svgFile, "--width", "0"},
+                                               {model, "-o", svgFile, "--height", "12.5"},
+                                               {model, "-o", svgFile, "--width"},
+                                               {model, "-o", svgFile, "--no-such-option"},
+                                               {model, model, "-o", svgFile},
+                                               {model, "-o", model}}) {
+        err.str("");
+        EXPECT_EQ(writeGraph(wrong, port, err), kExitUsage) << ::testing::PrintToString(wrong);
+        EXPECT_NE(err.str().find("flowmar-cli --help"), std::string::npos);
+    }
+    EXPECT_EQ(writeGraph({model, "-o", (file("no-folder") / "g.svg").string()}, port, err),
+              kExitUsage);
 }
 
 TEST_F(CommandLine, NewImperialModelHoldsTheImperialDefaults) {

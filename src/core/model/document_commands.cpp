@@ -7,6 +7,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
+#include "core/model/utf8.h"
 #include "core/ui_port.h"
 
 #include <string>
@@ -69,6 +70,17 @@ bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port) {
     doc.fixedQuantity = fromShown(Quantity::AirQuantity, values.fixedQuantity, doc.unitSystem);
     doc.fixedQuantityLocation = values.location;
     doc.solutionMode = values.applied ? kFixedQuantityMode : kFanMode;
+    return true;
+}
+
+bool notepadTextFits(std::string_view text) {
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        utf8::next(text, i);
+        if (++characters > kNotepadMaxLength) {
+            return false;
+        }
+    }
     return true;
 }
 

@@ -2,6 +2,8 @@
 // in the units shown and takes them back in SI on OK. Execute and the other commands call these.
 #pragma once
 
+#include <string_view>
+
 namespace flowmar {
 
 class CFlowmarDoc;
@@ -28,6 +30,10 @@ bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port);
 // solution mode, runs the dialog and on OK stores the quantity (SI), its location and the
 // solution mode. Returns true on OK.
 bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port);
+
+// The notepad holds at most 1000 characters (counted as characters, not bytes).
+inline constexpr int kNotepadMaxLength = 1000;
+bool notepadTextFits(std::string_view text);
 
 // Notepad (168): marks the model modified and stores the dialog's text on OK.
 bool runNotepadCommand(CFlowmarDoc& doc, UiPort& port);

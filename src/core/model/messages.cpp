@@ -8,6 +8,10 @@ std::string fanCurveUnusable(int fanNumber) {
            "curve or tag the fan for a fixed pressure. Execution terminated.";
 }
 
+std::string saveChangesQuestion(std::string_view documentTitle) {
+    return "Save changes to " + std::string(documentTitle) + "?";
+}
+
 std::string unableToOpenFile(std::string_view path) {
     return "Unable to open file '" + std::string(path) + "'";
 }

@@ -114,6 +114,15 @@ inline constexpr std::string_view kTooManyDatabaseFans =
 inline constexpr std::string_view kImportFanDoesNotExist = "This fan does not exist";
 std::string unableToOpenFile(std::string_view path);
 
+// Range checks of the small dialogs (our wording of the framework's standard messages).
+inline constexpr std::string_view kNotepadTooLong = "Enter no more than 1000 characters.";
+inline constexpr std::string_view kFixedQuantityOutOfRange =
+    "Enter a fixed quantity between 0.0000001 and 800.";
+inline constexpr std::string_view kFanNumberOutOfRange = "Enter a fan number between 1 and 100.";
+inline constexpr std::string_view kNotANumber = "Enter a number.";
+// "Save changes to <document>?", asked when a modified document closes.
+std::string saveChangesQuestion(std::string_view documentTitle);
+
 // Checks of our own that keep impossible input (mostly from damaged or hand-made files) from
 // producing overflowing integers, infinite or NaN results, or reads past a table.
 inline constexpr std::string_view kLeakagePathCountOutOfRange =

@@ -24,6 +24,7 @@ inline constexpr double kFrictionFactor = 5.39e-7 * 1e10; // Ns²/m⁴ -> 10⁻�
 inline constexpr double kPracticalUnitsPerNs2m8 = 0.8942;
 inline constexpr double kLeakagePer100Ft = 9.625; // Ns²/m⁸ per 100 m -> P.U. per 100 ft
 inline constexpr double kHorsepowerPerKilowatt = 1.341;
+inline constexpr double kFeetPerMinutePerMetrePerSecond = 196.8504; // velocity
 } // namespace imperial
 
 // The quantities that convert differently; each has a shown-from-SI and an SI-from-shown form.

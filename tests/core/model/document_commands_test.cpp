@@ -239,6 +239,15 @@ TEST(Notepad, StoresTheTextOnOkOnly) {
     EXPECT_EQ(doc.notepadText, "Face at 1.2 km");
 }
 
+TEST(Notepad, HoldsAThousandCharactersNotBytes) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        text += "³"; // two bytes each
+    }
+    EXPECT_TRUE(notepadTextFits(text));
+    EXPECT_FALSE(notepadTextFits(text + "x"));
+}
+
 TEST(GraphOptions, StoresAllEightAndUpdatesTheViews) {
     CFlowmarDoc doc;
     FakeUiPort port;

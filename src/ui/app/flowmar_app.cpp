@@ -1,0 +1,90 @@
+#include "ui/app/flowmar_app.h"
+
+#include "core/model/document_templates.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialogs/splash_window.h"
+
+#include <clocale>
+#include <cstdio>
+
+namespace flowmar {
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--print") || arg == QLatin1String("-p")) {
+            line.print = true;
+        } else if (arg == QLatin1String("--print-to") || arg == QLatin1String("--print-view")) {
+            if (i + 1 == arguments.size()) {
+                line.valid = false;
+                line.error = arg + QStringLiteral(" needs a value.");
+                return line;
+            }
+            const QString value = arguments[++i];
+            if (arg == QLatin1String("--print-to")) {
+                line.printTo = value;
+            } else if (value == QLatin1String("input")) {
+                line.printView = templates::kSummaryOfInput;
+            } else if (value == QLatin1String("results")) {
+                line.printView = templates::kSummaryOfResults;
+            } else {
+                line.valid = false;
+                line.error = QStringLiteral("--print-view takes \"input\" or \"results\".");
+                return line;
+            }
+        } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {
+            line.splash = false;
+        } else if (arg.startsWith(QLatin1Char('-'))) {
+            line.valid = false;
+            line.error = QStringLiteral("Unknown option \"%1\".").arg(arg);
+            return line;
+        } else if (line.file.isEmpty()) {
+            line.file = arg;
+        } else {
+            line.valid = false;
+            line.error = QStringLiteral("Only one file can be opened from the command line.");
+            return line;
+        }
+    }
+    if ((line.print || !line.printTo.isEmpty()) && line.file.isEmpty()) {
+        line.valid = false;
+        line.error = QStringLiteral("Printing needs a file to print.");
+    }
+    return line;
+}
+
+CFlowmarApp::CFlowmarApp() = default;
+CFlowmarApp::~CFlowmarApp() = default;
+
+bool CFlowmarApp::initInstance(const QStringList& arguments) {
+    // Reports format numbers in the person's own conventions.
+    std::setlocale(LC_ALL, "");
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.valid) {
+        std::fprintf(stderr, "flowmar: %s\n", qPrintable(line.error));
+        return false;
+    }
+    const bool printing = line.print || !line.printTo.isEmpty();
+    SplashWindow::setEnabled(line.splash && !printing);
+    m_mainFrame = std::make_unique<CMainFrame>();
+    if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
+        return false;
+    }
+    if (printing) {
+        QString pdf;
+        if (line.printTo.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            pdf = line.printTo;
+        } else if (!line.printTo.isEmpty()) {
+            m_mainFrame->usePrinter(line.printTo);
+        }
+        const bool printed = m_mainFrame->printActive(pdf, line.printView);
+        m_finished = true;
+        return printed;
+    }
+    m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? 2 : 1);
+    m_mainFrame->showMaximized();
+    return true;
+}
+
+} // namespace flowmar

@@ -1,0 +1,44 @@
+// CFlowmarApp: starts the program in the documented order (locale, splash, settings, templates,
+// main frame, dropped files, the command line) and answers the command line's print requests.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace flowmar {
+
+class CMainFrame;
+
+struct CommandLine {
+    QString file;       // a model to open
+    bool print = false; // print it on the printer set up, then exit
+    QString printTo;    // print it to this printer, or to this PDF file when it ends in ".pdf"
+    int printView = 0;  // the template of the view to print (0: the first view)
+    bool splash = true;
+    bool valid = true;
+    QString error;
+};
+
+// Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf] [--print-view input|results]
+// [--no-splash]` (arguments without the program name).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+class CFlowmarApp {
+public:
+    CFlowmarApp();
+    ~CFlowmarApp();
+
+    // Start-up; false when the command line cannot be processed. When it asks only to print,
+    // `finished` is set and the program ends after printing.
+    bool initInstance(const QStringList& arguments);
+    bool finished() const { return m_finished; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    bool m_finished = false;
+};
+
+} // namespace flowmar

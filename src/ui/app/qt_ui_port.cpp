@@ -1,0 +1,114 @@
+#include "ui/app/qt_ui_port.h"
+
+#include "core/input/fixed_quantity_values.h"
+#include "ui/dialogs/dialog_fan_number.h"
+#include "ui/dialogs/fixed_quantity_dialog.h"
+#include "ui/dialogs/graph_trends_dialog.h"
+#include "ui/dialogs/notepad_dialog.h"
+#include "ui/dialogs/select_units_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace flowmar {
+
+QtUiPort::QtUiPort(QWidget* parent, std::function<void(const QString&)> notAvailable)
+    : m_parent(parent), m_notAvailable(std::move(notAvailable)) {}
+
+void QtUiPort::showMessage(std::string_view text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QStringLiteral("Flowmar"),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtUiPort::notAvailable(const QString& what) {
+    if (m_notAvailable) {
+        m_notAvailable(what);
+    }
+    return false;
+}
+
+bool QtUiPort::runDuctDetails(DuctDetailsValues&) {
+    return notAvailable(QObject::tr("the Duct Details sheet"));
+}
+bool QtUiPort::runShockLosses(ShockLossValues&) {
+    return notAvailable(QObject::tr("the Shock Losses sheet"));
+}
+bool QtUiPort::runAddEditFan(AddFanValues&) {
+    return notAvailable(QObject::tr("the Add/Edit Fan dialog"));
+}
+bool QtUiPort::runCurveEditor(CurveEditorValues&) {
+    return notAvailable(QObject::tr("the fan curve editor"));
+}
+bool QtUiPort::runGraphOptions(GraphOptions& options) {
+    CGraphDlg dialog(options, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    options = dialog.options();
+    return true;
+}
+bool QtUiPort::runSelectFan(SelectFanValues&) {
+    return notAvailable(QObject::tr("the Select Fan dialog"));
+}
+
+bool QtUiPort::runFixedQuantity(FixedQuantityValues& values) {
+    FixedQuantityDialog dialog(values, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = dialog.values();
+    return true;
+}
+
+bool QtUiPort::runFanNumber(FanNumberDialog kind, int& number) {
+    const QString caption =
+        kind == FanNumberDialog::EditFan ? QObject::tr("Edit Fan") : QObject::tr("Delete Fan");
+    CDialogFanNumber dialog(caption, number, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    number = dialog.number();
+    return true;
+}
+
+bool QtUiPort::runNotepad(std::string& text) {
+    NotepadDialog dialog(QString::fromStdString(text), *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    text = dialog.text().toStdString();
+    return true;
+}
+
+int QtUiPort::runSelectUnits(int unitSystem) {
+    SelectUnitsDialog dialog(unitSystem, m_parent);
+    dialog.exec();
+    return dialog.unitSystem();
+}
+
+std::optional<std::string> QtUiPort::chooseFileToOpen(const OpenFileRequest& request) {
+    // "Fan Files (*.fdb)|*.fdb||": the part before the first bar is the Qt filter.
+    QString filter = QString::fromStdString(request.filter);
+    filter = filter.left(filter.indexOf(QLatin1Char('|')));
+    const QString path = QFileDialog::getOpenFileName(
+        m_parent, QString::fromStdString(request.title), QString(), filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+void QtUiPort::beginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+void QtUiPort::endWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace flowmar

@@ -1,0 +1,44 @@
+// The desktop program's answer to the core's questions: message boxes with the exact texts, the
+// dialogs that exist, the wait cursor. A sheet or dialog that this version does not have yet is
+// said so in the status bar and answered with Cancel.
+#pragma once
+
+#include "core/ui_port.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace flowmar {
+
+class QtUiPort : public UiPort {
+public:
+    // `notAvailable` is told the name of a sheet or dialog this version does not have yet.
+    QtUiPort(QWidget* parent, std::function<void(const QString&)> notAvailable);
+
+    using UiPort::showMessage;
+    void showMessage(std::string_view text, MessageIcon icon) override;
+    bool runDuctDetails(DuctDetailsValues&) override;
+    bool runShockLosses(ShockLossValues&) override;
+    bool runFixedQuantity(FixedQuantityValues& values) override;
+    bool runAddEditFan(AddFanValues&) override;
+    bool runCurveEditor(CurveEditorValues&) override;
+    bool runFanNumber(FanNumberDialog dialog, int& number) override;
+    bool runNotepad(std::string& text) override;
+    bool runGraphOptions(GraphOptions&) override;
+    bool runSelectFan(SelectFanValues&) override;
+    int runSelectUnits(int unitSystem) override;
+    std::optional<std::string> chooseFileToOpen(const OpenFileRequest& request) override;
+    void beginWaitCursor() override;
+    void endWaitCursor() override;
+
+private:
+    bool notAvailable(const QString& what);
+
+    QWidget* m_parent;
+    std::function<void(const QString&)> m_notAvailable;
+};
+
+} // namespace flowmar

@@ -1,0 +1,38 @@
+#include "ui/dialogs/dialog_fan_number.h"
+
+#include "core/model/messages.h"
+#include "core/ui_port.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace flowmar {
+
+CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& port,
+                                   QWidget* parent)
+    : QDialog(parent), m_number(number), m_port(port), m_edit(new QLineEdit) {
+    setWindowTitle(caption);
+    auto* form = new QFormLayout(this);
+    m_edit->setText(QString::number(number));
+    form->addRow(tr("Input Fan Number"), m_edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void CDialogFanNumber::accept() {
+    bool isInteger = false;
+    const int number = m_edit->text().trimmed().toInt(&isInteger);
+    if (!isInteger || number < 1 || number > 100) {
+        m_port.showMessage(messages::kFanNumberOutOfRange);
+        m_edit->setFocus();
+        m_edit->selectAll();
+        return;
+    }
+    m_number = number;
+    QDialog::accept();
+}
+
+} // namespace flowmar

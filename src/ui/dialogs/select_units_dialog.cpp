@@ -1,0 +1,34 @@
+#include "ui/dialogs/select_units_dialog.h"
+
+#include "core/model/units.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace flowmar {
+
+SelectUnitsDialog::SelectUnitsDialog(int unitSystem, QWidget* parent)
+    : QDialog(parent), m_unitSystem(unitSystem), m_imperial(new QRadioButton(tr("&Imperial"))),
+      m_si(new QRadioButton(tr("&SI"))) {
+    setWindowTitle(tr("Select Units"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Please select the system of units for the model.")));
+    layout->addWidget(m_imperial);
+    layout->addWidget(m_si);
+    // Neither button is checked for a value that is neither unit system.
+    m_imperial->setAutoExclusive(false);
+    m_si->setAutoExclusive(false);
+    m_imperial->setChecked(unitSystem == kImperial);
+    m_si->setChecked(unitSystem == kSI);
+    m_imperial->setAutoExclusive(true);
+    m_si->setAutoExclusive(true);
+    connect(m_imperial, &QRadioButton::clicked, this, [this] { m_unitSystem = kImperial; });
+    connect(m_si, &QRadioButton::clicked, this, [this] { m_unitSystem = kSI; });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+} // namespace flowmar

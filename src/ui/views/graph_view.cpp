@@ -1,0 +1,103 @@
+#include "ui/views/graph_view.h"
+
+#include "core/model/document_templates.h"
+#include "core/model/flowmar_doc.h"
+#include "core/views/chart_mapping.h"
+#include "core/views/graph_drawing.h"
+#include "core/views/svg_painter.h"
+#include "ui/views/drawing_painter.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace flowmar {
+
+namespace {
+
+// The printed drawing rectangle: the page's printable area less one inch on every side.
+QRectF printRect(const QPaintDevice& device, const QRect& printable) {
+    const DeviceRect rect = chartPrintRect(device.logicalDpiX(), device.logicalDpiY(),
+                                           printable.width(), printable.height());
+    return QRectF(rect.left, rect.top, rect.width(), rect.height());
+}
+
+void paintPage(QPaintDevice& device, const QRect& printable, const Drawing& drawing) {
+    QPainter painter(&device);
+    paintDrawing(painter, drawing, printRect(device, printable), DrawingFit::Anisotropic);
+}
+
+} // namespace
+
+CGraphView::CGraphView(CFlowmarDoc& document, QWidget* parent) : DuctView(document, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    followDocument();
+}
+
+int CGraphView::templateId() const {
+    return templates::kGraph;
+}
+
+QString CGraphView::statusCaption() const {
+    return QString::fromUtf8(graph_view::kStatusText.data(),
+                             static_cast<qsizetype>(graph_view::kStatusText.size()));
+}
+
+void CGraphView::refill() {
+    update();
+}
+
+void CGraphView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintDrawing(painter, graphDrawing(document()), QRectF(rect()), DrawingFit::Anisotropic);
+}
+
+void CGraphView::print(QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    paintPage(printer, printer.pageLayout().paintRectPixels(printer.resolution()),
+              graphDrawing(document()));
+}
+
+bool CGraphView::saveGraphAs(const QString& path, QString* error) const {
+    const Drawing drawing = graphDrawing(document());
+    const QString lower = path.toLower();
+    bool saved = false;
+    if (lower.endsWith(QLatin1String(".png"))) {
+        QImage image(size().expandedTo(QSize(800, 600)), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintDrawing(painter, drawing, QRectF(image.rect()), DrawingFit::Anisotropic);
+        }
+        saved = image.save(path, "PNG");
+    } else if (lower.endsWith(QLatin1String(".svg"))) {
+        const QSize shown = size().expandedTo(QSize(800, 600));
+        SvgOptions options;
+        options.width = shown.width();
+        options.height = shown.height();
+        const std::string svg = renderSvg(drawing, options);
+        QFile file(path);
+        saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(svg.data(), static_cast<qint64>(svg.size())) ==
+                    static_cast<qint64>(svg.size());
+    } else if (lower.endsWith(QLatin1String(".pdf"))) {
+        QPdfWriter pdf(path);
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        paintPage(pdf, pdf.pageLayout().paintRectPixels(pdf.resolution()), drawing);
+        saved = QFile::exists(path);
+    } else if (error != nullptr) {
+        *error = tr("Choose a file ending in .png, .svg or .pdf.");
+        return false;
+    }
+    if (!saved && error != nullptr) {
+        *error = tr("Cannot save \"%1\".").arg(path);
+    }
+    return saved;
+}
+
+} // namespace flowmar

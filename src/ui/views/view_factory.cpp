@@ -1,0 +1,28 @@
+#include "ui/views/view_factory.h"
+
+#include "core/model/document_templates.h"
+#include "ui/views/form_id_view.h"
+#include "ui/views/form_results_view.h"
+#include "ui/views/graph_view.h"
+
+namespace flowmar {
+
+bool ductViewAvailable(int templateId) {
+    return templateId == templates::kSummaryOfInput || templateId == templates::kSummaryOfResults ||
+           templateId == templates::kGraph;
+}
+
+DuctView* createDuctView(int templateId, CFlowmarDoc& document) {
+    switch (templateId) {
+    case templates::kSummaryOfInput:
+        return new CFormID(document);
+    case templates::kSummaryOfResults:
+        return new CFormResults(document);
+    case templates::kGraph:
+        return new CGraphView(document);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace flowmar

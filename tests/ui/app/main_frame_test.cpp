@@ -1,0 +1,215 @@
+#include "core/input/graph_options.h"
+#include "core/model/command_ids.h"
+#include "core/model/document_templates.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/json_model.h"
+#include "core/model/model_file.h"
+#include "support/fake_ui_port.h"
+#include "ui/app/flowmar_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/shell_questions.h"
+#include "ui/views/duct_view.h"
+#include "ui/views/graph_view.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace flowmar {
+namespace {
+
+const QString kExamples = QStringLiteral(FLOWMAR_EXAMPLES);
+
+class ScriptedQuestions : public ShellQuestions {
+public:
+    SaveAnswer answer = SaveAnswer::Discard;
+    QString savePath;
+    QStringList asked;
+
+    SaveAnswer askSaveChanges(const QString& title) override {
+        asked << title;
+        return answer;
+    }
+    QString chooseSavePath(const QString&, const QString&) override { return savePath; }
+    QString chooseOpenPath(const QString&) override { return {}; }
+};
+
+int pdfPageCount(const QString& path) {
+    std::ifstream file(path.toStdString(), std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    const std::string pdf = bytes.str();
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1)) {
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+    }
+    return pages;
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    QString copyOfExample(const QString& name) {
+        const QString path = m_folder.filePath(name);
+        QFile::copy(kExamples + QLatin1Char('/') + name, path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+    testing::FakeUiPort port;
+    ScriptedQuestions questions;
+    CMainFrame frame{&port, &questions};
+    QTemporaryDir m_folder;
+};
+
+TEST_F(MainFrameTest, StartsWithNoDocumentAndTheFanDatabaseToolbar) {
+    EXPECT_EQ(frame.documentCount(), 0);
+    EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(frame.databaseToolBar()->isHidden());
+    EXPECT_TRUE(frame.ductToolBar()->isHidden());
+    EXPECT_FALSE(frame.commandAction(templates::kGraph)->isEnabled())
+        << "view buttons do nothing without a document";
+    EXPECT_FALSE(frame.showView(templates::kSummaryOfResults));
+}
+
+TEST_F(MainFrameTest, OpeningAFileShowsTheSummaryOfInputAndExecutes) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("forcing-one-fan.dct"))));
+    ASSERT_NE(frame.activeView(), nullptr);
+    EXPECT_EQ(frame.activeView()->templateId(), templates::kSummaryOfInput);
+    const CFlowmarDoc& doc = *frame.activeDocument();
+    EXPECT_GT(doc.results.iterationCount, 0) << "executed on opening";
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), "forcing-one-fan.dct *");
+    EXPECT_TRUE(frame.windowTitle().endsWith(QStringLiteral("forcing-one-fan.dct *")));
+    EXPECT_FALSE(frame.commandAction(commands::kSave)->isEnabled());
+    EXPECT_FALSE(frame.commandAction(commands::kSaveAs)->isEnabled());
+    EXPECT_FALSE(frame.ductToolBar()->isHidden());
+}
+
+TEST_F(MainFrameTest, ViewCommandTwiceActivatesTheSameFrame) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    ASSERT_TRUE(frame.showView(templates::kSummaryOfResults));
+    QMdiSubWindow* results = frame.mdiArea()->activeSubWindow();
+    ASSERT_TRUE(frame.showView(templates::kSummaryOfInput));
+    ASSERT_TRUE(frame.showView(templates::kSummaryOfResults));
+    EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(frame.mdiArea()->activeSubWindow(), results);
+    EXPECT_FALSE(frame.commandAction(templates::kSummaryOfResults)->isVisible())
+        << "the View menu leaves out the active view's own entry";
+}
+
+TEST_F(MainFrameTest, GraphViewOpensOnceAndTakesItsOptionsFromDefine) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    QMdiSubWindow* graph = frame.mdiArea()->activeSubWindow();
+    ASSERT_TRUE(frame.showView(templates::kSummaryOfInput));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    EXPECT_EQ(frame.mdiArea()->activeSubWindow(), graph);
+    EXPECT_TRUE(frame.commandAction(commands::kDefineGraph)->isEnabled());
+    port.onGraphOptions = [](GraphOptions& options) {
+        options.flowPlotKind = 2;
+        options.showSchematic = 0;
+        return true;
+    };
+    frame.commandAction(commands::kDefineGraph)->trigger();
+    EXPECT_EQ(frame.activeDocument()->flowPlotKind, 2);
+    EXPECT_EQ(frame.activeDocument()->showSchematic, 0);
+
+    auto* view = qobject_cast<CGraphView*>(frame.activeView());
+    ASSERT_NE(view, nullptr);
+    for (const char* name : {"graph.png", "graph.svg", "graph.pdf"}) {
+        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        QString error;
+        EXPECT_TRUE(view->saveGraphAs(path, &error)) << name << " " << error.toStdString();
+        EXPECT_GT(QFileInfo(path).size(), 1000) << name;
+    }
+    QString error;
+    EXPECT_FALSE(view->saveGraphAs(m_folder.filePath(QStringLiteral("graph.bmp")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    const QString pdf = m_folder.filePath(QStringLiteral("printed-graph.pdf"));
+    ASSERT_TRUE(frame.printActive(pdf));
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+}
+
+TEST_F(MainFrameTest, OpeningTheSameFileTwiceActivatesIt) {
+    const QString path = copyOfExample(QStringLiteral("boosters.dct"));
+    ASSERT_TRUE(frame.openFile(path));
+    ASSERT_TRUE(frame.openFile(path));
+    EXPECT_EQ(frame.documentCount(), 1);
+}
+
+TEST_F(MainFrameTest, SaveQuestionOnClosingWritesAFileThatReadsBackEqual) {
+    const QString path = copyOfExample(QStringLiteral("zones-and-losses.dct"));
+    ASSERT_TRUE(frame.openFile(path));
+    port.onNotepad = [](std::string& text) {
+        text = "Checked on site";
+        return true;
+    };
+    frame.commandAction(commands::kNotepad)->trigger();
+    const std::string model = writeJsonModel(*frame.activeDocument());
+    questions.answer = SaveAnswer::Save;
+    ASSERT_TRUE(frame.closeActiveDocument());
+    EXPECT_EQ(questions.asked, QStringList{QStringLiteral("zones-and-losses.dct")});
+    EXPECT_EQ(frame.documentCount(), 0);
+    const FileRead<CFlowmarDoc> reread = readModelFile(path.toStdString());
+    ASSERT_TRUE(reread.ok()) << reread.error;
+    EXPECT_EQ(reread.document->notepadText, "Checked on site");
+    EXPECT_EQ(writeJsonModel(*reread.document), model);
+}
+
+TEST_F(MainFrameTest, CancelKeepsTheDocumentOpenAndANewModelAsksWhereToSave) {
+    ASSERT_TRUE(frame.newDuctModel());
+    EXPECT_EQ(frame.activeDocument()->title(), "DuctData1");
+    ASSERT_TRUE(frame.executeActive() == false) << "a new model stops at the duct details";
+    questions.answer = SaveAnswer::Cancel;
+    frame.mdiArea()->activeSubWindow()->close();
+    EXPECT_EQ(frame.documentCount(), 1);
+    questions.answer = SaveAnswer::Save;
+    questions.savePath = m_folder.filePath(QStringLiteral("first"));
+    ASSERT_TRUE(frame.closeActiveDocument());
+    EXPECT_TRUE(QFile::exists(m_folder.filePath(QStringLiteral("first.dct"))));
+    EXPECT_EQ(frame.documentCount(), 0);
+}
+
+TEST_F(MainFrameTest, PrintsEachSummaryAsAOnePagePdf) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("imperial.dct"))));
+    for (const int view : {templates::kSummaryOfInput, templates::kSummaryOfResults}) {
+        const QString pdf = m_folder.filePath(QStringLiteral("summary-%1.pdf").arg(view));
+        ASSERT_TRUE(frame.printActive(pdf, view));
+        EXPECT_EQ(pdfPageCount(pdf), 1) << view;
+    }
+}
+
+TEST_F(MainFrameTest, DamagedFileShowsTheMessageAndTheProgramGoesOn) {
+    const QString damaged = m_folder.filePath(QStringLiteral("damaged.dct"));
+    std::ofstream(damaged.toStdString()) << "not a model";
+    EXPECT_FALSE(frame.openFile(damaged));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].rfind("Cannot open \"", 0), 0u) << port.messages[0];
+    EXPECT_EQ(frame.documentCount(), 0);
+    EXPECT_TRUE(frame.openFile(copyOfExample(QStringLiteral("exhausting.dct"))));
+}
+
+TEST(CommandLine, ReadsTheFileAndThePrintRequests) {
+    const CommandLine line = parseCommandLine(
+        {QStringLiteral("m.dct"), QStringLiteral("--print-to"), QStringLiteral("out.pdf"),
+         QStringLiteral("--print-view"), QStringLiteral("results")});
+    EXPECT_TRUE(line.valid);
+    EXPECT_EQ(line.file, QStringLiteral("m.dct"));
+    EXPECT_EQ(line.printTo, QStringLiteral("out.pdf"));
+    EXPECT_EQ(line.printView, templates::kSummaryOfResults);
+    EXPECT_FALSE(parseCommandLine({QStringLiteral("--print")}).valid) << "nothing to print";
+    EXPECT_FALSE(parseCommandLine({QStringLiteral("--bogus")}).valid);
+    EXPECT_TRUE(parseCommandLine({}).valid);
+}
+
+} // namespace
+} // namespace flowmar

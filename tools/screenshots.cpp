@@ -1,0 +1,86 @@
+// flowmar-screenshots DIR EXAMPLES...: saves what a person sees, for review: the main window with
+// each example model's views, every dialog, and each printed page as PDF (scripts/screenshots
+// turns the PDFs into PNGs). It asserts nothing about pixels.
+#include "core/input/fixed_quantity_values.h"
+#include "core/model/document_templates.h"
+#include "core/model/units.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/dialog_fan_number.h"
+#include "ui/dialogs/fixed_quantity_dialog.h"
+#include "ui/dialogs/notepad_dialog.h"
+#include "ui/dialogs/select_units_dialog.h"
+#include "ui/dialogs/splash_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+
+void save(QWidget& widget, const QDir& dir, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    widget.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "usage: flowmar-screenshots DIR EXAMPLE.dct...\n");
+        return 2;
+    }
+    const QDir dir(arguments[0]);
+    flowmar::SplashWindow::setEnabled(false);
+
+    for (const QString& model : arguments.mid(1)) {
+        const QString name = QFileInfo(model).completeBaseName();
+        flowmar::CMainFrame frame;
+        frame.resize(1280, 860);
+        if (!frame.openFile(model)) {
+            continue;
+        }
+        frame.showView(flowmar::templates::kSummaryOfResults);
+        frame.mdiArea()->tileSubWindows();
+        save(frame, dir, name + QStringLiteral("-window"));
+        for (const int view :
+             {flowmar::templates::kSummaryOfInput, flowmar::templates::kSummaryOfResults}) {
+            frame.printActive(dir.filePath(QStringLiteral("%1-page-%2.pdf").arg(name).arg(view)),
+                              view);
+        }
+    }
+
+    flowmar::CMainFrame empty;
+    empty.resize(1000, 700);
+    save(empty, dir, QStringLiteral("empty-window"));
+    flowmar::SelectUnitsDialog units(flowmar::kSI);
+    save(units, dir, QStringLiteral("dialog-select-units"));
+    flowmar::NotepadDialog notepad(QStringLiteral("Development heading, forcing duct of 1 km."),
+                                   empty.port());
+    save(notepad, dir, QStringLiteral("dialog-notepad"));
+    flowmar::FixedQuantityValues values;
+    values.fixedQuantity = 8;
+    flowmar::FixedQuantityDialog fixedQuantity(values, empty.port());
+    save(fixedQuantity, dir, QStringLiteral("dialog-fixed-quantity"));
+    flowmar::CDialogFanNumber fanNumber(QStringLiteral("Delete Fan"), 0, empty.port());
+    save(fanNumber, dir, QStringLiteral("dialog-delete-fan"));
+    flowmar::AboutDialog about;
+    save(about, dir, QStringLiteral("dialog-about"));
+    flowmar::SplashWindow::setEnabled(true);
+    QPixmap splash = flowmar::splashPicture();
+    splash.save(dir.filePath(QStringLiteral("splash.png")));
+    return 0;
+}
