@@ -1,0 +1,83 @@
+#include "ui/views/page_printing.h"
+
+#include "ui/views/drawing_painter.h"
+#include "ui/views/duct_view.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+
+namespace flowmar {
+
+namespace {
+
+// A printer that writes a PDF file instead of going to a print queue.
+void setUpPdf(QPrinter& printer, const QString& path, QPageLayout::Orientation orientation) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageOrientation(orientation);
+}
+
+// The printable area in device pixels, where the painter's origin is.
+QRectF printableArea(const QPrinter& printer) {
+    return QRectF(0, 0, printer.width(), printer.height());
+}
+
+} // namespace
+
+PageRect printablePageRect(const QPrinter& printer) {
+    // Whole 0.1 mm, as a device context reports its printable extent in a metric mapping mode.
+    const double width =
+        std::floor(printer.width() * kTenthMillimetresPerInch / std::max(1, printer.logicalDpiX()));
+    const double height = std::floor(printer.height() * kTenthMillimetresPerInch /
+                                     std::max(1, printer.logicalDpiY()));
+    return PageRect{0, 0, width, -height};
+}
+
+bool printOnePage(QPrinter& printer, QPageLayout::Orientation orientation,
+                  const PageLayout& layout) {
+    // The orientation is the view's, whatever the print setup chose: it must be set before the
+    // printer starts, since a started printer keeps its page.
+    printer.setPageOrientation(orientation);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QtTextMetrics metrics(printer);
+    const Drawing page = layout(printablePageRect(printer), metrics);
+    paintDrawing(painter, page, printableArea(printer), DrawingFit::Isotropic);
+    return painter.end();
+}
+
+bool printToPdf(DuctView& view, const QString& path) {
+    if (!view.canPrint()) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, path, view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    view.print(printer);
+    // A printer that could not open its file reports the error in its state.
+    return printer.printerState() != QPrinter::Error;
+}
+
+bool printToPdf(const Drawing& drawing, const QString& path, QPageLayout::Orientation orientation) {
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, path, orientation);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const double unitsPerInch = drawing.unitsPerInch();
+    if (unitsPerInch > 0 && std::isfinite(unitsPerInch)) {
+        const Extent& extent = drawing.extent();
+        const QRectF trueSize(0, 0, std::abs(extent.width()) * printer.logicalDpiX() / unitsPerInch,
+                              extent.height() * printer.logicalDpiY() / unitsPerInch);
+        paintDrawing(painter, drawing, trueSize, DrawingFit::Isotropic);
+    } else {
+        paintDrawing(painter, drawing, printableArea(printer), DrawingFit::Anisotropic);
+    }
+    return painter.end();
+}
+
+} // namespace flowmar
