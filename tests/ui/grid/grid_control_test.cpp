@@ -1,13 +1,20 @@
 #include "ui/grid/grid_control.h"
+#include "ui/grid/grid_printer.h"
 #include "ui/grid/grid_table_view.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -47,6 +54,12 @@ bool typeIntoCell(GridControl& grid, int row, int column, const QString& text,
         EXPECT_EQ(view.indexWidget(view.currentIndex()), nullptr) << "the editor stayed open";
     }
     return true;
+}
+
+// The pages of a PDF file, counted by its page objects.
+int pdfPageCount(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(pdf).count(page));
 }
 
 // The curve editor's grid as its dialog fills it: 15 points, pressure with 3 decimals, quantity
@@ -461,6 +474,92 @@ TEST(GridControl, AttachWithoutALayoutTakesThePlaceholdersGeometry) {
     placeholder->setGeometry(10, 20, 300, 200);
     GridControl* grid = GridControl::attach(placeholder);
     EXPECT_EQ(grid->geometry(), QRect(10, 20, 300, 200));
+}
+
+// Printing: a grid of the fan database's shape, 4 columns of text and one of numbers.
+class PrintedGrid : public ::testing::Test {
+protected:
+    void fill(int rows, int columns, int width) {
+        grid.setUndoRecording(false);
+        grid.setRowCount(rows);
+        grid.setColumnCount(columns);
+        grid.setHeaderText(0, QStringLiteral("No."));
+        for (int column = 1; column <= columns; ++column) {
+            grid.setHeaderText(column, QStringLiteral("Column %1").arg(column));
+        }
+        grid.setColumnWidths(1, columns, width);
+        grid.applyStyle(1, columns, rows, columns, GridStyle().setDecimals(1));
+        for (int row = 1; row <= rows; ++row) {
+            for (int column = 1; column < columns; ++column) {
+                grid.setValue(row, column, QStringLiteral("Fan %1").arg(row));
+            }
+            grid.setValue(row, columns, 1.2);
+        }
+    }
+
+    // Prints to a PDF file on a page of the given size; returns the file's bytes.
+    QByteArray printToPdf(QPageSize::PageSizeId size, int fromPage = 0, int toPage = 0) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("grid.pdf")));
+        printer.setPageSize(QPageSize(size));
+        printer.setFromTo(fromPage, toPage);
+        GridPrinter gridPrinter(grid);
+        gridPrinter.setTitle(QStringLiteral("fans.fdb"));
+        pages = gridPrinter.pageCount(printer);
+        EXPECT_TRUE(gridPrinter.print(printer));
+        QFile file(printer.outputFileName());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    GridControl grid;
+    QTemporaryDir folder;
+    int pages = 0;
+};
+
+TEST_F(PrintedGrid, RowsThatDoNotFitOnePageGoOnFurtherPages) {
+    fill(40, 4, 110);
+    const QByteArray pdf = printToPdf(QPageSize::A6);
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_GT(pages, 1);
+    EXPECT_EQ(pdfPageCount(pdf), pages);
+}
+
+TEST_F(PrintedGrid, AGridThatFitsTakesOnePage) {
+    fill(10, 4, 110);
+    const QByteArray pdf = printToPdf(QPageSize::A4);
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+}
+
+TEST_F(PrintedGrid, ColumnsThatDoNotFitThePageWidthGoOnFurtherPages) {
+    // 10 columns of 150 pixels are about 40 cm at the screen's resolution: two or more pages
+    // across an A4 page, each with the same rows.
+    fill(10, 10, 150);
+    const QByteArray pdf = printToPdf(QPageSize::A4);
+    EXPECT_GE(pages, 2);
+    EXPECT_EQ(pdfPageCount(pdf), pages);
+}
+
+TEST_F(PrintedGrid, APageRangePrintsOnlyThosePages) {
+    fill(40, 4, 110);
+    const QByteArray pdf = printToPdf(QPageSize::A6, 2, 2);
+    ASSERT_GT(pages, 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+}
+
+TEST_F(PrintedGrid, ThePreviewShowsEveryPage) {
+    fill(40, 4, 110);
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    std::unique_ptr<QPrintPreviewDialog> dialog(
+        createGridPrintPreview(grid, QStringLiteral("fans.fdb"), printer));
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(preview, nullptr);
+    preview->updatePreview();
+    EXPECT_GT(preview->pageCount(), 1);
+    EXPECT_EQ(preview->pageCount(), GridPrinter(grid).pageCount(printer));
 }
 
 } // namespace
