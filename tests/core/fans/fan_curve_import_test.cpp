@@ -10,6 +10,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace flowmar {
 namespace {
@@ -21,7 +23,9 @@ using testing::FakeUiPort;
 class ImportFromFiveFans : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_path = fs::temp_directory_path() / "flowmar-import-five-fans.fdb";
+        // A name of its own, so parallel runs never share the file.
+        m_path = fs::temp_directory_path() /
+                 ("flowmar-import-five-fans-" + std::to_string(::getpid()) + ".fdb");
         CFanDatabaseDoc db;
         db.fanCount = 5;
         for (int i = 1; i <= 5; ++i) {
