@@ -128,12 +128,18 @@ CMainFrame::CMainFrame(UiPort* port, ShellQuestions* questions)
 }
 
 CMainFrame::~CMainFrame() {
-    // The views refer to their documents: close the frames before the documents go.
-    m_closingDocument = true;
-    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
-        sub->removeEventFilter(this);
-        delete sub;
+    // The views refer to their documents, and the frames tell this window when they go: let the
+    // frames go first, without telling, while the documents still exist. Frames already closed
+    // but not yet deleted are among them.
+    for (const auto& open : m_documents) {
+        for (const QPointer<QMdiSubWindow>& frame : open->frames) {
+            if (frame) {
+                frame->disconnect(this);
+                frame->removeEventFilter(this);
+            }
+        }
     }
+    delete m_mdi;
 }
 
 // ---- Building the window
@@ -466,10 +472,15 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
     sub->installEventFilter(this);
     open.frames.emplace_back(sub);
     const CFlowmarDoc* doc = open.doc.get();
-    connect(sub, &QObject::destroyed, this, [this, doc] {
-        OpenDocument* stillOpen = documentOf(doc);
-        if (stillOpen != nullptr && framesOf(doc).empty()) {
-            forgetDocument(doc);
+    connect(sub, &QObject::destroyed, this, [this, doc, sub] {
+        // The frame is on its way out: it no longer counts among the document's views.
+        if (OpenDocument* stillOpen = documentOf(doc)) {
+            std::erase_if(stillOpen->frames, [sub](const QPointer<QMdiSubWindow>& tracked) {
+                return tracked.isNull() || tracked.data() == sub;
+            });
+            if (stillOpen->frames.empty()) {
+                forgetDocument(doc);
+            }
         }
         updateCommands();
         updateTitle();
@@ -582,11 +593,10 @@ bool CMainFrame::closeActiveDocument() {
         return false;
     }
     switchToolbar(1);
-    m_closingDocument = true;
+    // Deleting the frames at once lets the document go with its last view.
     for (QMdiSubWindow* frame : framesOf(open->doc.get())) {
-        frame->close();
+        delete frame;
     }
-    m_closingDocument = false;
     return true;
 }
 
