@@ -2,15 +2,18 @@
 // each example model's views, every dialog, and each printed page as PDF (scripts/screenshots
 // turns the PDFs into PNGs). It asserts nothing about pixels.
 #include "core/input/fixed_quantity_values.h"
+#include "core/input/graph_options.h"
 #include "core/model/document_templates.h"
 #include "core/model/units.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
+#include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 #include "ui/dialogs/splash_window.h"
+#include "ui/views/graph_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,10 +57,18 @@ int main(int argc, char** argv) {
             continue;
         }
         frame.showView(flowmar::templates::kSummaryOfResults);
+        frame.showView(flowmar::templates::kGraph);
         frame.mdiArea()->tileSubWindows();
         save(frame, dir, name + QStringLiteral("-window"));
-        for (const int view :
-             {flowmar::templates::kSummaryOfInput, flowmar::templates::kSummaryOfResults}) {
+        // The Graph View alone at two window sizes: the picture fills whatever it is given.
+        for (const QSize size : {QSize(800, 600), QSize(1400, 800)}) {
+            flowmar::CGraphView graph(*frame.activeDocument());
+            graph.resize(size);
+            save(graph, dir,
+                 QStringLiteral("%1-graph-%2x%3").arg(name).arg(size.width()).arg(size.height()));
+        }
+        for (const int view : {flowmar::templates::kSummaryOfInput,
+                               flowmar::templates::kSummaryOfResults, flowmar::templates::kGraph}) {
             frame.printActive(dir.filePath(QStringLiteral("%1-page-%2.pdf").arg(name).arg(view)),
                               view);
         }
@@ -77,6 +88,8 @@ int main(int argc, char** argv) {
     save(fixedQuantity, dir, QStringLiteral("dialog-fixed-quantity"));
     flowmar::CDialogFanNumber fanNumber(QStringLiteral("Delete Fan"), 0, empty.port());
     save(fanNumber, dir, QStringLiteral("dialog-delete-fan"));
+    flowmar::CGraphDlg graphTrends(flowmar::GraphOptions{});
+    save(graphTrends, dir, QStringLiteral("dialog-graph-trends"));
     flowmar::AboutDialog about;
     save(about, dir, QStringLiteral("dialog-about"));
     flowmar::SplashWindow::setEnabled(true);

@@ -246,10 +246,13 @@ void CMainFrame::createMenus() {
     connect(status, &QAction::toggled, this,
             [this](bool shown) { statusBar()->setVisible(shown); });
     m_viewMenu->addSeparator();
+    // The menu's own entries, so that leaving out the active view's entry leaves the toolbar be.
     for (const int id :
          {templates::kSummaryOfInput, templates::kFanInput, templates::kSummaryOfResults,
           templates::kFanCurve, templates::kFanResults, templates::kGraph}) {
-        m_viewMenu->addAction(m_commands[id]);
+        QAction* entry = m_viewMenu->addAction(m_commands[id]->text());
+        connect(entry, &QAction::triggered, this, [this, id] { showView(id); });
+        m_viewMenuEntries[id] = entry;
     }
 
     QMenu* dataInput = menuBar()->addMenu(tr("Data Input"));
@@ -394,14 +397,21 @@ void CMainFrame::updateCommands() {
          {commands::kDuctDetails, commands::kShockLosses, commands::kAddFan, commands::kEditFan}) {
         m_commands[id]->setEnabled(false);
     }
+    // The Graph View's own: its "&Properties" menu and saving its picture.
+    const bool graphActive = view != nullptr && view->templateId() == templates::kGraph;
+    m_propertiesMenu->menuAction()->setVisible(graphActive);
+    m_commands[commands::kDefineGraph]->setEnabled(graphActive);
+    m_commands[kSaveGraphAs]->setVisible(graphActive);
     for (const DocumentTemplate& t : kDocumentTemplates) {
         if (t.fanDatabase) {
             continue;
         }
-        QAction* action = m_commands[t.id];
-        action->setEnabled(hasDoc && ductViewAvailable(t.id));
+        const bool available = hasDoc && ductViewAvailable(t.id);
+        m_commands[t.id]->setEnabled(available);
+        QAction* entry = m_viewMenuEntries[t.id];
+        entry->setEnabled(available);
         // The View menu leaves out the entry of the view it belongs to.
-        action->setVisible(!hasDoc || view == nullptr || view->templateId() != t.id);
+        entry->setVisible(view == nullptr || view->templateId() != t.id);
     }
 }
 
@@ -420,12 +430,18 @@ CFlowmarDoc* CMainFrame::activeDocument() const {
 }
 
 DuctView* CMainFrame::activeView() const {
-    QMdiSubWindow* sub = m_mdi->activeSubWindow();
+    // The current frame counts even while another window has the focus.
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
     if (sub == nullptr) {
         return nullptr;
     }
     const auto* frame = qobject_cast<CChildFrame*>(sub->widget());
-    return frame == nullptr ? nullptr : frame->view();
+    if (frame == nullptr) {
+        return nullptr;
+    }
+    // A frame whose document has already gone (it is being destroyed) has no active view.
+    DuctView* view = frame->view();
+    return documentOf(&view->document()) == nullptr ? nullptr : view;
 }
 
 CMainFrame::OpenDocument* CMainFrame::documentOf(const CFlowmarDoc* doc) const {
@@ -482,11 +498,18 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
                 forgetDocument(doc);
             }
         }
-        updateCommands();
-        updateTitle();
-        if (m_mdi->subWindowList().isEmpty()) {
-            switchToolbar(1);
-        }
+        // The frame going is still the current one until its destruction ends: look at the
+        // commands once it has gone.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                updateCommands();
+                updateTitle();
+                if (m_mdi->subWindowList().isEmpty()) {
+                    switchToolbar(1);
+                }
+            },
+            Qt::QueuedConnection);
     });
     connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
     sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));

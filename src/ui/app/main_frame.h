@@ -56,6 +56,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
     int documentCount() const { return static_cast<int>(m_documents.size()); }
     QAction* commandAction(int commandId) const;
+    QAction* viewMenuEntry(int templateId) const { return m_viewMenuEntries.at(templateId); }
     QToolBar* ductToolBar() const { return m_ductToolBar; }
     QToolBar* databaseToolBar() const { return m_databaseToolBar; }
     QLabel* datePane() const { return m_datePane; }
@@ -123,6 +124,7 @@ private:
     QLabel* m_datePane = nullptr;
     QLabel* m_timePane = nullptr;
     std::map<int, QAction*> m_commands;
+    std::map<int, QAction*> m_viewMenuEntries;
     std::vector<QAction*> m_recentFileActions;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;

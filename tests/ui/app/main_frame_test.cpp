@@ -102,8 +102,11 @@ TEST_F(MainFrameTest, ViewCommandTwiceActivatesTheSameFrame) {
     ASSERT_TRUE(frame.showView(templates::kSummaryOfResults));
     EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
     EXPECT_EQ(frame.mdiArea()->activeSubWindow(), results);
-    EXPECT_FALSE(frame.commandAction(templates::kSummaryOfResults)->isVisible())
+    EXPECT_FALSE(frame.viewMenuEntry(templates::kSummaryOfResults)->isVisible())
         << "the View menu leaves out the active view's own entry";
+    EXPECT_TRUE(frame.viewMenuEntry(templates::kSummaryOfInput)->isVisible());
+    EXPECT_TRUE(frame.commandAction(templates::kSummaryOfResults)->isVisible())
+        << "the toolbar keeps its button";
 }
 
 TEST_F(MainFrameTest, GraphViewOpensOnceAndTakesItsOptionsFromDefine) {
