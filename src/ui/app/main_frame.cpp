@@ -30,7 +30,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QSettings>
@@ -89,7 +88,8 @@ QString plainTitle(const CFlowmarDoc& doc) {
 struct CMainFrame::OpenDocument {
     std::unique_ptr<CFlowmarDoc> doc;
     QString path; // empty until the model has a file
-    std::vector<QPointer<QMdiSubWindow>> frames;
+    // Every frame showing the document; a frame leaves the list as it is destroyed.
+    std::vector<QMdiSubWindow*> frames;
     DocumentObservers::Subscription titleWatch;
 };
 
@@ -132,11 +132,9 @@ CMainFrame::~CMainFrame() {
     // frames go first, without telling, while the documents still exist. Frames already closed
     // but not yet deleted are among them.
     for (const auto& open : m_documents) {
-        for (const QPointer<QMdiSubWindow>& frame : open->frames) {
-            if (frame) {
-                frame->disconnect(this);
-                frame->removeEventFilter(this);
-            }
+        for (QMdiSubWindow* frame : open->frames) {
+            frame->disconnect(this);
+            frame->removeEventFilter(this);
         }
     }
     delete m_mdi;
@@ -464,15 +462,8 @@ CMainFrame::OpenDocument* CMainFrame::findOpenPath(const QString& path) const {
 }
 
 std::vector<QMdiSubWindow*> CMainFrame::framesOf(const CFlowmarDoc* doc) const {
-    std::vector<QMdiSubWindow*> frames;
-    if (const OpenDocument* open = documentOf(doc)) {
-        for (const QPointer<QMdiSubWindow>& frame : open->frames) {
-            if (frame) {
-                frames.push_back(frame);
-            }
-        }
-    }
-    return frames;
+    const OpenDocument* open = documentOf(doc);
+    return open == nullptr ? std::vector<QMdiSubWindow*>{} : open->frames;
 }
 
 QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
@@ -491,9 +482,7 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
     connect(sub, &QObject::destroyed, this, [this, doc, sub] {
         // The frame is on its way out: it no longer counts among the document's views.
         if (OpenDocument* stillOpen = documentOf(doc)) {
-            std::erase_if(stillOpen->frames, [sub](const QPointer<QMdiSubWindow>& tracked) {
-                return tracked.isNull() || tracked.data() == sub;
-            });
+            std::erase(stillOpen->frames, sub);
             if (stillOpen->frames.empty()) {
                 forgetDocument(doc);
             }

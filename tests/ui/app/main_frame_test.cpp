@@ -201,6 +201,21 @@ TEST_F(MainFrameTest, DamagedFileShowsTheMessageAndTheProgramGoesOn) {
     EXPECT_TRUE(frame.openFile(copyOfExample(QStringLiteral("exhausting.dct"))));
 }
 
+TEST(CommandLine, PrintToAPdfFileWritesEachSummaryOnOnePage) {
+    QTemporaryDir folder;
+    for (const auto& [view, name] : {std::pair{"input", "input.pdf"}, {"results", "results.pdf"}}) {
+        const QString pdf = folder.filePath(QString::fromLatin1(name));
+        CFlowmarApp app;
+        ASSERT_TRUE(app.initInstance({kExamples + QStringLiteral("/boosters.dct"),
+                                      QStringLiteral("--print-to"), pdf,
+                                      QStringLiteral("--print-view"), QString::fromLatin1(view)}));
+        EXPECT_TRUE(app.finished()) << "printing from the command line ends the program";
+        EXPECT_EQ(pdfPageCount(pdf), 1) << view;
+    }
+    CFlowmarApp app;
+    EXPECT_FALSE(app.initInstance({QStringLiteral("--print-to"), QStringLiteral("x.pdf")}));
+}
+
 TEST(CommandLine, ReadsTheFileAndThePrintRequests) {
     const CommandLine line = parseCommandLine(
         {QStringLiteral("m.dct"), QStringLiteral("--print-to"), QStringLiteral("out.pdf"),
