@@ -382,11 +382,6 @@ void CMainFrame::updateCommands() {
     m_commands[commands::kClose]->setEnabled(hasDoc);
     m_commands[kFilePrint]->setEnabled(view != nullptr && view->canPrint());
     m_commands[kFilePrintPreview]->setEnabled(view != nullptr && view->canPrint());
-    m_commands[commands::kClose]->setVisible(hasDoc);
-    m_commands[commands::kSave]->setVisible(hasDoc);
-    m_commands[commands::kSaveAs]->setVisible(hasDoc);
-    m_commands[kFilePrint]->setVisible(hasDoc);
-    m_commands[kFilePrintPreview]->setVisible(hasDoc);
     for (const int id : {commands::kFixedQuantityTool, commands::kDeleteFan, commands::kNotepad,
                          commands::kExecute, commands::kUnitConversion}) {
         m_commands[id]->setEnabled(hasDoc);
