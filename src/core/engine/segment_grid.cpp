@@ -2,7 +2,13 @@
 
 #include "core/model/flowmar_doc.h"
 
+#include <cmath>
+
 namespace flowmar {
+
+bool withinDuctLength(double distance, double ductLength) {
+    return std::trunc(distance) <= std::ceil(ductLength);
+}
 
 SegmentGrid SegmentGrid::fromInput(const CFlowmarDoc& doc) {
     SegmentGrid grid;

@@ -7,6 +7,11 @@ namespace flowmar {
 
 class CFlowmarDoc;
 
+// A distance lies within the duct when its integer part does not exceed the duct length rounded
+// up (a distance of 100.9 lies within a 100.0 m duct). Compared in doubles, which equals the
+// integer comparison for every representable value and puts NaN outside.
+bool withinDuctLength(double distance, double ductLength);
+
 struct SegmentGrid {
     int count = 0;         // segments, 1..100 for a valid model
     double length = 0;     // m, ductLength / count

@@ -11,7 +11,6 @@
 #include "core/ui_port.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 
 namespace flowmar {
@@ -20,10 +19,8 @@ namespace {
 
 constexpr double kScreenShockFactor = 0.97;
 
-// Outside the duct: negative, or its integer part beyond the duct length rounded up (compared in
-// doubles, which also puts NaN outside).
 bool outsideDuct(double distance, double ductLength) {
-    return distance < 0 || !(std::trunc(distance) <= std::ceil(ductLength));
+    return distance < 0 || !withinDuctLength(distance, ductLength);
 }
 
 std::string_view firstRowFault(const CFlowmarDoc& doc, int r) {

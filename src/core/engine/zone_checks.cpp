@@ -9,7 +9,6 @@
 #include "core/model/messages.h"
 #include "core/ui_port.h"
 
-#include <cmath>
 #include <string_view>
 
 namespace flowmar {
@@ -24,13 +23,6 @@ double snapped(double x, const SegmentGrid& grid) {
     const double a = grid.start(j);
     const double b = grid.end(j);
     return x - a <= (b - a) / 2 ? a : b;
-}
-
-// A distance is beyond the duct when its integer part exceeds the duct length rounded up. The
-// comparison is made in doubles, which equals the integer comparison for every representable
-// value and treats NaN as beyond the duct.
-bool withinDuctLength(double x, double ductLength) {
-    return std::trunc(x) <= std::ceil(ductLength);
 }
 
 std::string_view firstZoneFault(const CFlowmarDoc& doc, int z, const SegmentGrid& grid) {

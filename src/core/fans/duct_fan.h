@@ -8,6 +8,10 @@
 
 namespace flowmar {
 
+// Where a fan entered at a distance of 0 or less is stored: just inside the first segment, so it
+// drives every mesh.
+inline constexpr double kFanAtDuctStart = 0.00001; // m
+
 struct DuctFan {
     FanCurve curve;
     double distance = 0;      // m

@@ -16,9 +16,6 @@ namespace flowmar {
 
 namespace {
 
-// How the Add/Edit Fan dialog stores a fan at distance 0: just inside the first segment.
-constexpr double kFanAtDuctStart = 0.00001; // m
-
 int storedFanCount(const CFlowmarDoc& doc) {
     return std::clamp(doc.fanCount, 0, kMaxFans);
 }

@@ -19,9 +19,6 @@ namespace {
 using nlohmann::ordered_json;
 using Json = nlohmann::json;
 
-// How the Add/Edit Fan dialog stores a fan at distance 0: just inside the first segment.
-constexpr double kFanAtDuctStart = 0.00001; // m
-
 void readZones(JsonObjectReader& top, CFlowmarDoc& doc) {
     top.list("zones", kMaxZones, [&](JsonObjectReader& zone, int z) {
         zone.number("start", doc.zoneStart[z]);
