@@ -368,7 +368,7 @@ SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port) {
         runDuctDetailsCommand(doc, port);
         return SolutionStatus::Stopped;
     }
-    const SegmentGrid grid{w.n, doc.segmentLength, doc.ductLength};
+    const SegmentGrid grid = SegmentGrid::fromDerived(doc);
     prepareFans(doc, grid, w);
 
     bool converged = false;

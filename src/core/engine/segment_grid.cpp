@@ -2,6 +2,7 @@
 
 #include "core/model/flowmar_doc.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace flowmar {
@@ -16,6 +17,10 @@ SegmentGrid SegmentGrid::fromInput(const CFlowmarDoc& doc) {
     grid.ductLength = doc.ductLength;
     grid.length = doc.ductLength / grid.count;
     return grid;
+}
+
+SegmentGrid SegmentGrid::fromDerived(const CFlowmarDoc& doc) {
+    return {std::clamp(doc.segmentCount, 0, kMaxSegments), doc.segmentLength, doc.ductLength};
 }
 
 int SegmentGrid::segmentOf(double x) const {

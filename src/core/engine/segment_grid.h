@@ -19,6 +19,9 @@ struct SegmentGrid {
 
     // The grid of the current input: leakagePathCount + 1 segments over ductLength.
     static SegmentGrid fromInput(const CFlowmarDoc& doc);
+    // The grid the last Execute derived (segmentCount, held within the table, and
+    // segmentLength): the one the stored results belong to.
+    static SegmentGrid fromDerived(const CFlowmarDoc& doc);
 
     // Start and end distance of segment j (1-based), m.
     double start(int j) const { return j <= 1 ? 0.0 : end(j - 1); }

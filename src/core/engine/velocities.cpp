@@ -15,7 +15,7 @@ void computeDuctVelocities(const CFlowmarDoc& doc, int n, DuctResults& r) {
 }
 
 void computeZoneVelocities(const CFlowmarDoc& doc, int n, DuctResults& r) {
-    const SegmentGrid grid{n, doc.segmentLength, doc.ductLength};
+    const SegmentGrid grid = SegmentGrid::fromDerived(doc);
     const int zones = std::clamp(doc.zoneCount, 0, kMaxZones);
     for (int z = 1; z <= zones; ++z) {
         if (!(doc.zoneArea[z] > 0)) {

@@ -12,8 +12,8 @@ std::vector<SegmentProfileRow> segmentProfile(const CFlowmarDoc& doc) {
     if (doc.ductArea == 0) {
         return rows;
     }
-    const int n = std::clamp(doc.segmentCount, 0, kMaxSegments);
-    const SegmentGrid grid{n, doc.segmentLength, doc.ductLength};
+    const SegmentGrid grid = SegmentGrid::fromDerived(doc);
+    const int n = grid.count;
     const DuctResults& r = doc.results;
     const bool zonesApplied = doc.zonesOff == 0;
     rows.reserve(static_cast<std::size_t>(n));
