@@ -4,6 +4,7 @@
 #include "core/engine/execute.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/input/graph_options.h"
+#include "core/model/atomic_file.h"
 #include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/model_file.h"
@@ -16,11 +17,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <ostream>
+#include <span>
 
 namespace flowmar::cli {
 
@@ -108,12 +110,13 @@ void printReports(const CFlowmarDoc& doc, std::ostream& out) {
     }
 }
 
+// Through the same atomic save as the models, so a failed write never leaves half a file.
 bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file) {
-        err << "Cannot write \"" << path << "\".\n";
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const FileStatus written =
+        writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
+    if (!written.ok()) {
+        err << written.error << '\n';
         return false;
     }
     return true;

@@ -502,18 +502,26 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
     return sub;
 }
 
-bool CMainFrame::newDuctModel() {
+CMainFrame::OpenDocument& CMainFrame::adoptDocument(std::unique_ptr<CFlowmarDoc> doc,
+                                                    const QString& path, const std::string& title) {
     auto open = std::make_unique<OpenDocument>();
-    open->doc = std::make_unique<CFlowmarDoc>();
-    initialiseNewDocument(*open->doc, *m_port);
-    open->doc->setTitle(
-        untitledDocumentTitle(*findTemplate(templates::kSummaryOfInput), ++m_untitledCount));
+    open->doc = std::move(doc);
+    open->path = path;
+    open->doc->setTitle(title);
     open->titleWatch = open->doc->observers().subscribe([this](DocumentEvent event) {
         if (event == DocumentEvent::TitleChanged) {
             updateTitle();
         }
     });
-    OpenDocument& added = *m_documents.emplace_back(std::move(open));
+    return *m_documents.emplace_back(std::move(open));
+}
+
+bool CMainFrame::newDuctModel() {
+    auto doc = std::make_unique<CFlowmarDoc>();
+    initialiseNewDocument(*doc, *m_port);
+    OpenDocument& added = adoptDocument(
+        std::move(doc), QString(),
+        untitledDocumentTitle(*findTemplate(templates::kSummaryOfInput), ++m_untitledCount));
     return addView(added, templates::kSummaryOfInput) != nullptr;
 }
 
@@ -534,16 +542,8 @@ bool CMainFrame::openFile(const QString& path) {
         m_port->showMessage(read.error);
         return false;
     }
-    auto open = std::make_unique<OpenDocument>();
-    open->doc = std::move(read.document);
-    open->path = path;
-    open->doc->setTitle(QFileInfo(path).fileName().toStdString());
-    open->titleWatch = open->doc->observers().subscribe([this](DocumentEvent event) {
-        if (event == DocumentEvent::TitleChanged) {
-            updateTitle();
-        }
-    });
-    OpenDocument& added = *m_documents.emplace_back(std::move(open));
+    OpenDocument& added =
+        adoptDocument(std::move(read.document), path, QFileInfo(path).fileName().toStdString());
     addView(added, templates::kSummaryOfInput);
     Execute(*added.doc, *m_port);
     addRecentFile(path);

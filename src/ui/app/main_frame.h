@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -83,6 +84,10 @@ private:
     void refreshDateAndTime();
     void showNotAvailable(const QString& what);
 
+    // Takes a document into the window: its file (empty for a new one), its title, and the
+    // window title following the document's.
+    OpenDocument& adoptDocument(std::unique_ptr<CFlowmarDoc> doc, const QString& path,
+                                const std::string& title);
     OpenDocument* documentOf(const CFlowmarDoc* doc) const;
     OpenDocument* findOpenPath(const QString& path) const;
     QMdiSubWindow* addView(OpenDocument& document, int templateId);
