@@ -4,6 +4,7 @@
 #include "core/fans/fan_curve_units.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/fans/normalise_fan_curve.h"
+#include "core/model/document_commands.h"
 #include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
@@ -35,10 +36,7 @@ void storeEditorValues(FanCurve& fan, const CurveEditorValues& editor, int unitS
 } // namespace
 
 void initialiseNewDatabase(CFanDatabaseDoc& db, UiPort& port) {
-    const int chosen = port.runSelectUnits(db.unitSystem);
-    if (chosen == kSI || chosen == kImperial) {
-        db.unitSystem = chosen;
-    }
+    chooseUnitSystem(db.unitSystem, port);
 }
 
 void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port) {
@@ -116,11 +114,9 @@ void runDatabaseDeleteFanCommand(CFanDatabaseDoc& db, UiPort& port) {
 }
 
 void runDatabaseUnitConversionCommand(CFanDatabaseDoc& db, UiPort& port) {
-    const int chosen = port.runSelectUnits(db.unitSystem);
-    if (chosen == db.unitSystem || (chosen != kSI && chosen != kImperial)) {
+    if (!chooseUnitSystem(db.unitSystem, port)) {
         return;
     }
-    db.unitSystem = chosen;
     db.updateAllViews();
     port.showMessage(loadString(strings::kUnitsChangedDatabase));
 }

@@ -15,13 +15,17 @@
 
 namespace flowmar {
 
-void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port) {
-    const int chosen = port.runSelectUnits(doc.unitSystem);
-    if (chosen == doc.unitSystem || (chosen != kImperial && chosen != kSI)) {
-        return;
+bool chooseUnitSystem(int& unitSystem, UiPort& port) {
+    const int chosen = port.runSelectUnits(unitSystem);
+    if (chosen == unitSystem || (chosen != kImperial && chosen != kSI)) {
+        return false;
     }
-    doc.unitSystem = chosen;
-    if (chosen == kImperial) {
+    unitSystem = chosen;
+    return true;
+}
+
+void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port) {
+    if (chooseUnitSystem(doc.unitSystem, port) && doc.unitSystem == kImperial) {
         applyImperialDefaults(doc);
     }
 }
@@ -106,11 +110,9 @@ bool runGraphOptionsCommand(CFlowmarDoc& doc, UiPort& port) {
 }
 
 bool runUnitConversionCommand(CFlowmarDoc& doc, UiPort& port) {
-    const int chosen = port.runSelectUnits(doc.unitSystem);
-    if (chosen == doc.unitSystem || (chosen != kImperial && chosen != kSI)) {
+    if (!chooseUnitSystem(doc.unitSystem, port)) {
         return false;
     }
-    doc.unitSystem = chosen;
     doc.updateAllViews();
     port.showMessage(loadString(strings::kUnitsChangedDuct));
     return true;

@@ -9,6 +9,11 @@ namespace flowmar {
 class CFlowmarDoc;
 class UiPort;
 
+// The unit choice of new documents and Unit Conversion: the Select Units dialog preset to
+// unitSystem; a confirmed choice of the other system (0 Imperial, 1 SI) is stored. Returns true
+// when the unit system changed.
+bool chooseUnitSystem(int& unitSystem, UiPort& port);
+
 // The new-document step: the Select Units dialog with the current unit system; choosing Imperial
 // gives the Imperial defaults (friction factor 10 in Imperial units, the leakage marker -1, the
 // Imperial presets).
