@@ -3,7 +3,6 @@
 // (c) the fixed-quantity solution.
 #include "core/engine/execute.h"
 #include "core/model/flowmar_doc.h"
-#include "core/ui_port.h"
 #include "support/models.h"
 
 #include <benchmark/benchmark.h>
@@ -35,25 +34,6 @@ void operator delete(void* p, std::size_t) noexcept {
 
 namespace flowmar {
 namespace {
-
-class SilentPort : public UiPort {
-public:
-    void showMessage(std::string_view, MessageIcon) override { ++messages; }
-    bool runDuctDetails(DuctDetailsValues&) override { return false; }
-    bool runShockLosses(ShockLossValues&) override { return false; }
-    bool runFixedQuantity(FixedQuantityValues&) override { return false; }
-    bool runAddEditFan(AddFanValues&) override { return false; }
-    bool runCurveEditor(CurveEditorValues&) override { return false; }
-    bool runFanNumber(FanNumberDialog, int&) override { return false; }
-    bool runNotepad(std::string&) override { return false; }
-    bool runGraphOptions(GraphOptions&) override { return false; }
-    bool runSelectFan(SelectFanValues&) override { return false; }
-    int runSelectUnits(int unitSystem) override { return unitSystem; }
-    std::optional<std::string> chooseFileToOpen(const OpenFileRequest&) override { return {}; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    int messages = 0;
-};
 
 CFlowmarDoc defaultModelWithOneFan() {
     CFlowmarDoc doc = testing::ductModel(1000, 0.9);
@@ -93,16 +73,18 @@ CFlowmarDoc fixedQuantityModel() {
 
 void runExecute(benchmark::State& state, const CFlowmarDoc& model) {
     CFlowmarDoc doc = model;
-    SilentPort port;
     const long allocationsBefore = g_allocations;
+    std::size_t messages = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Execute(doc, port));
+        const ExecuteResult run = Execute(doc);
+        messages += run.messages.size();
+        benchmark::DoNotOptimize(run);
     }
     state.counters["allocations"] = benchmark::Counter(
         static_cast<double>(g_allocations - allocationsBefore), benchmark::Counter::kAvgIterations);
     state.counters["sweeps"] = doc.results.iterationCount;
     state.counters["messages"] =
-        benchmark::Counter(port.messages, benchmark::Counter::kAvgIterations);
+        benchmark::Counter(static_cast<double>(messages), benchmark::Counter::kAvgIterations);
 }
 
 void BM_ExecuteDefaultModel(benchmark::State& state) {

@@ -1,8 +1,8 @@
 // Reading and writing a full duct model (every field set, 100 fans, texts everywhere) and a full
 // fan database, in memory and through a save to the disk.
 #include "core/fans/fan_database_doc.h"
-#include "core/fans/fdb_file.h"
-#include "core/model/dct_file.h"
+#include "core/files/dct_file.h"
+#include "core/files/fdb_file.h"
 #include "core/model/flowmar_doc.h"
 #include "support/file_models.h"
 

@@ -1,8 +1,8 @@
 // The Graph View of the example with every kind of mark (zones, shock losses, fittings, a fan):
 // building its drawing, and rendering that drawing as a 1600 x 1000 SVG.
-#include "core/engine/execute.h"
+#include "core/commands/execute_command.h"
+#include "core/files/model_file.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/model_file.h"
 #include "core/views/graph_drawing.h"
 #include "core/views/svg_painter.h"
 #include "support/fake_ui_port.h"

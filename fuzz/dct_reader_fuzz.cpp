@@ -1,6 +1,6 @@
 // libFuzzer target for the duct model reader: any bytes either load or fail with a message that
 // names the file; a model that loads saves to bytes that load again and save identically.
-#include "core/model/dct_file.h"
+#include "core/files/dct_file.h"
 #include "core/model/flowmar_doc.h"
 
 #include <cstdint>

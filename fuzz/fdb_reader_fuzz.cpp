@@ -1,7 +1,7 @@
 // libFuzzer target for the fan database reader: any bytes either load or fail with a message
 // that names the file; a database that loads saves to bytes that load again and save identically.
 #include "core/fans/fan_database_doc.h"
-#include "core/fans/fdb_file.h"
+#include "core/files/fdb_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Writes the seed files of fuzz/corpus with the program's own writers: sound models and
 // databases, and damaged copies of them (cut short, an impossible text length, a count out of
 // range). Usage: make_fuzz_seeds CORPUS-FOLDER (holding dct/ and fdb/).
-#include "core/fans/fdb_file.h"
-#include "core/model/dct_file.h"
+#include "core/files/dct_file.h"
+#include "core/files/fdb_file.h"
 #include "support/file_models.h"
 
 #include <bit>

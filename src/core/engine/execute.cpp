@@ -10,10 +10,8 @@
 #include "core/engine/segment_grid.h"
 #include "core/engine/shock_losses.h"
 #include "core/engine/zone_checks.h"
-#include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "core/ui_port.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,14 +44,9 @@ double toleranceFor(int executionMode, double current) {
     }
 }
 
-void stopWithDuctDetails(CFlowmarDoc& doc, UiPort& port, std::string_view message) {
-    port.showMessage(message);
-    runDuctDetailsCommand(doc, port);
-}
-
-// Steps 5 and 6: the duct's geometry and resistances. Returns false after the message when the
-// leakage resistance scaled to one segment does not fit the 32-bit integer the model keeps.
-bool deriveDuctProperties(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& port) {
+// The duct's geometry and resistances. Stops the run when the leakage resistance scaled to one
+// segment does not fit the 32-bit integer the model keeps.
+bool deriveDuctProperties(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResult& run) {
     doc.segmentCount = grid.count;
     doc.segmentLength = grid.length;
     doc.ductArea = kPi * square(doc.ductDiameter / 2);
@@ -65,7 +58,7 @@ bool deriveDuctProperties(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& por
     const std::int64_t scaled = std::int64_t{doc.leakageResistance100} * kLeakageScale;
     if (scaled > std::numeric_limits<std::int32_t>::max() ||
         scaled < std::numeric_limits<std::int32_t>::min()) {
-        stopWithDuctDetails(doc, port, messages::kLeakageResistanceTooLarge);
+        run.stop(messages::kLeakageResistanceTooLarge, InputSheet::DuctDetails);
         return false;
     }
     doc.leakageResistanceScaled = static_cast<int>(scaled);
@@ -73,9 +66,9 @@ bool deriveDuctProperties(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& por
     return true;
 }
 
-// Step 8: each zone's properties, spread over the segments it covers. Returns false after the
-// message for a zone too restricted.
-bool deriveZoneProperties(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& port) {
+// Each zone's properties, spread over the segments it covers. Stops the run on a zone too
+// restricted.
+bool deriveZoneProperties(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResult& run) {
     const int n = grid.count;
     for (int z = 1; z <= doc.zoneCount; ++z) {
         doc.zoneLength[z] = doc.zoneEnd[z] - doc.zoneStart[z];
@@ -96,14 +89,14 @@ bool deriveZoneProperties(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& por
             }
         }
         if (doc.zoneResistancePerSegment[z] > kResistanceLimit) {
-            stopWithDuctDetails(doc, port, messages::kZoneTooRestricted);
+            run.stop(messages::kZoneTooRestricted, InputSheet::DuctDetails);
             return false;
         }
     }
     return true;
 }
 
-// Step 11: entry and exit resistances over the duct's area, or over the area of the zone at the
+// Entry and exit resistances over the duct's area, or over the area of the zone at the
 // duct's end. The solutions use the factors per segment instead; these are kept for the reports.
 void deriveEntryExitResistances(CFlowmarDoc& doc) {
     const double twiceAreaSquared = 2 * square(doc.ductArea);
@@ -130,47 +123,55 @@ void deriveEntryExitResistances(CFlowmarDoc& doc) {
 
 } // namespace
 
-ExecuteResult Execute(CFlowmarDoc& doc, UiPort& port) {
+ExecuteResult Execute(CFlowmarDoc& doc) {
+    ExecuteResult run;
     doc.setModifiedFlag();
     if (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths) {
-        port.showMessage(messages::kLeakagePathCountOutOfRange);
-        return {};
+        run.stop(messages::kLeakagePathCountOutOfRange);
+        return run;
     }
     const SegmentGrid grid = SegmentGrid::fromInput(doc);
     const bool zonesApplied = doc.zonesOff == 0;
     if (zonesApplied) {
         snapZonesToSegments(doc, grid);
-        validateZones(doc, grid, port);
+        validateZones(doc, grid, run);
     } else {
         // A zone table that failed its check no longer matters once zones are switched off.
         doc.zoneErrorFlag = 0;
     }
     if (doc.zoneErrorFlag == 1) {
-        return {};
+        return run;
     }
     doc.convergenceTolerance = toleranceFor(doc.executionMode, doc.convergenceTolerance);
-    if (!deriveDuctProperties(doc, grid, port)) {
-        return {};
+    if (!deriveDuctProperties(doc, grid, run)) {
+        return run;
     }
     if (doc.segmentResistance > kResistanceLimit) {
-        stopWithDuctDetails(doc, port, messages::kDuctTooRestricted);
-        return {};
+        run.stop(messages::kDuctTooRestricted, InputSheet::DuctDetails);
+        return run;
     }
-    if (zonesApplied && !deriveZoneProperties(doc, grid, port)) {
-        return {};
+    if (zonesApplied && !deriveZoneProperties(doc, grid, run)) {
+        return run;
     }
-    validateShockLosses(doc, port);
+    // A shock-loss table that fails its check is folded into the segments only after its sheet
+    // has closed, as the sheet left it (assembleShockLossesAfterSheet).
+    if (!validateShockLosses(doc, run)) {
+        return run;
+    }
     assembleShockLosses(doc, grid);
-    if (doc.shockErrorFlag == 1) {
-        return {};
-    }
     deriveEntryExitResistances(doc);
     if (doc.solutionMode == kFanMode) {
         doc.methodText = "Fan";
-        return {solveFanMode(doc, port)};
+        run.status = solveFanMode(doc, run);
+        return run;
     }
     doc.methodText = "Fixed Quantity";
-    return {solveFixedQuantity(doc, port)};
+    run.status = solveFixedQuantity(doc, run);
+    return run;
+}
+
+void assembleShockLossesAfterSheet(CFlowmarDoc& doc) {
+    assembleShockLosses(doc, SegmentGrid::fromInput(doc));
 }
 
 } // namespace flowmar

@@ -15,10 +15,8 @@
 #include "core/engine/ladder_network.h"
 #include "core/engine/segment_grid.h"
 #include "core/engine/velocities.h"
-#include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "core/ui_port.h"
 
 #include <algorithm>
 #include <array>
@@ -277,7 +275,8 @@ void computeFanModeResults(const CFlowmarDoc& doc, FanModeWork& w) {
 
 // Flags each fan as running at a fixed pressure or on its curve, and checks that every fan lies
 // within the duct. Returns false after showing the message for a fan outside it.
-bool classifyFans(CFlowmarDoc& doc, FanModeWork& w, UiPort& port, bool& usable, bool& placed) {
+bool classifyFans(CFlowmarDoc& doc, FanModeWork& w, ExecuteResult& run, bool& usable,
+                  bool& placed) {
     DuctResults& r = w.results;
     usable = false;
     placed = false;
@@ -288,7 +287,7 @@ bool classifyFans(CFlowmarDoc& doc, FanModeWork& w, UiPort& port, bool& usable, 
         usable = usable || r.fanUsesFixedPressure[i] == 1 || r.fanUsesCurve[i] == 1;
         placed = placed || doc.fanDistance[i] != 0;
         if (!(doc.fanDistance[i] >= 0 && doc.fanDistance[i] <= doc.ductLength)) {
-            port.showMessage(messages::kFanDistanceOutsideDuct);
+            run.stop(messages::kFanDistanceOutsideDuct);
             return false;
         }
     }
@@ -296,14 +295,14 @@ bool classifyFans(CFlowmarDoc& doc, FanModeWork& w, UiPort& port, bool& usable, 
 }
 
 // A curve fan needs two points with rising quantities for its slopes to exist.
-bool curvesAreUsable(const CFlowmarDoc& doc, const FanModeWork& w, UiPort& port) {
+bool curvesAreUsable(const CFlowmarDoc& doc, const FanModeWork& w, ExecuteResult& run) {
     for (int i = 1; i <= w.fans; ++i) {
         if (w.results.fanUsesCurve[i] != 1) {
             continue;
         }
         const int count = doc.fanCurvePointCount[i];
         if (count < 2 || count > kMaxCurvePoints || !quantitiesRise(doc, i, count)) {
-            port.showMessage(messages::fanCurveUnusable(i));
+            run.stop(messages::fanCurveUnusable(i));
             return false;
         }
     }
@@ -326,7 +325,7 @@ void setStartingFlows(std::array<double, kBranchFlowSize>& branchFlow, int n) {
     }
 }
 
-SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port) {
+SolutionStatus solveFanMode(CFlowmarDoc& doc, ExecuteResult& run) {
     // The working copy is large; keep it off the stack.
     const auto work = std::make_unique<FanModeWork>();
     FanModeWork& w = *work;
@@ -344,28 +343,26 @@ SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port) {
 
     bool usable = false;
     bool placed = false;
-    if (!classifyFans(doc, w, port, usable, placed)) {
+    if (!classifyFans(doc, w, run, usable, placed)) {
         return SolutionStatus::Stopped;
     }
     if (!(doc.ductLength > 0 && doc.ductDiameter > 0)) {
-        port.showMessage(messages::kDuctDetailsIncomplete);
-        runDuctDetailsCommand(doc, port);
+        run.stop(messages::kDuctDetailsIncomplete, InputSheet::DuctDetails);
         return SolutionStatus::Stopped;
     }
     if (!usable || !placed) {
-        port.showMessage(messages::kNoFanDefined);
+        run.stop(messages::kNoFanDefined);
         return SolutionStatus::Stopped;
     }
-    if (!curvesAreUsable(doc, w, port)) {
+    if (!curvesAreUsable(doc, w, run)) {
         return SolutionStatus::Stopped;
     }
     if (const auto fault = buildLadderNetwork(doc, w.network); !fault.empty()) {
-        port.showMessage(fault);
+        run.stop(fault);
         return SolutionStatus::Stopped;
     }
     if (doc.iterationLimit < 1) {
-        port.showMessage(messages::kIterationLimitBelowOne);
-        runDuctDetailsCommand(doc, port);
+        run.stop(messages::kIterationLimitBelowOne, InputSheet::DuctDetails);
         return SolutionStatus::Stopped;
     }
     const SegmentGrid grid = SegmentGrid::fromDerived(doc);
@@ -373,31 +370,28 @@ SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port) {
 
     bool converged = false;
     bool finite = true;
-    {
-        WaitCursor wait(port);
-        for (int t = 1; t <= doc.iterationLimit; ++t) {
-            const double largest = sweep(w);
-            ++r.iterationCount;
-            if (std::isnan(largest)) {
-                finite = false;
-                break;
-            }
-            if (largest <= doc.convergenceTolerance) {
-                converged = true;
-                break;
-            }
+    for (int t = 1; t <= doc.iterationLimit; ++t) {
+        const double largest = sweep(w);
+        ++r.iterationCount;
+        if (std::isnan(largest)) {
+            finite = false;
+            break;
         }
-        if (finite) {
-            computeFanModeResults(doc, w);
+        if (largest <= doc.convergenceTolerance) {
+            converged = true;
+            break;
         }
     }
+    if (finite) {
+        computeFanModeResults(doc, w);
+    }
     if (!finite || !resultsAreFinite(r, w.n, w.fans)) {
-        port.showMessage(messages::kResultsNotFinite);
+        run.stop(messages::kResultsNotFinite);
         return SolutionStatus::Stopped;
     }
     storeResults(doc, w);
     if (!converged) {
-        port.showMessage(messages::kIterationLimitExceeded);
+        run.tell(messages::kIterationLimitExceeded);
     }
     doc.updateAllViews();
     return converged ? SolutionStatus::Converged : SolutionStatus::IterationLimit;

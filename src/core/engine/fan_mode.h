@@ -7,18 +7,16 @@
 
 namespace flowmar {
 
-class UiPort;
-
 // The flows a solution starts from, balanced at every node: 0.001 m³/s through each leakage path
 // and the open end, so segment j carries (n - j + 1) × 0.001 m³/s.
 void setStartingFlows(std::array<double, kBranchFlowSize>& branchFlow, int n);
 
 // Solves the model in fan mode and stores flows, fan operating points and the pressure profile.
-// Needs Execute's derived values and shock losses. Shows its own messages (a fan outside the duct,
-// incomplete duct details, no usable fan, the iteration limit) and may open the Duct Details
-// sheet. Stored input is never changed, except fanFixedPressureTag, which is set from
+// Needs Execute's derived values and shock losses. Adds its messages to `run` (a fan outside the
+// duct, incomplete duct details, no usable fan, the iteration limit) and may ask for the Duct
+// Details sheet. Stored input is never changed, except fanFixedPressureTag, which is set from
 // fanFixedPressureFlag. When the solution stops early or would give values that are not finite,
 // the previous results stay whole.
-SolutionStatus solveFanMode(CFlowmarDoc& doc, UiPort& port);
+SolutionStatus solveFanMode(CFlowmarDoc& doc, ExecuteResult& run);
 
 } // namespace flowmar

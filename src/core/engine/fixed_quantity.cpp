@@ -13,10 +13,8 @@
 
 #include "core/engine/ladder_network.h"
 #include "core/engine/velocities.h"
-#include "core/model/document_commands.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "core/ui_port.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,15 +89,14 @@ void walkFromFan(Sections& s, const LadderNetwork& net, double quantity) {
 
 } // namespace
 
-SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
+SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, ExecuteResult& run) {
     if (!(doc.ductLength > 0 && doc.ductDiameter > 0)) {
-        port.showMessage(messages::kDuctDetailsIncomplete);
-        runDuctDetailsCommand(doc, port);
+        run.stop(messages::kDuctDetailsIncomplete, InputSheet::DuctDetails);
         return SolutionStatus::Stopped;
     }
     LadderNetwork net;
     if (const auto fault = buildLadderNetwork(doc, net); !fault.empty()) {
-        port.showMessage(fault);
+        run.stop(fault);
         return SolutionStatus::Stopped;
     }
     const int n = net.n;
@@ -128,8 +125,7 @@ SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
     r.reservedInt1 = 0;
     r.boosterPressure = s.pt[n] / 1000;
     if (r.boosterPressure > kBoosterLimitKPa) {
-        port.showMessage(messages::kBoosterTooHigh);
-        runDuctDetailsCommand(doc, port);
+        run.stop(messages::kBoosterTooHigh, InputSheet::DuctDetails);
         return SolutionStatus::Stopped;
     }
     for (int i = 1; i <= n; ++i) {
@@ -143,7 +139,7 @@ SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port) {
     }
     computeZoneVelocities(doc, n, r);
     if (!resultsAreFinite(r, n, std::clamp(doc.fanCount, 0, kMaxFans))) {
-        port.showMessage(messages::kResultsNotFinite);
+        run.stop(messages::kResultsNotFinite);
         return SolutionStatus::Stopped;
     }
     doc.results = r;

@@ -7,12 +7,11 @@
 namespace flowmar {
 
 class CFlowmarDoc;
-class UiPort;
 
 // Solves the model for its fixedQuantity (m³/s) at fixedQuantityLocation and stores the segment
 // flows, the pressure profile and boosterPressure (kPa). Needs Execute's derived values and shock
 // losses. A booster requirement above 1000 kPa, incomplete duct details or a network that cannot
-// be solved show a message and keep the previous results.
-SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, UiPort& port);
+// be solved stop it with a message in `run`, keeping the previous results.
+SolutionStatus solveFixedQuantity(CFlowmarDoc& doc, ExecuteResult& run);
 
 } // namespace flowmar

@@ -5,10 +5,9 @@
 #include "core/engine/shock_losses.h"
 
 #include "core/engine/segment_grid.h"
-#include "core/model/document_commands.h"
+#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "core/ui_port.h"
 
 #include <algorithm>
 #include <string_view>
@@ -47,24 +46,24 @@ std::string_view firstRowFault(const CFlowmarDoc& doc, int r) {
     return {};
 }
 
-void resetHalfEnteredRows(CFlowmarDoc& doc, UiPort& port) {
+void resetHalfEnteredRows(CFlowmarDoc& doc, ExecuteResult& run) {
     for (int r = 1; r <= kShockLossRows; ++r) {
         if (doc.smoothElbowDistance[r] == 0 &&
             (!doc.smoothElbowText1[r].empty() || !doc.smoothElbowText2[r].empty())) {
-            port.showMessage(messages::kSmoothElbowRowReset);
+            run.tell(messages::kSmoothElbowRowReset);
             doc.smoothElbowDistance[r] = 0;
             doc.smoothElbowText1[r].clear();
             doc.smoothElbowText2[r].clear();
             doc.smoothElbowFactor[r] = 0;
         }
         if (doc.mitredElbowDistance[r] == 0 && !doc.mitredElbowText[r].empty()) {
-            port.showMessage(messages::kMitredElbowRowReset);
+            run.tell(messages::kMitredElbowRowReset);
             doc.mitredElbowDistance[r] = 0;
             doc.mitredElbowText[r].clear();
             doc.mitredElbowFactor[r] = 0;
         }
         if (doc.damperDistance[r] == 0 && !doc.damperText[r].empty()) {
-            port.showMessage(messages::kDamperRowReset);
+            run.tell(messages::kDamperRowReset);
             doc.damperDistance[r] = 0;
             doc.damperText[r].clear();
             doc.damperFactor[r] = 0;
@@ -92,17 +91,16 @@ double transitionFactor(int ductType, double upstreamArea, double downstreamArea
 
 } // namespace
 
-bool validateShockLosses(CFlowmarDoc& doc, UiPort& port) {
+bool validateShockLosses(CFlowmarDoc& doc, ExecuteResult& run) {
     doc.shockErrorFlag = 0;
     for (int r = 1; r <= kShockLossRows; ++r) {
         if (const auto fault = firstRowFault(doc, r); !fault.empty()) {
             doc.shockErrorFlag = 1;
-            port.showMessage(fault);
-            runShockLossesCommand(doc, port);
+            run.stop(fault, InputSheet::ShockLosses);
             return false;
         }
     }
-    resetHalfEnteredRows(doc, port);
+    resetHalfEnteredRows(doc, run);
     return true;
 }
 

@@ -6,14 +6,14 @@
 namespace flowmar {
 
 class CFlowmarDoc;
-class UiPort;
+struct ExecuteResult;
 struct SegmentGrid;
 
 // Sets shockErrorFlag. On the first row with a distance outside the duct or a fixed resistance
-// outside 0..100 shows its message and opens the Shock Losses sheet. When all rows pass, clears
-// half-entered rows (distance 0 with a description), each with its "Row reset" message. Returns
-// true when no check failed.
-bool validateShockLosses(CFlowmarDoc& doc, UiPort& port);
+// outside 0..100 stops `run` with its message and the Shock Losses sheet. When all rows pass,
+// clears half-entered rows (distance 0 with a description), each with its "Row reset" message in
+// `run`. Returns true when no check failed.
+bool validateShockLosses(CFlowmarDoc& doc, ExecuteResult& run);
 
 // Fills segmentShockFactor, segmentShockResistance (Ns²/m⁸) and totalShockFactor. Needs
 // ductArea and, with zones applied, the zones' areas.

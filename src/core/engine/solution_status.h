@@ -1,16 +1,35 @@
-// How a run of Execute ended: stopped by a check (the previous results stay), or with a stored
-// solution that converged, reached the iteration limit, or came from the fixed-quantity method.
+// How a run of Execute ended and what it has to tell a person. The engine asks nobody anything:
+// it stops on a failed check and hands back the messages, in the order a person reads them, and
+// the input sheet where the fault can be mended; the Execute command shows them.
 #pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace flowmar {
 
+// Stopped by a check (the previous results stay), or with a stored solution that converged,
+// reached the iteration limit, or came from the fixed-quantity method.
 enum class SolutionStatus { Stopped, Converged, IterationLimit, FixedQuantity };
+
+// The sheet a stop asks to open once its messages have been read.
+enum class InputSheet { None, DuctDetails, ShockLosses };
 
 struct ExecuteResult {
     SolutionStatus status = SolutionStatus::Stopped;
+    std::vector<std::string> messages; // oldest first; the last one says why a stopped run stopped
+    InputSheet sheet = InputSheet::None;
 
     // True when the run stored results.
     explicit operator bool() const { return status != SolutionStatus::Stopped; }
+
+    void tell(std::string_view message) { messages.emplace_back(message); }
+    // A failed check: its message and the sheet to open. The status stays Stopped.
+    void stop(std::string_view message, InputSheet sheetToOpen = InputSheet::None) {
+        tell(message);
+        sheet = sheetToOpen;
+    }
 };
 
 } // namespace flowmar

@@ -1,13 +1,13 @@
 // Zone boundaries are snapped to the segment grid of the current input so that every segment is
-// covered by exactly the zones that the user meant; the checks then run in the order in which the
-// messages are documented, the first failure of the first failing zone being reported.
+// covered by exactly the zones that the user meant. Each zone is then checked for its distances,
+// its length, diameter, k factor and leakage, in that order, and the zones for joining end to
+// start; the first failure of the first failing zone is the one reported.
 #include "core/engine/zone_checks.h"
 
 #include "core/engine/segment_grid.h"
-#include "core/model/document_commands.h"
+#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "core/ui_port.h"
 
 #include <string_view>
 
@@ -87,15 +87,14 @@ void snapZonesToSegments(CFlowmarDoc& doc, const SegmentGrid& grid) {
     }
 }
 
-bool validateZones(CFlowmarDoc& doc, const SegmentGrid& grid, UiPort& port) {
+bool validateZones(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResult& run) {
     doc.zoneErrorFlag = 0;
     const std::string_view fault = zoneFault(doc, grid);
     if (fault.empty()) {
         return true;
     }
     doc.zoneErrorFlag = 1;
-    port.showMessage(fault);
-    runDuctDetailsCommand(doc, port);
+    run.stop(fault, InputSheet::DuctDetails);
     return false;
 }
 

@@ -1,6 +1,5 @@
-// The Add/Edit Fan dialog's logic: its values in shown units, the texts its edits show and take
-// back (which round the values to the decimals shown), and its "Edit Fan Curve" button with the
-// re-opening of the curve editor until the curve passes or the user cancels.
+// The Add/Edit Fan dialog's logic: its values in shown units and the texts its edits show and take
+// back (which round the values to the decimals shown).
 #pragma once
 
 #include "core/fans/fan_curve.h"
@@ -8,8 +7,6 @@
 #include <string>
 
 namespace flowmar {
-
-class UiPort;
 
 struct AddFanValues {
     int unitSystem = 1;       // read only: the duct model's
@@ -36,11 +33,5 @@ AddFanEditTexts addFanEditTexts(const AddFanValues& values);
 // Takes the edits' texts back with the text-to-number conversion, so the values become the
 // shown, rounded ones.
 void takeAddFanEditTexts(AddFanValues& values, const AddFanEditTexts& texts);
-
-// "Edit Fan Curve": opens the curve editor on the first pointCount points; on OK copies texts,
-// density and all 15 rows back and runs NormaliseFanCurve, re-opening the editor after each
-// failure (with the rows the failed rule leaves) until a curve passes or the editor is
-// cancelled. Cancel keeps what was last copied back.
-void editFanCurve(AddFanValues& values, UiPort& port);
 
 } // namespace flowmar

@@ -3,7 +3,6 @@
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
-#include "core/ui_port.h"
 
 namespace flowmar {
 
@@ -11,16 +10,6 @@ namespace {
 // hp from in.w.g. × kcfm at 100 % efficiency: 52 / 3300.
 constexpr double kHorsepowerFactor = 0.01575757575757576;
 } // namespace
-
-int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port) {
-    if (ductUnitSystem != nullptr) {
-        return *ductUnitSystem;
-    }
-    if (unitFlag >= 0) {
-        return unitFlag;
-    }
-    return port.runSelectUnits(kSI) == kImperial ? kImperial : kSI;
-}
 
 double fanInputPower(const CurveEditorRow& row, int unitSystem) {
     const double e = row.efficiency;

@@ -10,8 +10,6 @@
 
 namespace flowmar {
 
-class UiPort;
-
 inline constexpr int kManufacturerMaxLength = 30;
 inline constexpr int kModelMaxLength = 20;
 inline constexpr int kSettingMaxLength = 10;
@@ -37,11 +35,6 @@ struct CurveEditorColumn {
     int decimals;
     bool readOnly; // shown on a light grey background
 };
-
-// The unit system the editor works in: the duct model's when there is one; otherwise the unit
-// flag handed in, and when that is not yet chosen (negative), the Select Units dialog's choice
-// (SI unless Imperial is chosen).
-int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port);
 
 // The editor loaded with a curve in shown units: texts, density and the first pointCount points;
 // the other rows start at zero. Each row's fan input power is computed.

@@ -1,6 +1,6 @@
 #include "ui/app/app_icons.h"
 
-#include "core/model/command_ids.h"
+#include "core/commands/command_ids.h"
 #include "core/model/document_templates.h"
 
 #include <QApplication>

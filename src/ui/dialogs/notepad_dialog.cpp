@@ -1,6 +1,6 @@
 #include "ui/dialogs/notepad_dialog.h"
 
-#include "core/model/document_commands.h"
+#include "core/commands/document_commands.h"
 #include "core/model/messages.h"
 #include "core/ui_port.h"
 

@@ -1,4 +1,4 @@
-#include "core/engine/execute.h"
+#include "core/commands/execute_command.h"
 #include "core/engine/fan_mode.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"

@@ -1,7 +1,7 @@
 // Execute on documents full of random and extreme values, as a damaged or hand-made file could
 // hold them: it must never crash or trip a sanitizer, and it either reports a message or leaves
 // only finite results.
-#include "core/engine/execute.h"
+#include "core/commands/execute_command.h"
 #include "core/engine/ladder_network.h"
 #include "core/model/flowmar_doc.h"
 #include "support/fake_ui_port.h"

@@ -1,8 +1,8 @@
 #include "core/engine/segment_grid.h"
 #include "core/engine/shock_losses.h"
+#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "support/fake_ui_port.h"
 #include "support/models.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 
 namespace flowmar {
 namespace {
-
-using testing::FakeUiPort;
 
 // A 100 m duct of 10 segments with a 1 m² area.
 CFlowmarDoc tenSegmentDuct() {
@@ -142,19 +140,19 @@ TEST_P(ShockRowCheck, ReportsTheFirstFault) {
     const RowCase& c = GetParam();
     CFlowmarDoc doc = testing::ductModel(100);
     c.fill(doc);
-    FakeUiPort port;
-    const bool passed = validateShockLosses(doc, port);
+    ExecuteResult run;
+    const bool passed = validateShockLosses(doc, run);
     if (c.message.empty()) {
         EXPECT_TRUE(passed) << c.why;
-        EXPECT_TRUE(port.messages.empty()) << c.why;
+        EXPECT_TRUE(run.messages.empty()) << c.why;
         EXPECT_EQ(doc.shockErrorFlag, 0);
         return;
     }
     EXPECT_FALSE(passed) << c.why;
-    ASSERT_EQ(port.messages.size(), 1u) << c.why;
-    EXPECT_EQ(port.messages[0], c.message) << c.why;
+    ASSERT_EQ(run.messages.size(), 1u) << c.why;
+    EXPECT_EQ(run.messages[0], c.message) << c.why;
     EXPECT_EQ(doc.shockErrorFlag, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"ShockLosses"}));
+    EXPECT_EQ(run.sheet, InputSheet::ShockLosses);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -200,12 +198,12 @@ TEST(ValidateShockLosses, HalfEnteredRowsAreResetWithOneMessageEach) {
     doc.smoothElbowFactor[1] = 0.3;
     doc.mitredElbowText[1] = "45";
     doc.mitredElbowFactor[1] = 0.2;
-    FakeUiPort port;
-    EXPECT_TRUE(validateShockLosses(doc, port));
+    ExecuteResult run;
+    EXPECT_TRUE(validateShockLosses(doc, run));
     EXPECT_EQ(doc.shockErrorFlag, 0);
-    EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kSmoothElbowRowReset),
-                                                       std::string(messages::kMitredElbowRowReset),
-                                                       std::string(messages::kDamperRowReset)}));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{std::string(messages::kSmoothElbowRowReset),
+                                                      std::string(messages::kMitredElbowRowReset),
+                                                      std::string(messages::kDamperRowReset)}));
     EXPECT_EQ(doc.damperFactor[3], 0);
     EXPECT_TRUE(doc.damperText[3].empty());
     EXPECT_EQ(doc.smoothElbowFactor[1], 0);

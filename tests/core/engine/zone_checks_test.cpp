@@ -1,8 +1,8 @@
 #include "core/engine/segment_grid.h"
+#include "core/engine/solution_status.h"
 #include "core/engine/zone_checks.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "support/fake_ui_port.h"
 #include "support/models.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 
 namespace flowmar {
 namespace {
-
-using testing::FakeUiPort;
 
 // A 100 m duct with 10 segments of 10 m.
 SegmentGrid tenMetreGrid() {
@@ -70,12 +68,12 @@ TEST_P(FirstZoneFault, ReportsTheFirstFailingTest) {
     const ZoneCase& c = GetParam();
     CFlowmarDoc doc = testing::ductModel(100);
     setZone(doc, 1, c.start, c.end, c.diameter, c.k, c.leakage);
-    FakeUiPort port;
-    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), port));
-    ASSERT_EQ(port.messages.size(), 1u) << c.why;
-    EXPECT_EQ(port.messages[0], c.message) << c.why;
+    ExecuteResult run;
+    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), run));
+    ASSERT_EQ(run.messages.size(), 1u) << c.why;
+    EXPECT_EQ(run.messages[0], c.message) << c.why;
     EXPECT_EQ(doc.zoneErrorFlag, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(run.sheet, InputSheet::DuctDetails);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValidateZones, NoZoneData) {
     CFlowmarDoc doc = testing::ductModel(100);
-    FakeUiPort port;
-    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), port));
-    EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kNoZoneData)}));
+    ExecuteResult run;
+    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), run));
+    EXPECT_EQ(run.messages, (std::vector<std::string>{std::string(messages::kNoZoneData)}));
     EXPECT_EQ(doc.zoneCount, 0);
 }
 
@@ -107,20 +105,20 @@ TEST(ValidateZones, EmptyRowInsideTheCountFailsAsTooShort) {
     CFlowmarDoc doc = testing::ductModel(100);
     setZone(doc, 1, 0, 50);
     setZone(doc, 3, 50, 100);
-    FakeUiPort port;
-    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), port));
+    ExecuteResult run;
+    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), run));
     EXPECT_EQ(doc.zoneCount, 2);
     EXPECT_EQ(doc.zoneCountCopy, 2);
-    EXPECT_EQ(port.messages.at(0), messages::kZoneTooShort);
+    EXPECT_EQ(run.messages.at(0), messages::kZoneTooShort);
 }
 
 TEST(ValidateZones, ZonesMustJoin) {
     CFlowmarDoc doc = testing::ductModel(100);
     setZone(doc, 1, 0, 40);
     setZone(doc, 2, 50, 100);
-    FakeUiPort port;
-    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), port));
-    EXPECT_EQ(port.messages.at(0), messages::kZonesDoNotJoin);
+    ExecuteResult run;
+    EXPECT_FALSE(validateZones(doc, tenMetreGrid(), run));
+    EXPECT_EQ(run.messages.at(0), messages::kZonesDoNotJoin);
 }
 
 TEST(ValidateZones, PassingZonesStartAtZeroAndEndAtTheDuctEnd) {
@@ -128,9 +126,9 @@ TEST(ValidateZones, PassingZonesStartAtZeroAndEndAtTheDuctEnd) {
     const SegmentGrid grid = SegmentGrid::fromInput(doc);
     setZone(doc, 1, 5, 50);
     setZone(doc, 2, 50, 100.4); // 100 <= ceil(100.2): within the duct
-    FakeUiPort port;
-    EXPECT_TRUE(validateZones(doc, grid, port));
-    EXPECT_TRUE(port.messages.empty());
+    ExecuteResult run;
+    EXPECT_TRUE(validateZones(doc, grid, run));
+    EXPECT_TRUE(run.messages.empty());
     EXPECT_EQ(doc.zoneErrorFlag, 0);
     EXPECT_EQ(doc.zoneStart[1], 0);
     EXPECT_EQ(doc.zoneEnd[2], 100.2);

@@ -1,6 +1,5 @@
 #include "core/fans/curve_editor.h"
 #include "core/model/units.h"
-#include "support/fake_ui_port.h"
 
 #include <gtest/gtest.h>
 
@@ -28,20 +27,6 @@ TEST(CurveEditor, FanInputPowerInHorsepower) {
     EXPECT_NEAR(fanInputPower({10, 10, 50, 0}, kImperial), 31.5151515, 1e-6);
     EXPECT_EQ(fanInputPower({10, 10, 100.5, 0}, kImperial), 0);
     EXPECT_EQ(fanInputPower({0, 10, 50, 0}, kSI), 0);
-}
-
-TEST(CurveEditor, UnitSystemComesFromTheModelOrTheFlagOrIsAskedFor) {
-    testing::FakeUiPort port;
-    const int imperialModel = kImperial;
-    EXPECT_EQ(curveEditorUnitSystem(&imperialModel, kSI, port), kImperial);
-    EXPECT_EQ(curveEditorUnitSystem(nullptr, kImperial, port), kImperial);
-    EXPECT_TRUE(port.dialogs.empty());
-    EXPECT_EQ(curveEditorUnitSystem(nullptr, -1, port), kSI) << "OK without a choice";
-    port.onSelectUnits = [](int shown) {
-        EXPECT_EQ(shown, kSI);
-        return kImperial;
-    };
-    EXPECT_EQ(curveEditorUnitSystem(nullptr, -1, port), kImperial);
 }
 
 TEST(CurveEditor, ClearEmptiesEveryRowAndColumn) {

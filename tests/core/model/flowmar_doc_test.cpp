@@ -1,4 +1,4 @@
-#include "core/model/command_ids.h"
+#include "core/commands/command_ids.h"
 #include "core/model/flowmar_doc.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // so that every derived value and result is the engine's own.
 #pragma once
 
-#include "core/engine/execute.h"
+#include "core/commands/execute_command.h"
 #include "core/model/flowmar_doc.h"
 #include "support/fake_ui_port.h"
 #include "support/models.h"

@@ -1,8 +1,8 @@
 // The example duct models as the program opens them (read, then executed), for the Qt tests.
 #pragma once
 
+#include "core/commands/open_duct_model.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/open_duct_model.h"
 #include "support/fake_ui_port.h"
 
 #include <gtest/gtest.h>

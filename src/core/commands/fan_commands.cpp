@@ -1,0 +1,158 @@
+#include "core/commands/fan_commands.h"
+
+#include "core/fans/add_fan_dialog.h"
+#include "core/fans/duct_fan.h"
+#include "core/fans/fan_curve_units.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
+#include "core/model/units.h"
+#include "core/ui_port.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace flowmar {
+
+namespace {
+
+int storedFanCount(const CFlowmarDoc& doc) {
+    return std::clamp(doc.fanCount, 0, kMaxFans);
+}
+
+AddFanValues addFanValuesOf(const CFlowmarDoc& doc, int fan) {
+    const int units = doc.unitSystem;
+    AddFanValues v;
+    v.unitSystem = units;
+    v.curve = curveToShown(fanCurveOf(doc, fan), units);
+    v.distance = toShown(Quantity::Length, doc.fanDistance[fan], units);
+    v.fixedPressure = toShown(Quantity::FanPressure, doc.fanFixedPressure[fan], units);
+    v.useFixedPressure = doc.fanFixedPressureTag[fan];
+    return v;
+}
+
+void storeAddFanValues(CFlowmarDoc& doc, int fan, const AddFanValues& v) {
+    const int units = doc.unitSystem;
+    FanCurve curve = curveFromShown(v.curve, units);
+    curve.pointCount = std::clamp(v.curve.pointCount, 0, kFanCurvePoints);
+    storeFanCurve(doc, fan, curve);
+    const double distance = fromShown(Quantity::Length, v.distance, units);
+    doc.fanDistance[fan] = distance <= 0 ? kFanAtDuctStart : distance;
+    doc.fanFixedPressure[fan] = fromShown(Quantity::FanPressure, v.fixedPressure, units);
+    doc.fanFixedPressureTag[fan] = v.useFixedPressure;
+    if (doc.fanCurvePressure[1][fan] != 0) {
+        doc.fanHasCurve[fan] = 1;
+    }
+    doc.fanFixedPressureFlag[fan] = v.useFixedPressure == 1 ? 1 : 0;
+}
+
+std::string_view entryFault(const CFlowmarDoc& doc, int fan) {
+    if (doc.fanFixedPressureFlag[fan] == 1 && doc.fanFixedPressure[fan] == 0) {
+        return messages::kFixedPressureWithoutValue;
+    }
+    if (doc.fanFixedPressureFlag[fan] == 0 && doc.fanCurvePressure[1][fan] == 0) {
+        return messages::kCurveFanWithoutCurve;
+    }
+    return {};
+}
+
+} // namespace
+
+void runAddFanCommand(CFlowmarDoc& doc, UiPort& port) {
+    // An edit mode left in a damaged file must not send a new fan over an existing one.
+    if (doc.fanEditMode == 1 && (doc.fanEditIndex < 1 || doc.fanEditIndex > storedFanCount(doc))) {
+        doc.fanEditMode = 0;
+    }
+    doc.fanCount = storedFanCount(doc);
+    for (;;) {
+        doc.setModifiedFlag();
+        const bool adding = doc.fanEditMode != 1;
+        const int fan = adding ? ++doc.fanCount : doc.fanEditIndex;
+        if (fan > kMaxFans) {
+            port.showMessage(messages::kTooManyFans);
+            doc.fanCount = kMaxFans;
+            return;
+        }
+        AddFanValues values = addFanValuesOf(doc, fan);
+        if (!port.runAddEditFan(values)) {
+            if (adding) {
+                doc.fanCount = std::max(doc.fanCount - 1, 0);
+            }
+            doc.fanEditMode = 0;
+            doc.updateAllViews();
+            return;
+        }
+        storeAddFanValues(doc, fan, values);
+        if (const auto fault = entryFault(doc, fan); !fault.empty()) {
+            port.showMessage(fault);
+            if (adding) {
+                --doc.fanCount;
+            }
+            continue;
+        }
+        doc.fanEditMode = 0;
+        doc.updateAllViews();
+        return;
+    }
+}
+
+void runEditFanCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    doc.fanEditMode = 0;
+    doc.fanEditIndex = 0;
+    int number = 0;
+    if (!port.runFanNumber(FanNumberDialog::EditFan, number)) {
+        doc.updateAllViews();
+        return;
+    }
+    doc.fanEditIndex = number;
+    if (doc.fanCount == 0) {
+        doc.updateAllViews();
+        return;
+    }
+    if (number < 1 || number > storedFanCount(doc)) {
+        port.showMessage(messages::kFanNumberDoesNotExist);
+        return;
+    }
+    doc.fanEditMode = 1;
+    runAddFanCommand(doc, port);
+    doc.updateAllViews();
+}
+
+void runDeleteFanCommand(CFlowmarDoc& doc, UiPort& port) {
+    doc.setModifiedFlag();
+    int number = 0;
+    const int count = storedFanCount(doc);
+    if (port.runFanNumber(FanNumberDialog::DeleteFan, number) && number >= 1 && number <= count) {
+        // The place after the last fan moves down too: it may hold an abandoned entry.
+        for (int place = number; place < kMaxFans && place <= count; ++place) {
+            storeDuctFan(doc, place, ductFanOf(doc, place + 1));
+        }
+        if (count == kMaxFans) {
+            storeDuctFan(doc, kMaxFans, DuctFan{});
+        }
+        doc.fanCount = count - 1;
+    }
+    doc.updateAllViews();
+}
+
+void sortFans(CFlowmarDoc& doc) {
+    const int count = storedFanCount(doc);
+    for (int k = 1; k < count; ++k) {
+        int nearest = k;
+        for (int i = k + 1; i <= count; ++i) {
+            if (doc.fanDistance[i] < doc.fanDistance[nearest]) {
+                nearest = i;
+            }
+        }
+        if (nearest != k) {
+            DuctFan a = ductFanOf(doc, k);
+            DuctFan b = ductFanOf(doc, nearest);
+            storeDuctFan(doc, k, b);
+            storeDuctFan(doc, nearest, a);
+        }
+    }
+    doc.updateAllViews();
+}
+
+} // namespace flowmar

@@ -1,0 +1,22 @@
+// The two questions around the curve editor: which unit system it works in when no duct model
+// says, and the "Edit Fan Curve" button of the Add/Edit Fan dialog, which re-opens the editor
+// until the curve passes its checks or the person cancels.
+#pragma once
+
+namespace flowmar {
+
+class UiPort;
+struct AddFanValues;
+
+// The unit system the editor works in: the duct model's when there is one; otherwise the unit
+// flag handed in, and when that is not yet chosen (negative), the Select Units dialog's choice
+// (SI unless Imperial is chosen).
+int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port);
+
+// "Edit Fan Curve": opens the curve editor on the first pointCount points; on OK copies texts,
+// density and all 15 rows back and runs NormaliseFanCurve, re-opening the editor after each
+// failure (with the rows the failed rule leaves) until a curve passes or the editor is
+// cancelled. Cancel keeps what was last copied back.
+void editFanCurve(AddFanValues& values, UiPort& port);
+
+} // namespace flowmar

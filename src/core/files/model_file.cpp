@@ -1,0 +1,117 @@
+#include "core/files/model_file.h"
+
+#include "core/fans/fan_database_doc.h"
+#include "core/files/atomic_file.h"
+#include "core/files/dct_file.h"
+#include "core/files/fan_database_json.h"
+#include "core/files/fdb_file.h"
+#include "core/files/file_bytes.h"
+#include "core/files/json_model.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace flowmar {
+
+namespace {
+
+constexpr std::string_view kUnknownExtension =
+    "the extension is none of \".dct\", \".fdb\" or \".json\"";
+
+std::string displayName(const std::filesystem::path& path) {
+    return path.string();
+}
+
+// Reads a JSON document with `read` into a newly constructed document.
+template <typename Document, typename Read>
+FileRead<Document> readJsonFile(const std::filesystem::path& path, Read read) {
+    FileRead<Document> result;
+    const FileBytes file = readFileBytes(path);
+    if (!file.ok()) {
+        result.error = messages::cannotOpenFile(displayName(path), file.fault);
+        return result;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
+                                file.bytes.size());
+    auto document = std::make_unique<Document>();
+    if (std::string fault = read(text, *document); !fault.empty()) {
+        result.error = messages::cannotOpenFile(displayName(path), fault);
+        return result;
+    }
+    result.document = std::move(document);
+    return result;
+}
+
+FileStatus writeText(const std::filesystem::path& path, const std::string& text) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+    return writeFileAtomically(path, std::span<const std::uint8_t>(data, text.size()));
+}
+
+} // namespace
+
+FileKind fileKindOf(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".dct") {
+        return FileKind::DuctModel;
+    }
+    if (extension == ".fdb") {
+        return FileKind::FanDatabase;
+    }
+    if (extension == ".json") {
+        return FileKind::Json;
+    }
+    return FileKind::Unknown;
+}
+
+FileRead<CFlowmarDoc> readModelFile(const std::filesystem::path& path) {
+    switch (fileKindOf(path)) {
+    case FileKind::DuctModel:
+        return readDuctFile(path);
+    case FileKind::Json:
+        return readJsonFile<CFlowmarDoc>(path, readJsonModel);
+    default:
+        return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
+    }
+}
+
+FileStatus writeModelFile(const CFlowmarDoc& doc, const std::filesystem::path& path) {
+    switch (fileKindOf(path)) {
+    case FileKind::DuctModel:
+        return writeDuctFile(doc, path);
+    case FileKind::Json:
+        return writeText(path, writeJsonModel(doc));
+    default:
+        return {messages::cannotSaveFile(displayName(path), kUnknownExtension)};
+    }
+}
+
+FileRead<CFanDatabaseDoc> readFanDatabase(const std::filesystem::path& path) {
+    switch (fileKindOf(path)) {
+    case FileKind::FanDatabase:
+        return readFanDatabaseFile(path);
+    case FileKind::Json:
+        return readJsonFile<CFanDatabaseDoc>(path, readJsonFanDatabase);
+    default:
+        return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
+    }
+}
+
+FileStatus writeFanDatabase(const CFanDatabaseDoc& db, const std::filesystem::path& path) {
+    switch (fileKindOf(path)) {
+    case FileKind::FanDatabase:
+        return writeFanDatabaseFile(db, path);
+    case FileKind::Json:
+        return writeText(path, writeJsonFanDatabase(db));
+    default:
+        return {messages::cannotSaveFile(displayName(path), kUnknownExtension)};
+    }
+}
+
+} // namespace flowmar

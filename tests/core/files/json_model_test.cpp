@@ -1,0 +1,180 @@
+#include "core/commands/execute_command.h"
+#include "core/fans/fan_database_doc.h"
+#include "core/files/fan_database_json.h"
+#include "core/files/json_model.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
+#include "support/fake_ui_port.h"
+#include "support/models.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace flowmar {
+namespace {
+
+// A model with something in every list.
+CFlowmarDoc fullModel() {
+    CFlowmarDoc doc = testing::ductModel(1500, 1.1);
+    doc.unitSystem = 0;
+    doc.ductType = kExhausting;
+    doc.leakageResistance100 = 5000;
+    doc.executionMode = 2;
+    doc.notepadText = "Drive 3 — Ø 1.1 m, 0.5 m³/s per m² at the face";
+    doc.entryShockFactor = 0.5;
+    doc.exitShockFactor = 1.0;
+    doc.entryTypeIndex = 1;
+    doc.exitTypeIndex = 1;
+    doc.zonesOff = 0;
+    doc.autoTransitionOff = 0;
+    const double ends[] = {600, 900, 1500};
+    const double diameters[] = {1.1, 0.9, 1.1};
+    for (int z = 1; z <= 3; ++z) {
+        doc.zoneStart[z] = z == 1 ? 0 : ends[z - 2];
+        doc.zoneEnd[z] = ends[z - 1];
+        doc.zoneDiameter[z] = diameters[z - 1];
+        doc.zoneFrictionFactor[z] = 0.0025;
+        doc.zoneLeakageResistance100[z] = 8000;
+    }
+    doc.smoothElbowDistance[1] = 300;
+    doc.smoothElbowFactor[1] = 0.21;
+    doc.smoothElbowText1[1] = "1.5";
+    doc.smoothElbowText2[1] = "90";
+    doc.mitredElbowDistance[1] = 450;
+    doc.mitredElbowFactor[1] = 1.1;
+    doc.mitredElbowText[1] = "90";
+    doc.damperDistance[1] = 700;
+    doc.damperFactor[1] = 0.52;
+    doc.damperText[1] = "10";
+    doc.screenDistance[1] = 1500;
+    doc.fixedResistanceDistance[1] = 1200;
+    doc.fixedResistanceValue[1] = 2.5;
+    testing::addCurveFan(doc, 0, {{4000, 8, 65}, {3000, 14, 78}, {1500, 20, 70}});
+    testing::addFixedPressureFan(doc, 800, 1200);
+    doc.fanManufacturer[1] = "Quarry Fans";
+    doc.fanModel[1] = "QF-1100";
+    doc.fanSetting[1] = "35°";
+    return doc;
+}
+
+TEST(JsonModel, RoundTripGivesTheSameTextAndTheSameSolution) {
+    CFlowmarDoc original = fullModel();
+    const std::string text = writeJsonModel(original);
+    CFlowmarDoc read;
+    ASSERT_EQ(readJsonModel(text, read), "");
+    EXPECT_EQ(writeJsonModel(read), text);
+    EXPECT_EQ(read.fanCurvePointCount[1], 3);
+    EXPECT_EQ(read.fanCurvePressure[4][1], 0) << "the free-delivery point is derived again";
+    EXPECT_GT(read.fanCurveQuantity[4][1], 20);
+    EXPECT_EQ(read.fanFixedPressureTag[2], 1);
+    EXPECT_EQ(read.fanFixedPressureFlag[2], 1);
+    EXPECT_EQ(read.fanHasCurve[1], 1);
+    EXPECT_EQ(read.fanHasCurve[2], 0);
+    EXPECT_EQ(read.fanDistance[1], 0.00001);
+    EXPECT_EQ(read.fanSetting[1], "35°");
+
+    testing::FakeUiPort port;
+    ASSERT_TRUE(Execute(original, port)) << ::testing::PrintToString(port.messages);
+    ASSERT_TRUE(Execute(read, port));
+    EXPECT_EQ(read.results.branchFlow, original.results.branchFlow);
+}
+
+TEST(JsonModel, KeysLeftOutTakeTheNewModelDefaults) {
+    CFlowmarDoc read;
+    read.ductLength = 99;
+    ASSERT_EQ(readJsonModel(R"({"ductLength": 1000, "ductDiameter": 0.9})", read), "");
+    const CFlowmarDoc fresh;
+    EXPECT_EQ(read.ductLength, 1000);
+    EXPECT_EQ(read.leakageResistance100, fresh.leakageResistance100);
+    EXPECT_EQ(read.leakagePathCount, 99);
+    EXPECT_EQ(read.frictionFactor, 0.002);
+    EXPECT_EQ(read.fanCount, 0);
+    EXPECT_EQ(readJsonModel("{}", read), "");
+    EXPECT_EQ(read.ductLength, 0);
+}
+
+TEST(JsonModel, ReplacesTheModelOnlyWhenTheWholeTextIsValid) {
+    CFlowmarDoc doc;
+    doc.setTitle("Drive 3");
+    doc.ductLength = 77;
+    int heard = 0;
+    const auto token = doc.observers().subscribe([&](DocumentEvent) { ++heard; });
+    EXPECT_NE(readJsonModel(R"({"ductLength": 1000, "ductDiameter": "wide"})", doc), "");
+    EXPECT_EQ(doc.ductLength, 77);
+    ASSERT_EQ(readJsonModel(R"({"ductLength": 1000})", doc), "");
+    EXPECT_EQ(doc.ductLength, 1000);
+    EXPECT_EQ(doc.title(), "Drive 3");
+    doc.updateAllViews();
+    EXPECT_EQ(heard, 1) << "the views stay with the document";
+}
+
+struct RefusalCase {
+    const char* why;
+    const char* text;
+    std::string message;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.why; }
+};
+
+class JsonModelRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(JsonModelRefusal, NamesTheKeyAtFault) {
+    CFlowmarDoc doc;
+    EXPECT_EQ(readJsonModel(GetParam().text, doc), GetParam().message) << GetParam().why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JsonModel, JsonModelRefusal,
+    ::testing::Values(
+        RefusalCase{"a typo", R"({"ductLenght": 1000})", "Unknown key \"ductLenght\"."},
+        RefusalCase{"a text for a number", R"({"airDensity": "1.2"})",
+                    "The key \"airDensity\" must be a number."},
+        RefusalCase{"a fraction for a count", R"({"leakagePathCount": 9.5})",
+                    "The key \"leakagePathCount\" must be a whole number within the 32-bit "
+                    "range."},
+        RefusalCase{"too many leakage paths", R"({"leakagePathCount": 150})",
+                    "The key \"leakagePathCount\" must lie between 0 and 99."},
+        RefusalCase{"a number for a flag", R"({"fans": [{"useFixedPressure": 1}]})",
+                    "The key \"useFixedPressure\" in \"fans\" entry 1 must be true or false."},
+        RefusalCase{"an unknown key in a list entry", R"({"screens": [{"distance": 5, "c": 1}]})",
+                    "Unknown key \"c\" in \"screens\" entry 1."},
+        RefusalCase{"eleven zones", R"({"zones": [{},{},{},{},{},{},{},{},{},{},{}]})",
+                    "The list \"zones\" holds 11 entries; at most 10 fit."},
+        RefusalCase{"a list that is no list", R"({"fans": {}})",
+                    "The key \"fans\" must be a list."},
+        RefusalCase{"a refused curve names the fan",
+                    R"({"fans": [{"points": [{"pressure": 1, "quantity": 1}]},
+                                 {"points": [{"pressure": 2000, "quantity": 20},
+                                             {"pressure": 1000, "quantity": 10}]}]})",
+                    "Fan 1: " + std::string(messages::kCurveTooFewPoints)},
+        RefusalCase{"not an object", "[1, 2]", "The model must be a JSON object."}));
+
+TEST(JsonModel, InvalidJsonSaysWhere) {
+    CFlowmarDoc doc;
+    const std::string message = readJsonModel("{\"ductLength\": }", doc);
+    EXPECT_EQ(message.rfind("The model is not valid JSON: ", 0), 0u) << message;
+}
+
+TEST(JsonFanDatabase, RoundTripNormalisesAndKeepsTheUnitFlag) {
+    const char* text = R"({
+  "unitSystem": 0,
+  "fanDatabase": [
+    {"manufacturer": "Quarry Fans", "model": "QF-900", "setting": "A", "curveDensity": 1.2,
+     "points": [{"pressure": 1500, "quantity": 18, "efficiency": 70},
+                {"pressure": 3000, "quantity": 9, "efficiency": 60}]}
+  ]
+})";
+    CFanDatabaseDoc db;
+    ASSERT_EQ(readJsonFanDatabase(text, db), "");
+    EXPECT_EQ(db.unitSystem, 0);
+    EXPECT_EQ(db.fanCount, 1);
+    EXPECT_EQ(db.fans[1].points[1].pressure, 3000) << "sorted by falling pressure";
+    EXPECT_DOUBLE_EQ(db.fans[1].points[3].quantity, 27);
+    CFanDatabaseDoc again;
+    ASSERT_EQ(readJsonFanDatabase(writeJsonFanDatabase(db), again), "");
+    EXPECT_EQ(again.fans, db.fans);
+    EXPECT_NE(readJsonFanDatabase(R"({"fans": []})", again), "");
+}
+
+} // namespace
+} // namespace flowmar
