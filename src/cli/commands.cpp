@@ -61,6 +61,7 @@ int exitStatusOf(SolutionStatus status) {
 struct RunOptions {
     std::optional<int> units;
     bool json = false;
+    bool pretty = false;
     std::string csvFile;
     std::vector<std::string> models;
 };
@@ -71,6 +72,8 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
         const std::string& arg = args[i];
         if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--pretty") {
+            options.pretty = true;
         } else if (arg == "--units" || arg == "--csv") {
             if (i + 1 == args.size()) {
                 return arg + " needs a value.";
@@ -93,6 +96,9 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
     }
     if (options.models.empty()) {
         return "run needs at least one model.";
+    }
+    if (options.pretty && !options.json) {
+        return "--pretty goes with --json.";
     }
     if (!options.csvFile.empty() && options.models.size() != 1) {
         return "--csv writes the table of one model; name exactly one.";
@@ -234,7 +240,9 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
         const ExecuteResult result = Execute(doc, port);
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
         if (options.json) {
-            out << resultsJson(path, result.status, port.takeMessages(), doc).dump() << '\n';
+            // Indented, a changed value is one changed line of a diff.
+            const int indent = options.pretty ? 2 : -1;
+            out << resultsJson(path, result.status, port.takeMessages(), doc).dump(indent) << '\n';
         } else {
             if (options.models.size() > 1) {
                 out << (m == 0 ? "" : "\n") << "== " << path << " ==\n";

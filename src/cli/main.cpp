@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::string_view kUsage = R"(Usage:
-  flowmar-cli run [--units si|imperial] [--json] [--csv FILE] MODEL...
+  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] MODEL...
   flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
                     [--no-OPTION...] MODEL -o FILE.svg
   flowmar-cli convert IN OUT
@@ -25,6 +25,7 @@ run      Opens each model (.dct or .json) as the program's Open does: reads it, 
          Results of each model, in the model's units.
            --units si|imperial   show the reports in these units instead (display only)
            --json                print one JSON object per model instead of the reports
+           --pretty              with --json: indent each object over several lines
            --csv FILE            write the segment table of the (single) model as CSV
 graph    Opens the model as run does and writes its Graph View (flow and pressures along the
          duct with the duct's schematic) as an SVG picture stretched onto W x H pixels

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -115,6 +116,17 @@ TEST_F(CommandLine, ReportsInTheModelsUnitsOrTheChosenOnes) {
     EXPECT_NE(out.str().find("Length of Duct = 1000.0 (m)"), std::string::npos) << out.str();
     ASSERT_EQ(run({"--units", "imperial", model}), kExitOk);
     EXPECT_NE(out.str().find("Length of Duct = 3280.8 (ft)"), std::string::npos) << out.str();
+}
+
+TEST_F(CommandLine, PrettyJsonIsTheSameObjectOverSeveralLines) {
+    const std::string model = (kExamples / "boosters.dct").string();
+    ASSERT_EQ(run({"--json", model}), kExitOk);
+    const std::string plain = out.str();
+    EXPECT_EQ(std::ranges::count(plain, '\n'), 1) << "one line per model, for line tools";
+    ASSERT_EQ(run({"--json", "--pretty", model}), kExitOk);
+    EXPECT_TRUE(out.str().starts_with("{\n  \"file\": ")) << out.str().substr(0, 40);
+    EXPECT_EQ(nlohmann::json::parse(out.str()), nlohmann::json::parse(plain));
+    EXPECT_EQ(run({"--pretty", model}), kExitUsage) << "indenting needs the JSON it indents";
 }
 
 TEST_F(CommandLine, WritesTheSegmentTable) {
