@@ -17,8 +17,11 @@ const QString kExample = QStringLiteral(FLOWMAR_EXAMPLES "/zones-and-losses.dct"
 // Closing the executed model between runs: never save it.
 class DiscardChanges : public ShellQuestions {
 public:
-    SaveAnswer askSaveChanges(const QString&) override { return SaveAnswer::Discard; }
-    QString chooseSavePath(const QString&, const QString&) override { return {}; }
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
+    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
+                                                        std::string_view) override {
+        return std::nullopt;
+    }
     QString chooseOpenPath(const QString&) override { return {}; }
 };
 

@@ -2,7 +2,7 @@
 
 #include "cli/cli_port.h"
 #include "core/commands/document_commands.h"
-#include "core/commands/execute_command.h"
+#include "core/commands/open_documents.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/files/atomic_file.h"
 #include "core/files/model_file.h"
@@ -227,17 +227,21 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
         return kExitUsage;
     }
     int exitStatus = kExitOk;
+    OpenDocuments documents(port);
     for (std::size_t m = 0; m < options.models.size(); ++m) {
         const std::string& path = options.models[m];
-        FileRead<CFlowmarDoc> read = readModelFile(path);
-        if (!read.ok()) {
-            err << read.error << '\n';
+        port.takeMessages();
+        // Each model is opened as the program opens it, reported, and closed again, so that a
+        // file named twice runs twice.
+        const OpenDocuments::Opened opened =
+            documents.open(path, {}, OpenDocuments::Accept::DuctModel);
+        if (opened.document == nullptr) {
+            port.takeMessages();
             exitStatus = worse(exitStatus, kExitUsage);
             continue;
         }
-        CFlowmarDoc& doc = *read.document;
-        port.takeMessages();
-        const ExecuteResult result = Execute(doc, port);
+        CFlowmarDoc& doc = *opened.document->model;
+        const ExecuteResult& result = opened.execution;
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
         if (options.json) {
             // Indented, a changed value is one changed line of a diff.
@@ -255,6 +259,7 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
             !writeTextFile(options.csvFile, segmentTableCsv(doc), err)) {
             exitStatus = worse(exitStatus, kExitUsage);
         }
+        documents.close(&doc);
     }
     return exitStatus;
 }
@@ -265,13 +270,14 @@ int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream
         err << fault << "\nSee flowmar-cli --help.\n";
         return kExitUsage;
     }
-    FileRead<CFlowmarDoc> read = readModelFile(graph.model);
-    if (!read.ok()) {
-        err << read.error << '\n';
+    OpenDocuments documents(port);
+    const OpenDocuments::Opened opened =
+        documents.open(graph.model, {}, OpenDocuments::Accept::DuctModel);
+    if (opened.document == nullptr) {
         return kExitUsage;
     }
-    CFlowmarDoc& doc = *read.document;
-    const ExecuteResult result = Execute(doc, port);
+    const CFlowmarDoc& doc = *opened.document->model;
+    const ExecuteResult& result = opened.execution;
     GraphOptions options = graphOptionsOf(doc);
     for (int GraphOptions::*option : graph.switchedOff) {
         options.*option = 0;

@@ -1,21 +1,17 @@
 #include "ui/app/app_icons.h"
 
-#include "core/commands/command_ids.h"
-#include "core/model/document_templates.h"
+#include "core/commands/command_table.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 
+#include <map>
+
 namespace flowmar {
 
 namespace {
-
-constexpr int kFileNew = 57600;
-constexpr int kFileOpen = 57601;
-constexpr int kFilePrint = 57607;
-constexpr int kAbout = 57664;
 
 // A rounded badge with a short text, in a colour per group of commands.
 QIcon badge(const QString& text, QColor colour) {
@@ -33,9 +29,23 @@ QIcon badge(const QString& text, QColor colour) {
     return QIcon(pixmap);
 }
 
-QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
-    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
-    return icon.isNull() ? QApplication::style()->standardIcon(fallback) : icon;
+// The platform's own picture where the desktop's theme has none of the name.
+QStyle::StandardPixmap fallbackFor(const QString& themeName) {
+    static const std::map<QString, QStyle::StandardPixmap> fallbacks{
+        {QStringLiteral("document-new"), QStyle::SP_FileIcon},
+        {QStringLiteral("document-open"), QStyle::SP_DialogOpenButton},
+        {QStringLiteral("document-save"), QStyle::SP_DialogSaveButton},
+        {QStringLiteral("document-print"), QStyle::SP_FileDialogDetailedView},
+        {QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation},
+        {QStringLiteral("media-playback-start"), QStyle::SP_MediaPlay},
+    };
+    const auto it = fallbacks.find(themeName);
+    return it == fallbacks.end() ? QStyle::SP_FileIcon : it->second;
+}
+
+QIcon themed(const QString& name) {
+    const QIcon icon = QIcon::fromTheme(name);
+    return icon.isNull() ? QApplication::style()->standardIcon(fallbackFor(name)) : icon;
 }
 
 } // namespace
@@ -59,50 +69,25 @@ QIcon applicationIcon() {
 }
 
 QIcon commandIcon(int id) {
-    const QColor input(46, 110, 180);
-    const QColor fans(40, 140, 80);
-    const QColor views(120, 90, 160);
-    switch (id) {
-    case kFileNew:
-        return themed("document-new", QStyle::SP_FileIcon);
-    case kFileOpen:
-        return themed("document-open", QStyle::SP_DialogOpenButton);
-    case commands::kSave:
-        return themed("document-save", QStyle::SP_DialogSaveButton);
-    case kFilePrint:
-        return themed("document-print", QStyle::SP_FileDialogDetailedView);
-    case kAbout:
-        return themed("help-about", QStyle::SP_MessageBoxInformation);
-    case commands::kDuctDetails:
-        return badge(QStringLiteral("D"), input);
-    case commands::kShockLosses:
-        return badge(QStringLiteral("SL"), input);
-    case commands::kFixedQuantityTool:
-        return badge(QStringLiteral("Q"), input);
-    case commands::kAddFan:
-    case commands::kDatabaseAddFan:
-        return badge(QStringLiteral("F+"), fans);
-    case commands::kEditFan:
-        return badge(QStringLiteral("F…"), fans);
-    case commands::kDeleteFan:
-        return badge(QStringLiteral("F−"), fans);
-    case commands::kExecute:
-        return themed("media-playback-start", QStyle::SP_MediaPlay);
-    case templates::kSummaryOfInput:
-        return badge(QStringLiteral("In"), views);
-    case templates::kFanInput:
-        return badge(QStringLiteral("FI"), views);
-    case templates::kSummaryOfResults:
-        return badge(QStringLiteral("Re"), views);
-    case templates::kFanResults:
-        return badge(QStringLiteral("FR"), views);
-    case templates::kFanCurve:
-        return badge(QStringLiteral("FC"), views);
-    case templates::kGraph:
-        return badge(QStringLiteral("Gr"), views);
-    default:
+    const CommandInfo* command = findCommand(id);
+    if (command == nullptr) {
         return {};
     }
+    const QString name = QString::fromUtf8(command->icon.name.data(),
+                                           static_cast<qsizetype>(command->icon.name.size()));
+    switch (command->icon.group) {
+    case IconGroup::Theme:
+        return themed(name);
+    case IconGroup::Input:
+        return badge(name, QColor(46, 110, 180));
+    case IconGroup::Fans:
+        return badge(name, QColor(40, 140, 80));
+    case IconGroup::Views:
+        return badge(name, QColor(120, 90, 160));
+    case IconGroup::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace flowmar

@@ -82,7 +82,8 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         m_finished = true;
         return printed;
     }
-    m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? 2 : 1);
+    m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? Toolbar::Duct
+                                                                        : Toolbar::FanDatabase);
     m_mainFrame->showMaximized();
     return true;
 }

@@ -1,12 +1,12 @@
 #include "ui/app/main_frame.h"
 
-#include "core/commands/command_ids.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_commands.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/shell_texts.h"
 #include "ui/app/app_icons.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/qt_ui_port.h"
@@ -44,66 +44,81 @@ namespace flowmar {
 
 namespace {
 
-constexpr int kFileNew = 57600;
-constexpr int kFileOpen = 57601;
-constexpr int kFilePrint = 57607;
-constexpr int kFilePrintPreview = 57609;
-constexpr int kFilePrintSetup = 57606;
-constexpr int kFileExit = 57665;
-constexpr int kHelpContents = 57666;
-constexpr int kAbout = 57664;
-constexpr int kSaveGraphAs = 32900; // our own: the Graph View's picture as PNG, SVG or PDF
-constexpr int kMaxRecentFiles = 4;
 constexpr int kDateTimeRefreshMs = 1000;
+constexpr int kStatusMessageMs = 8000;
 
+// Where the recent files are kept between runs.
 const QString kOrganisation = QStringLiteral("Quarrystone");
-const QString kApplication = QStringLiteral("Flowmar");
 const QString kRecentFilesKey = QStringLiteral("Recent File List");
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString programName() {
+    return text(shell_texts::kProgramName);
+}
 
 QString templateTitle(int templateId) {
     const DocumentTemplate* t = findTemplate(templateId);
-    return t == nullptr
-               ? QString()
-               : QString::fromUtf8(
-                     templateField(t->templateString, TemplateField::WindowTitle).data(),
-                     static_cast<qsizetype>(
-                         templateField(t->templateString, TemplateField::WindowTitle).size()));
+    return t == nullptr ? QString()
+                        : text(templateField(t->templateString, TemplateField::WindowTitle));
 }
 
 QString ductFilter() {
-    return QObject::tr("Flowmar File (*.dct)");
+    return text(templateField(findTemplate(templates::kSummaryOfInput)->templateString,
+                              TemplateField::Filter));
 }
 
-// The title a question names a document by: its title without the modified marker.
-QString plainTitle(const CFlowmarDoc& doc) {
-    QString title = QString::fromStdString(doc.title());
-    if (doc.isModified() && title.endsWith(QLatin1String(" *"))) {
-        title.chop(2);
+QKeySequence keyOf(StandardKey key) {
+    switch (key) {
+    case StandardKey::New:
+        return QKeySequence::New;
+    case StandardKey::Open:
+        return QKeySequence::Open;
+    case StandardKey::Save:
+        return QKeySequence::Save;
+    case StandardKey::Print:
+        return QKeySequence::Print;
+    case StandardKey::HelpContents:
+        return QKeySequence::HelpContents;
+    case StandardKey::Undo:
+        return QKeySequence::Undo;
+    case StandardKey::Cut:
+        return QKeySequence::Cut;
+    case StandardKey::Copy:
+        return QKeySequence::Copy;
+    case StandardKey::Paste:
+        return QKeySequence::Paste;
+    case StandardKey::None:
+        break;
     }
-    return title;
+    return {};
+}
+
+// Printed pages turn as the view asks: the summaries stand, the graph lies.
+QPageLayout::Orientation pageOrientation(const DuctView& view) {
+    return view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+// The Edit menu's commands go to the control that has the focus, as its own slots.
+void forwardToFocus(const char* slot) {
+    if (QWidget* focus = QApplication::focusWidget()) {
+        QMetaObject::invokeMethod(focus, slot);
+    }
 }
 
 } // namespace
 
-struct CMainFrame::OpenDocument {
-    std::unique_ptr<CFlowmarDoc> doc;
-    QString path; // empty until the model has a file
-    // Every frame showing the document; a frame leaves the list as it is destroyed.
-    std::vector<QMdiSubWindow*> frames;
-    DocumentObservers::Subscription titleWatch;
-};
-
 CMainFrame::CMainFrame(UiPort* port, ShellQuestions* questions)
-    : m_port(port), m_questions(questions), m_mdi(new QMdiArea) {
-    if (m_port == nullptr) {
-        m_ownPort = std::make_unique<QtUiPort>(
-            this, [this](const QString& what) { showNotAvailable(what); });
-        m_port = m_ownPort.get();
-    }
-    if (m_questions == nullptr) {
-        m_ownQuestions = std::make_unique<DialogShellQuestions>(this);
-        m_questions = m_ownQuestions.get();
-    }
+    : m_ownPort(port != nullptr
+                    ? nullptr
+                    : std::make_unique<QtUiPort>(
+                          this, [this](const QString& what) { showNotAvailable(what); })),
+      m_ownQuestions(questions != nullptr ? nullptr : std::make_unique<DialogShellQuestions>(this)),
+      m_port(port != nullptr ? port : m_ownPort.get()),
+      m_questions(questions != nullptr ? questions : m_ownQuestions.get()), m_documents(*m_port),
+      m_mdi(new QMdiArea) {
     setWindowIcon(applicationIcon());
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -111,16 +126,25 @@ CMainFrame::CMainFrame(UiPort* port, ShellQuestions* questions)
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
         updateCommands();
         updateTitle();
-        if (activeDocument() != nullptr) {
-            switchToolbar(2);
-        }
     });
-    createActions();
+    createCommands();
     createMenus();
     createToolBars();
     createStatusBar();
     SplashWindow::showSplash(this);
     setAcceptDrops(true);
+    m_documents.recentFiles().setFiles([] {
+        std::vector<std::string> files;
+        const QStringList stored =
+            QSettings(kOrganisation, programName()).value(kRecentFilesKey).toStringList();
+        for (const QString& file : stored) {
+            files.push_back(file.toStdString());
+        }
+        return files;
+    }());
+    m_documents.recentFiles().changed = [this](const std::vector<std::string>& files) {
+        storeRecentFiles(files);
+    };
     rebuildRecentFiles();
     updateCommands();
     updateTitle();
@@ -131,8 +155,8 @@ CMainFrame::~CMainFrame() {
     // The views refer to their documents, and the frames tell this window when they go: let the
     // frames go first, without telling, while the documents still exist. Frames already closed
     // but not yet deleted are among them.
-    for (const auto& open : m_documents) {
-        for (QMdiSubWindow* frame : open->frames) {
+    for (const auto& [document, frames] : m_frames) {
+        for (QMdiSubWindow* frame : frames.frames) {
             frame->disconnect(this);
             frame->removeEventFilter(this);
         }
@@ -140,190 +164,125 @@ CMainFrame::~CMainFrame() {
     delete m_mdi;
 }
 
-// ---- Building the window
+// ---- Building the window from the command table
 
-QAction* CMainFrame::addCommand(int id, const QString& text, void (CMainFrame::*slot)(),
-                                const QKeySequence& shortcut) {
-    auto* action = new QAction(commandIcon(id), text, this);
-    action->setData(id);
-    action->setShortcut(shortcut);
-    action->setStatusTip(QString(text).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
-    if (slot != nullptr) {
-        connect(action, &QAction::triggered, this, slot);
+std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
+    using namespace commands;
+    const auto onModel = [this](auto command) {
+        return [this, command] { onActiveModel(command); };
+    };
+    std::map<int, std::function<void()>> handlers{
+        {kFileNew, [this] { newDuctModel(); }},
+        {kFileOpen, [this] { onOpen(); }},
+        {kClose, [this] { closeActiveDocument(); }},
+        {kPrint, [this] { onPrint(); }},
+        {kPrintPreview, [this] { onPrintPreview(); }},
+        {kPrintSetup,
+         [this] {
+             QPageSetupDialog dialog(&m_printer, this);
+             dialog.exec();
+         }},
+        {kExit, [this] { close(); }},
+        {kSaveGraphAs, [this] { onSaveGraphAs(); }},
+        {kUndo, [] { forwardToFocus("undo"); }},
+        {kCut, [] { forwardToFocus("cut"); }},
+        {kCopy, [] { forwardToFocus("copy"); }},
+        {kPaste, [] { forwardToFocus("paste"); }},
+        {kToolbar,
+         [this] {
+             m_toolbarShown = !m_toolbarShown;
+             updateCommands();
+         }},
+        {kStatusBar,
+         [this] {
+             statusBar()->setVisible(!statusBar()->isVisible());
+             updateCommands();
+         }},
+        {kFixedQuantityTool, onModel(runFixedQuantityToolCommand)},
+        {kDeleteFan, onModel(runDeleteFanCommand)},
+        {kNotepad, onModel(runNotepadCommand)},
+        {kExecute, [this] { executeActive(); }},
+        {kUnitConversion, onModel(runUnitConversionCommand)},
+        {kDefineGraph, onModel(runGraphOptionsCommand)},
+        {kNewWindow, [this] { onNewWindow(); }},
+        {kCascade, [this] { m_mdi->cascadeSubWindows(); }},
+        {kTile, [this] { m_mdi->tileSubWindows(); }},
+        {kHelpContents, [this] { onHelpContents(); }},
+        {kAbout,
+         [this] {
+             AboutDialog dialog(this);
+             dialog.exec();
+         }},
+    };
+    for (const CommandInfo& command : commandTable()) {
+        if (command.ownMenuEntry) {
+            handlers[command.id] = [this, id = command.id] { showView(id); };
+        }
     }
-    m_commands[id] = action;
-    return action;
+    return handlers;
 }
 
-void CMainFrame::createActions() {
-    addCommand(kFileNew, tr("&New"), &CMainFrame::onNew, QKeySequence::New);
-    addCommand(kFileOpen, tr("&Open..."), &CMainFrame::onOpen, QKeySequence::Open);
-    addCommand(commands::kClose, tr("&Close"), &CMainFrame::onClose);
-    addCommand(commands::kSave, tr("&Save"), nullptr, QKeySequence::Save);
-    addCommand(commands::kSaveAs, tr("Save &As..."), nullptr);
-    addCommand(kFilePrint, tr("&Print..."), &CMainFrame::onPrint, QKeySequence::Print);
-    addCommand(kFilePrintPreview, tr("Print Pre&view"), &CMainFrame::onPrintPreview);
-    addCommand(kFilePrintSetup, tr("P&rint Setup..."), &CMainFrame::onPrintSetup);
-    addCommand(kFileExit, tr("E&xit"), nullptr);
-    connect(m_commands[kFileExit], &QAction::triggered, this, &QWidget::close);
-
-    addCommand(templates::kSummaryOfInput, tr("Summary of Input"), &CMainFrame::onViewCommand);
-    addCommand(templates::kFanInput, tr("Fan Input"), &CMainFrame::onViewCommand);
-    addCommand(templates::kSummaryOfResults, tr("Summary of Results"), &CMainFrame::onViewCommand);
-    addCommand(templates::kFanCurve, tr("Fan Curve View"), &CMainFrame::onViewCommand);
-    addCommand(templates::kFanResults, tr("Fan Results"), &CMainFrame::onViewCommand);
-    addCommand(templates::kGraph, tr("Graph View"), &CMainFrame::onViewCommand);
-
-    // Commands whose sheets and dialogs are not part of this version stay disabled.
-    addCommand(commands::kDuctDetails, tr("Duct Details"), nullptr);
-    addCommand(commands::kShockLosses, tr("Shock Losses"), nullptr);
-    addCommand(commands::kFixedQuantityTool, tr("Fixed Quantity Tool"),
-               &CMainFrame::onFixedQuantityTool);
-    addCommand(commands::kAddFan, tr("Add Fan"), nullptr);
-    addCommand(commands::kDeleteFan, tr("Delete Fan"), &CMainFrame::onDeleteFan);
-    addCommand(commands::kEditFan, tr("Edit Fan"), nullptr);
-    addCommand(commands::kNotepad, tr("&Notepad"), &CMainFrame::onNotepad);
-    addCommand(commands::kExecute, tr("Execute"), &CMainFrame::onExecute);
-    addCommand(commands::kUnitConversion, tr("&Unit Conversion"), &CMainFrame::onUnitConversion);
-
-    addCommand(commands::kDefineGraph, tr("&Define"), &CMainFrame::onDefineGraph);
-    addCommand(kSaveGraphAs, tr("Save &Graph As..."), &CMainFrame::onSaveGraphAs);
-
-    addCommand(kHelpContents, tr("Contents"), &CMainFrame::onHelpContents,
-               QKeySequence::HelpContents);
-    addCommand(kAbout, tr("&About Flowmar..."), &CMainFrame::onAbout);
+void CMainFrame::createCommands() {
+    std::map<int, std::function<void()>> handlers = commandHandlers();
+    for (const CommandInfo& command : commandTable()) {
+        const QString menuText = text(command.menuText);
+        auto* action = new QAction(commandIcon(command.id), menuText, this);
+        action->setData(command.id);
+        action->setShortcut(keyOf(command.key));
+        action->setStatusTip(QString(menuText).remove(QLatin1Char('&')));
+        action->setCheckable(command.checkable);
+        if (auto handler = handlers.find(command.id); handler != handlers.end()) {
+            connect(action, &QAction::triggered, this, handler->second);
+        }
+        m_commands[command.id] = action;
+        if (command.ownMenuEntry) {
+            auto* entry = new QAction(menuText, this);
+            connect(entry, &QAction::triggered, this, [this, id = command.id] { showView(id); });
+            m_ownMenuEntries[command.id] = entry;
+        }
+    }
 }
 
 void CMainFrame::createMenus() {
-    m_fileMenu = menuBar()->addMenu(tr("&File"));
-    for (const int id : {kFileNew, kFileOpen, static_cast<int>(commands::kClose),
-                         static_cast<int>(commands::kSave), static_cast<int>(commands::kSaveAs)}) {
-        m_fileMenu->addAction(m_commands[id]);
-    }
-    m_fileMenu->addAction(m_commands[kSaveGraphAs]);
-    m_fileMenu->addSeparator();
-    for (const int id : {kFilePrint, kFilePrintPreview, kFilePrintSetup}) {
-        m_fileMenu->addAction(m_commands[id]);
-    }
-    m_fileMenu->addSeparator();
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        auto* action = new QAction(this);
-        action->setVisible(false);
-        connect(action, &QAction::triggered, this,
-                [this, action] { openFile(action->data().toString()); });
-        m_recentFileActions.push_back(action);
-        m_fileMenu->addAction(action);
-    }
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(m_commands[kFileExit]);
-
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    const auto forward = [](const char* slot) {
-        return [slot] {
-            if (QWidget* focus = QApplication::focusWidget()) {
-                QMetaObject::invokeMethod(focus, slot);
+    for (const MenuInfo& info : mainMenus()) {
+        QMenu* menu = menuBar()->addMenu(text(info.title));
+        for (const int id : info.entries) {
+            if (id == commands::kSeparator) {
+                menu->addSeparator();
+            } else if (id == commands::kRecentFiles) {
+                for (int i = 0; i < RecentFiles::kMaxRecentFiles; ++i) {
+                    auto* action = new QAction(this);
+                    action->setVisible(false);
+                    connect(action, &QAction::triggered, this,
+                            [this, action] { openFile(action->data().toString()); });
+                    m_recentFileActions.push_back(action);
+                    menu->addAction(action);
+                }
+            } else if (const auto own = m_ownMenuEntries.find(id); own != m_ownMenuEntries.end()) {
+                menu->addAction(own->second);
+            } else {
+                menu->addAction(m_commands.at(id));
             }
-        };
-    };
-    edit->addAction(tr("&Undo"), QKeySequence::Undo, this, forward("undo"));
-    edit->addAction(tr("Cu&t"), QKeySequence::Cut, this, forward("cut"));
-    edit->addAction(tr("&Copy"), QKeySequence::Copy, this, forward("copy"));
-    edit->addAction(tr("&Paste"), QKeySequence::Paste, this, forward("paste"));
-    m_documentMenus << edit;
-
-    m_viewMenu = menuBar()->addMenu(tr("&View"));
-    QAction* toolbar = m_viewMenu->addAction(tr("&Toolbar"));
-    toolbar->setCheckable(true);
-    toolbar->setChecked(true);
-    connect(toolbar, &QAction::toggled, this, [this](bool shown) {
-        switchToolbar(shown ? (activeDocument() != nullptr ? 2 : 1) : 0);
-    });
-    QAction* status = m_viewMenu->addAction(tr("&Status Bar"));
-    status->setCheckable(true);
-    status->setChecked(true);
-    connect(status, &QAction::toggled, this,
-            [this](bool shown) { statusBar()->setVisible(shown); });
-    m_viewMenu->addSeparator();
-    // The menu's own entries, so that leaving out the active view's entry leaves the toolbar be.
-    for (const int id :
-         {templates::kSummaryOfInput, templates::kFanInput, templates::kSummaryOfResults,
-          templates::kFanCurve, templates::kFanResults, templates::kGraph}) {
-        QAction* entry = m_viewMenu->addAction(m_commands[id]->text());
-        connect(entry, &QAction::triggered, this, [this, id] { showView(id); });
-        m_viewMenuEntries[id] = entry;
+        }
+        m_menus.emplace_back(&info, menu);
     }
-
-    QMenu* dataInput = menuBar()->addMenu(tr("Data Input"));
-    for (const int id :
-         {commands::kDuctDetails, commands::kShockLosses, commands::kFixedQuantityTool}) {
-        dataInput->addAction(m_commands[id]);
-    }
-    QMenu* fans = menuBar()->addMenu(tr("Fans"));
-    for (const int id : {commands::kAddFan, commands::kDeleteFan, commands::kEditFan}) {
-        fans->addAction(m_commands[id]);
-    }
-    QMenu* tools = menuBar()->addMenu(tr("Tools"));
-    for (const int id : {commands::kNotepad, commands::kExecute, commands::kUnitConversion}) {
-        tools->addAction(m_commands[id]);
-    }
-    m_propertiesMenu = menuBar()->addMenu(tr("&Properties"));
-    m_propertiesMenu->addAction(m_commands[commands::kDefineGraph]);
-    QMenu* window = menuBar()->addMenu(tr("&Window"));
-    window->addAction(tr("&New Window"), this, &CMainFrame::onNewWindow);
-    window->addAction(tr("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
-    window->addAction(tr("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
-    m_documentMenus << dataInput << fans << tools << window;
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(m_commands[kHelpContents]);
-    help->addAction(m_commands[kAbout]);
 }
 
 void CMainFrame::createToolBars() {
-    m_ductToolBar = addToolBar(tr("Duct"));
-    m_ductToolBar->setObjectName(QStringLiteral("ductToolBar"));
-    const int separator = 0;
-    for (const int id : {kFileNew,
-                         kFileOpen,
-                         static_cast<int>(commands::kSave),
-                         separator,
-                         kFilePrint,
-                         kAbout,
-                         separator,
-                         commands::kDuctDetails,
-                         commands::kShockLosses,
-                         commands::kFixedQuantityTool,
-                         separator,
-                         commands::kAddFan,
-                         commands::kEditFan,
-                         commands::kDeleteFan,
-                         separator,
-                         commands::kExecute,
-                         separator,
-                         templates::kSummaryOfInput,
-                         templates::kFanInput,
-                         templates::kSummaryOfResults,
-                         templates::kFanResults,
-                         templates::kFanCurve,
-                         templates::kGraph}) {
-        if (id == separator) {
-            m_ductToolBar->addSeparator();
-        } else {
-            m_ductToolBar->addAction(m_commands[id]);
+    for (const Toolbar which : {Toolbar::Duct, Toolbar::FanDatabase}) {
+        QToolBar* bar = addToolBar(text(toolbarTitle(which)));
+        bar->setObjectName(which == Toolbar::Duct ? QStringLiteral("ductToolBar")
+                                                  : QStringLiteral("databaseToolBar"));
+        for (const int id : toolbarCommands(which)) {
+            if (id == commands::kSeparator) {
+                bar->addSeparator();
+            } else {
+                bar->addAction(m_commands.at(id));
+            }
         }
+        m_toolBars[which] = bar;
     }
-    m_databaseToolBar = addToolBar(tr("Fan Database"));
-    m_databaseToolBar->setObjectName(QStringLiteral("databaseToolBar"));
-    // The fan database's own commands arrive with its view; its bar holds the shared ones.
-    for (const int id :
-         {kFileNew, kFileOpen, static_cast<int>(commands::kSave), separator, kFilePrint, kAbout}) {
-        if (id == separator) {
-            m_databaseToolBar->addSeparator();
-        } else {
-            m_databaseToolBar->addAction(m_commands[id]);
-        }
-    }
-    switchToolbar(1);
+    switchToolbar(Toolbar::FanDatabase);
 }
 
 void CMainFrame::createStatusBar() {
@@ -334,7 +293,7 @@ void CMainFrame::createStatusBar() {
         pane->setFrameShape(QFrame::StyledPanel);
         statusBar()->addPermanentWidget(pane);
     }
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(text(shell_texts::kReady));
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CMainFrame::refreshDateAndTime);
     timer->start(kDateTimeRefreshMs);
@@ -346,22 +305,23 @@ void CMainFrame::refreshDateAndTime() {
     std::tm local{};
     localtime_r(&now, &local);
     for (const auto& [pane, format] : {std::pair{m_datePane, "%x"}, std::pair{m_timePane, "%X"}}) {
-        char text[64] = {};
-        std::strftime(text, sizeof text, format, &local);
-        const QString shown = QString::fromLocal8Bit(text);
+        char shownText[64] = {};
+        std::strftime(shownText, sizeof shownText, format, &local);
+        const QString shown = QString::fromLocal8Bit(shownText);
         // The pane is exactly as wide as its text (plus the frame).
         pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(shown) + 12);
         pane->setText(shown);
     }
 }
 
-void CMainFrame::switchToolbar(int which) {
-    m_databaseToolBar->setVisible(which == 1);
-    m_ductToolBar->setVisible(which == 2);
+void CMainFrame::switchToolbar(Toolbar which) {
+    for (const auto& [kind, bar] : m_toolBars) {
+        bar->setVisible(kind == which);
+    }
 }
 
 void CMainFrame::showNotAvailable(const QString& what) {
-    statusBar()->showMessage(tr("%1 is not part of this version.").arg(what), 8000);
+    statusBar()->showMessage(what + text(shell_texts::kNotInThisVersion), kStatusMessageMs);
 }
 
 QAction* CMainFrame::commandAction(int commandId) const {
@@ -369,53 +329,46 @@ QAction* CMainFrame::commandAction(int commandId) const {
     return it == m_commands.end() ? nullptr : it->second;
 }
 
-void CMainFrame::updateCommands() {
-    const CFlowmarDoc* doc = activeDocument();
+CommandContext CMainFrame::commandContext() const {
+    CommandContext context;
     const DuctView* view = activeView();
-    const bool hasDoc = doc != nullptr;
-    for (QMenu* menu : m_documentMenus) {
-        menu->menuAction()->setVisible(hasDoc);
+    if (view != nullptr) {
+        context.document = ActiveDocument::DuctModel;
+        context.activeView = view->templateId();
+        context.viewCanPrint = view->canPrint();
     }
-    const DocumentKind kind = DocumentKind::Duct;
-    m_commands[commands::kSave]->setEnabled(hasDoc && isCommandEnabled(commands::kSave, kind));
-    m_commands[commands::kSaveAs]->setEnabled(hasDoc && isCommandEnabled(commands::kSaveAs, kind));
-    m_commands[commands::kClose]->setEnabled(hasDoc);
-    m_commands[kFilePrint]->setEnabled(view != nullptr && view->canPrint());
-    m_commands[kFilePrintPreview]->setEnabled(view != nullptr && view->canPrint());
-    for (const int id : {commands::kFixedQuantityTool, commands::kDeleteFan, commands::kNotepad,
-                         commands::kExecute, commands::kUnitConversion}) {
-        m_commands[id]->setEnabled(hasDoc);
+    context.toolbarShown = m_toolbarShown;
+    context.statusBarShown = !statusBar()->isHidden();
+    return context;
+}
+
+void CMainFrame::updateCommands() {
+    const CommandContext context = commandContext();
+    for (const auto& [info, menu] : m_menus) {
+        menu->menuAction()->setVisible(menuShown(*info, context));
     }
-    for (const int id :
-         {commands::kDuctDetails, commands::kShockLosses, commands::kAddFan, commands::kEditFan}) {
-        m_commands[id]->setEnabled(false);
-    }
-    // The Graph View's own: its "&Properties" menu and saving its picture.
-    const bool graphActive = view != nullptr && view->templateId() == templates::kGraph;
-    m_propertiesMenu->menuAction()->setVisible(graphActive);
-    m_commands[commands::kDefineGraph]->setEnabled(graphActive);
-    m_commands[kSaveGraphAs]->setVisible(graphActive);
-    for (const DocumentTemplate& t : kDocumentTemplates) {
-        if (t.fanDatabase) {
-            continue;
+    for (const auto& [id, action] : m_commands) {
+        const CommandState state = commandState(id, context);
+        action->setEnabled(state.enabled);
+        action->setChecked(state.checked);
+        if (const auto own = m_ownMenuEntries.find(id); own != m_ownMenuEntries.end()) {
+            own->second->setEnabled(state.enabled);
+            own->second->setVisible(state.visible);
+        } else {
+            action->setVisible(state.visible);
         }
-        const bool available = hasDoc && ductViewAvailable(t.id);
-        m_commands[t.id]->setEnabled(available);
-        QAction* entry = m_viewMenuEntries[t.id];
-        entry->setEnabled(available);
-        // The View menu leaves out the entry of the view it belongs to.
-        entry->setVisible(view == nullptr || view->templateId() != t.id);
     }
+    switchToolbar(toolbarFor(context));
 }
 
 void CMainFrame::updateTitle() {
     const CFlowmarDoc* doc = activeDocument();
-    setWindowTitle(doc == nullptr ? kApplication
-                                  : kApplication + QStringLiteral(" - ") +
+    setWindowTitle(doc == nullptr ? programName()
+                                  : programName() + QStringLiteral(" - ") +
                                         QString::fromStdString(doc->title()));
 }
 
-// ---- Documents
+// ---- Documents and their frames
 
 CFlowmarDoc* CMainFrame::activeDocument() const {
     const DuctView* view = activeView();
@@ -434,35 +387,31 @@ DuctView* CMainFrame::activeView() const {
     }
     // A frame whose document has already gone (it is being destroyed) has no active view.
     DuctView* view = frame->view();
-    return documentOf(&view->document()) == nullptr ? nullptr : view;
+    return m_frames.contains(&view->document()) ? view : nullptr;
 }
 
-CMainFrame::OpenDocument* CMainFrame::documentOf(const CFlowmarDoc* doc) const {
-    for (const auto& open : m_documents) {
-        if (open->doc.get() == doc) {
-            return open.get();
+OpenDocument* CMainFrame::activeOpenDocument() const {
+    const CFlowmarDoc* doc = activeDocument();
+    return doc == nullptr ? nullptr : const_cast<OpenDocuments&>(m_documents).find(doc);
+}
+
+const std::vector<QMdiSubWindow*>& CMainFrame::framesOf(const DocumentState* document) const {
+    static const std::vector<QMdiSubWindow*> none;
+    const auto it = m_frames.find(document);
+    return it == m_frames.end() ? none : it->second.frames;
+}
+
+void CMainFrame::watchDocument(OpenDocument& document) {
+    Frames& frames = m_frames[&document.state()];
+    frames.titleWatch = document.state().observers().subscribe([this](DocumentEvent event) {
+        if (event == DocumentEvent::TitleChanged) {
+            updateTitle();
         }
-    }
-    return nullptr;
+    });
 }
 
-CMainFrame::OpenDocument* CMainFrame::findOpenPath(const QString& path) const {
-    const QString wanted = QFileInfo(path).canonicalFilePath();
-    for (const auto& open : m_documents) {
-        if (!open->path.isEmpty() && QFileInfo(open->path).canonicalFilePath() == wanted) {
-            return open.get();
-        }
-    }
-    return nullptr;
-}
-
-std::vector<QMdiSubWindow*> CMainFrame::framesOf(const CFlowmarDoc* doc) const {
-    const OpenDocument* open = documentOf(doc);
-    return open == nullptr ? std::vector<QMdiSubWindow*>{} : open->frames;
-}
-
-QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
-    DuctView* view = createDuctView(templateId, *open.doc);
+QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
+    DuctView* view = createDuctView(templateId, *document.model);
     if (view == nullptr) {
         return nullptr;
     }
@@ -472,29 +421,9 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
     sub->setWindowTitle(templateTitle(templateId));
     sub->setWindowIcon(commandIcon(templateId));
     sub->installEventFilter(this);
-    open.frames.emplace_back(sub);
-    const CFlowmarDoc* doc = open.doc.get();
-    connect(sub, &QObject::destroyed, this, [this, doc, sub] {
-        // The frame is on its way out: it no longer counts among the document's views.
-        if (OpenDocument* stillOpen = documentOf(doc)) {
-            std::erase(stillOpen->frames, sub);
-            if (stillOpen->frames.empty()) {
-                forgetDocument(doc);
-            }
-        }
-        // The frame going is still the current one until its destruction ends: look at the
-        // commands once it has gone.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                updateCommands();
-                updateTitle();
-                if (m_mdi->subWindowList().isEmpty()) {
-                    switchToolbar(1);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    const DocumentState* state = &document.state();
+    m_frames[state].frames.push_back(sub);
+    connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
     connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
     sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
     sub->show();
@@ -502,125 +431,78 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& open, int templateId) {
     return sub;
 }
 
-CMainFrame::OpenDocument& CMainFrame::adoptDocument(std::unique_ptr<CFlowmarDoc> doc,
-                                                    const QString& path, const std::string& title) {
-    auto open = std::make_unique<OpenDocument>();
-    open->doc = std::move(doc);
-    open->path = path;
-    open->doc->setTitle(title);
-    open->titleWatch = open->doc->observers().subscribe([this](DocumentEvent event) {
-        if (event == DocumentEvent::TitleChanged) {
-            updateTitle();
+void CMainFrame::frameDestroyed(const DocumentState* document, QMdiSubWindow* frame) {
+    // The frame is on its way out: it no longer counts among the document's views, and the
+    // document goes with its last one.
+    if (const auto it = m_frames.find(document); it != m_frames.end()) {
+        std::erase(it->second.frames, frame);
+        if (it->second.frames.empty()) {
+            m_frames.erase(it);
+            m_documents.close(document);
         }
-    });
-    return *m_documents.emplace_back(std::move(open));
+    }
+    // The frame going is still the current one until its destruction ends: look at the commands
+    // once it has gone.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            updateCommands();
+            updateTitle();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CMainFrame::newDuctModel() {
-    auto doc = std::make_unique<CFlowmarDoc>();
-    initialiseNewDocument(*doc, *m_port);
-    OpenDocument& added = adoptDocument(
-        std::move(doc), QString(),
-        untitledDocumentTitle(*findTemplate(templates::kSummaryOfInput), ++m_untitledCount));
+    OpenDocument& added = m_documents.newDuctModel();
+    watchDocument(added);
     return addView(added, templates::kSummaryOfInput) != nullptr;
 }
 
 bool CMainFrame::openFile(const QString& path) {
-    if (OpenDocument* open = findOpenPath(path)) {
-        const auto frames = framesOf(open->doc.get());
-        if (!frames.empty()) {
+    const std::filesystem::path file = path.toStdString();
+    if (OpenDocument* open = m_documents.findFile(file)) {
+        if (const auto& frames = framesOf(&open->state()); !frames.empty()) {
             m_mdi->setActiveSubWindow(frames.front());
         }
         return true;
     }
-    if (fileKindOf(path.toStdString()) == FileKind::FanDatabase) {
-        showNotAvailable(tr("the fan database view"));
+    if (fileKindOf(file) == FileKind::FanDatabase) {
+        showNotAvailable(text(shell_texts::kFanDatabaseView));
         return false;
     }
-    FileRead<CFlowmarDoc> read = readModelFile(path.toStdString());
-    if (!read.ok()) {
-        m_port->showMessage(read.error);
-        return false;
-    }
-    OpenDocument& added =
-        adoptDocument(std::move(read.document), path, QFileInfo(path).fileName().toStdString());
-    addView(added, templates::kSummaryOfInput);
-    Execute(*added.doc, *m_port);
-    addRecentFile(path);
+    const OpenDocuments::Opened opened = m_documents.open(file, [this](OpenDocument& document) {
+        watchDocument(document);
+        addView(document, templates::kSummaryOfInput);
+    });
     updateCommands();
-    return true;
-}
-
-bool CMainFrame::maybeSave(OpenDocument& open) {
-    if (!open.doc->isModified()) {
-        return true;
-    }
-    switch (m_questions->askSaveChanges(plainTitle(*open.doc))) {
-    case SaveAnswer::Save:
-        return saveDocument(open);
-    case SaveAnswer::Discard:
-        return true;
-    case SaveAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-bool CMainFrame::saveDocument(OpenDocument& open) {
-    QString path = open.path;
-    if (path.isEmpty()) {
-        path = m_questions->chooseSavePath(plainTitle(*open.doc) + QStringLiteral(".dct"),
-                                           ductFilter());
-        if (path.isEmpty()) {
-            return false;
-        }
-        if (fileKindOf(path.toStdString()) == FileKind::Unknown) {
-            path += QStringLiteral(".dct");
-        }
-    }
-    const FileStatus written = writeModelFile(*open.doc, path.toStdString());
-    if (!written.ok()) {
-        m_port->showMessage(written.error);
-        return false;
-    }
-    open.path = path;
-    open.doc->setModifiedFlag(false);
-    open.doc->setTitle(QFileInfo(path).fileName().toStdString());
-    addRecentFile(path);
-    return true;
-}
-
-void CMainFrame::forgetDocument(const CFlowmarDoc* doc) {
-    std::erase_if(m_documents, [doc](const auto& open) { return open->doc.get() == doc; });
+    return opened.document != nullptr;
 }
 
 bool CMainFrame::closeActiveDocument() {
-    OpenDocument* open = documentOf(activeDocument());
-    if (open == nullptr || !maybeSave(*open)) {
+    OpenDocument* open = activeOpenDocument();
+    if (open == nullptr || !m_documents.maybeSave(*open, *m_questions)) {
         return false;
     }
-    switchToolbar(1);
     // Deleting the frames at once lets the document go with its last view.
-    for (QMdiSubWindow* frame : framesOf(open->doc.get())) {
+    const std::vector<QMdiSubWindow*> frames = framesOf(&open->state());
+    for (QMdiSubWindow* frame : frames) {
         delete frame;
     }
     return true;
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && !m_closingDocument) {
+    if (event->type() == QEvent::Close && !m_closingAll) {
         auto* sub = qobject_cast<QMdiSubWindow*>(watched);
         const auto* frame = sub != nullptr ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
         if (frame != nullptr) {
-            CFlowmarDoc* doc = &frame->document();
-            OpenDocument* open = documentOf(doc);
+            const CFlowmarDoc* doc = &frame->document();
+            OpenDocument* open = m_documents.find(doc);
             // Closing the last view of a model closes the model: ask to save it first.
-            if (open != nullptr && framesOf(doc).size() == 1 && !maybeSave(*open)) {
+            if (open != nullptr && framesOf(doc).size() == 1 &&
+                !m_documents.maybeSave(*open, *m_questions)) {
                 event->ignore();
                 return true;
-            }
-            if (framesOf(doc).size() == 1) {
-                switchToolbar(1);
             }
         }
     }
@@ -628,26 +510,26 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    for (const auto& open : m_documents) {
-        if (!maybeSave(*open)) {
+    for (const auto& open : m_documents.documents()) {
+        if (!m_documents.maybeSave(*open, *m_questions)) {
             event->ignore();
             return;
         }
     }
-    m_closingDocument = true;
+    m_closingAll = true;
     m_mdi->closeAllSubWindows();
-    m_closingDocument = false;
+    m_closingAll = false;
     event->accept();
 }
 
 // ---- Views and printing
 
 bool CMainFrame::showView(int templateId) {
-    OpenDocument* open = documentOf(activeDocument());
+    OpenDocument* open = activeOpenDocument();
     if (open == nullptr) {
         return false;
     }
-    for (QMdiSubWindow* frame : framesOf(open->doc.get())) {
+    for (QMdiSubWindow* frame : framesOf(&open->state())) {
         const auto* child = qobject_cast<CChildFrame*>(frame->widget());
         if (child != nullptr && child->view()->templateId() == templateId) {
             if (frame->isMinimized()) {
@@ -668,16 +550,15 @@ bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
     if (view == nullptr || !view->canPrint()) {
         return false;
     }
-    const auto orientation = view->portrait() ? QPageLayout::Portrait : QPageLayout::Landscape;
     if (!pdfPath.isEmpty()) {
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(pdfPath);
-        pdf.setPageOrientation(orientation);
+        pdf.setPageOrientation(pageOrientation(*view));
         view->print(pdf);
         return true;
     }
-    m_printer.setPageOrientation(orientation);
+    m_printer.setPageOrientation(pageOrientation(*view));
     view->print(m_printer);
     return true;
 }
@@ -687,7 +568,7 @@ void CMainFrame::onPrint() {
     if (view == nullptr || !view->canPrint()) {
         return;
     }
-    m_printer.setPageOrientation(view->portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    m_printer.setPageOrientation(pageOrientation(*view));
     QPrintDialog dialog(&m_printer, this);
     dialog.setMinMax(1, 1);
     if (dialog.exec() == QDialog::Accepted) {
@@ -700,23 +581,14 @@ void CMainFrame::onPrintPreview() {
     if (view == nullptr || !view->canPrint()) {
         return;
     }
-    m_printer.setPageOrientation(view->portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    m_printer.setPageOrientation(pageOrientation(*view));
     QPrintPreviewDialog preview(&m_printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, view,
             [view](QPrinter* printer) { view->print(*printer); });
     preview.exec();
 }
 
-void CMainFrame::onPrintSetup() {
-    QPageSetupDialog dialog(&m_printer, this);
-    dialog.exec();
-}
-
 // ---- Commands
-
-void CMainFrame::onNew() {
-    newDuctModel();
-}
 
 void CMainFrame::onOpen() {
     const QString path = m_questions->chooseOpenPath(ductFilter());
@@ -725,46 +597,15 @@ void CMainFrame::onOpen() {
     }
 }
 
-void CMainFrame::onClose() {
-    closeActiveDocument();
-}
-
 bool CMainFrame::executeActive() {
     CFlowmarDoc* doc = activeDocument();
     return doc != nullptr && static_cast<bool>(Execute(*doc, *m_port));
 }
 
-void CMainFrame::onExecute() {
-    executeActive();
-}
-
-void CMainFrame::onFixedQuantityTool() {
+void CMainFrame::onActiveModel(const std::function<void(CFlowmarDoc&, UiPort&)>& command) {
     if (CFlowmarDoc* doc = activeDocument()) {
-        runFixedQuantityToolCommand(*doc, *m_port);
+        command(*doc, *m_port);
     }
-}
-
-void CMainFrame::onDeleteFan() {
-    if (CFlowmarDoc* doc = activeDocument()) {
-        runDeleteFanCommand(*doc, *m_port);
-    }
-}
-
-void CMainFrame::onNotepad() {
-    if (CFlowmarDoc* doc = activeDocument()) {
-        runNotepadCommand(*doc, *m_port);
-    }
-}
-
-void CMainFrame::onUnitConversion() {
-    if (CFlowmarDoc* doc = activeDocument()) {
-        runUnitConversionCommand(*doc, *m_port);
-    }
-}
-
-void CMainFrame::onAbout() {
-    AboutDialog dialog(this);
-    dialog.exec();
 }
 
 void CMainFrame::onHelpContents() {
@@ -775,66 +616,51 @@ void CMainFrame::onHelpContents() {
             return;
         }
     }
-    showNotAvailable(tr("the help file"));
+    showNotAvailable(text(shell_texts::kHelpFile));
 }
 
 void CMainFrame::onNewWindow() {
     const DuctView* view = activeView();
-    if (OpenDocument* open = view == nullptr ? nullptr : documentOf(&view->document())) {
+    if (OpenDocument* open = view == nullptr ? nullptr : m_documents.find(&view->document())) {
         addView(*open, view->templateId());
-    }
-}
-
-void CMainFrame::onDefineGraph() {
-    if (CFlowmarDoc* doc = activeDocument()) {
-        runGraphOptionsCommand(*doc, *m_port);
     }
 }
 
 void CMainFrame::onSaveGraphAs() {
     auto* graph = qobject_cast<CGraphView*>(activeView());
-    if (graph == nullptr) {
+    OpenDocument* open = activeOpenDocument();
+    if (graph == nullptr || open == nullptr) {
         return;
     }
-    const QString path = m_questions->chooseSavePath(
-        plainTitle(graph->document()).section(QLatin1Char('.'), 0, 0) + QStringLiteral(".png"),
-        tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    const std::string title = open->plainTitle();
+    const auto path = m_questions->chooseSavePath(title.substr(0, title.find('.')) + ".png",
+                                                  shell_texts::kGraphPictureFilter);
     QString error;
-    if (!path.isEmpty() && !graph->saveGraphAs(path, &error)) {
+    if (path && !path->empty() &&
+        !graph->saveGraphAs(QString::fromStdString(path->string()), &error)) {
         m_port->showMessage(error.toStdString());
-    }
-}
-
-void CMainFrame::onViewCommand() {
-    if (auto* action = qobject_cast<QAction*>(sender())) {
-        showView(action->data().toInt());
     }
 }
 
 // ---- Recent files and dropped files
 
-void CMainFrame::addRecentFile(const QString& path) {
-    QSettings settings(kOrganisation, kApplication);
-    QStringList files = settings.value(kRecentFilesKey).toStringList();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    while (files.size() > kMaxRecentFiles) {
-        files.removeLast();
+void CMainFrame::storeRecentFiles(const std::vector<std::string>& files) {
+    QStringList stored;
+    for (const std::string& file : files) {
+        stored << QString::fromStdString(file);
     }
-    settings.setValue(kRecentFilesKey, files);
+    QSettings(kOrganisation, programName()).setValue(kRecentFilesKey, stored);
     rebuildRecentFiles();
 }
 
 void CMainFrame::rebuildRecentFiles() {
-    const QStringList files =
-        QSettings(kOrganisation, kApplication).value(kRecentFilesKey).toStringList();
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* action = m_recentFileActions[static_cast<std::size_t>(i)];
+    const std::vector<std::string>& files = m_documents.recentFiles().files();
+    for (std::size_t i = 0; i < m_recentFileActions.size(); ++i) {
+        QAction* action = m_recentFileActions[i];
         if (i < files.size()) {
-            action->setText(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
-            action->setData(files[i]);
+            const QString file = QString::fromStdString(files[i]);
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+            action->setData(file);
             action->setVisible(true);
         } else {
             action->setVisible(false);

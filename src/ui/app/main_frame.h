@@ -1,16 +1,20 @@
-// CMainFrame: the program's main window. It holds the open duct models, their child frames in a
-// multiple-document area, the menus, the two toolbars and the status bar, and runs the commands:
-// the document commands go to the core, the frame only opens, shows, prints and closes.
+// CMainFrame: the program's main window. It shows the open documents' views in child frames of a
+// multiple-document area, builds its menus and toolbars from the core's command table and asks
+// the table which commands are enabled, checked and shown. Opening, saving and closing documents
+// go through the core's open documents; the document commands go to the core; the frame itself
+// only shows, prints and closes windows.
 #pragma once
 
+#include "core/commands/command_table.h"
+#include "core/commands/open_documents.h"
 #include "core/model/document_observers.h"
 
 #include <QMainWindow>
 #include <QPrinter>
 
+#include <functional>
 #include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
 class QAction;
@@ -22,7 +26,6 @@ class QToolBar;
 
 namespace flowmar {
 
-class CChildFrame;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -49,17 +52,18 @@ public:
     // Prints on the named printer from now on.
     void usePrinter(const QString& name) { m_printer.setPrinterName(name); }
 
-    // The toolbar switch: 1 the fan-database toolbar, 2 the duct toolbar, else neither.
-    void switchToolbar(int which);
+    // Shows the one toolbar, or none.
+    void switchToolbar(Toolbar which);
 
     CFlowmarDoc* activeDocument() const;
     DuctView* activeView() const;
     QMdiArea* mdiArea() const { return m_mdi; }
-    int documentCount() const { return static_cast<int>(m_documents.size()); }
+    int documentCount() const { return static_cast<int>(m_documents.documents().size()); }
     QAction* commandAction(int commandId) const;
-    QAction* viewMenuEntry(int templateId) const { return m_viewMenuEntries.at(templateId); }
-    QToolBar* ductToolBar() const { return m_ductToolBar; }
-    QToolBar* databaseToolBar() const { return m_databaseToolBar; }
+    // A view's own entry in the View menu.
+    QAction* viewMenuEntry(int templateId) const { return m_ownMenuEntries.at(templateId); }
+    QToolBar* ductToolBar() const { return m_toolBars.at(Toolbar::Duct); }
+    QToolBar* databaseToolBar() const { return m_toolBars.at(Toolbar::FanDatabase); }
     QLabel* datePane() const { return m_datePane; }
     QLabel* timePane() const { return m_timePane; }
     UiPort& port() const { return *m_port; }
@@ -71,74 +75,59 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct OpenDocument;
+    // The child frames of one open document, and the watch that keeps the window title current.
+    struct Frames {
+        std::vector<QMdiSubWindow*> frames;
+        DocumentObservers::Subscription titleWatch;
+    };
 
-    void createActions();
+    void createCommands();
     void createMenus();
     void createToolBars();
     void createStatusBar();
-    QAction* addCommand(int id, const QString& text, void (CMainFrame::*slot)(),
-                        const QKeySequence& shortcut = {});
+    std::map<int, std::function<void()>> commandHandlers();
+    CommandContext commandContext() const;
     void updateCommands();
     void updateTitle();
     void refreshDateAndTime();
     void showNotAvailable(const QString& what);
 
-    // Takes a document into the window: its file (empty for a new one), its title, and the
-    // window title following the document's.
-    OpenDocument& adoptDocument(std::unique_ptr<CFlowmarDoc> doc, const QString& path,
-                                const std::string& title);
-    OpenDocument* documentOf(const CFlowmarDoc* doc) const;
-    OpenDocument* findOpenPath(const QString& path) const;
+    // The open document the active view shows, or nullptr.
+    OpenDocument* activeOpenDocument() const;
+    void watchDocument(OpenDocument& document);
     QMdiSubWindow* addView(OpenDocument& document, int templateId);
-    std::vector<QMdiSubWindow*> framesOf(const CFlowmarDoc* doc) const;
-    // Asks whether to save a modified document and saves it; false when the person cancels or
-    // the save fails.
-    bool maybeSave(OpenDocument& document);
-    bool saveDocument(OpenDocument& document);
-    void forgetDocument(const CFlowmarDoc* doc);
-    void addRecentFile(const QString& path);
+    const std::vector<QMdiSubWindow*>& framesOf(const DocumentState* document) const;
+    void frameDestroyed(const DocumentState* document, QMdiSubWindow* frame);
     void rebuildRecentFiles();
+    void storeRecentFiles(const std::vector<std::string>& files);
 
-    // Command handlers.
-    void onNew();
+    // Command handlers that do more than one call.
     void onOpen();
-    void onClose();
     void onPrint();
     void onPrintPreview();
-    void onPrintSetup();
-    void onExecute();
-    void onFixedQuantityTool();
-    void onDeleteFan();
-    void onNotepad();
-    void onUnitConversion();
-    void onAbout();
     void onHelpContents();
     void onNewWindow();
-    void onViewCommand();
-    void onDefineGraph();
     void onSaveGraphAs();
+    // Runs a document command on the active duct model.
+    void onActiveModel(const std::function<void(CFlowmarDoc&, UiPort&)>& command);
 
     std::unique_ptr<UiPort> m_ownPort;
     std::unique_ptr<ShellQuestions> m_ownQuestions;
     UiPort* m_port;
     ShellQuestions* m_questions;
+    OpenDocuments m_documents;
+    std::map<const DocumentState*, Frames> m_frames;
     QMdiArea* m_mdi;
-    QToolBar* m_ductToolBar = nullptr;
-    QToolBar* m_databaseToolBar = nullptr;
+    std::map<Toolbar, QToolBar*> m_toolBars;
+    bool m_toolbarShown = true;
     QLabel* m_datePane = nullptr;
     QLabel* m_timePane = nullptr;
     std::map<int, QAction*> m_commands;
-    std::map<int, QAction*> m_viewMenuEntries;
+    std::map<int, QAction*> m_ownMenuEntries;
+    std::vector<std::pair<const MenuInfo*, QMenu*>> m_menus;
     std::vector<QAction*> m_recentFileActions;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_viewMenu = nullptr;
-    QMenu* m_propertiesMenu = nullptr; // the Graph View's own
-    QList<QMenu*> m_documentMenus;     // shown only while a duct model is active
     QPrinter m_printer;
-    std::vector<std::unique_ptr<OpenDocument>> m_documents;
-    int m_untitledCount = 0;
-    bool m_closingDocument = false;
+    bool m_closingAll = false;
 };
 
 } // namespace flowmar

@@ -7,11 +7,6 @@
 
 namespace flowmar {
 
-bool ductViewAvailable(int templateId) {
-    return templateId == templates::kSummaryOfInput || templateId == templates::kSummaryOfResults ||
-           templateId == templates::kGraph;
-}
-
 DuctView* createDuctView(int templateId, CFlowmarDoc& document) {
     switch (templateId) {
     case templates::kSummaryOfInput:

@@ -1,12 +1,11 @@
-// The views of a duct model by template id: which exist in this version, and making one.
+// Making a view of a duct model by template id (which views exist: ductViewAvailable of the
+// command table).
 #pragma once
 
 namespace flowmar {
 
 class CFlowmarDoc;
 class DuctView;
-
-bool ductViewAvailable(int templateId);
 
 // A new view of the template for the model, or nullptr when this version has no such view.
 DuctView* createDuctView(int templateId, CFlowmarDoc& document);

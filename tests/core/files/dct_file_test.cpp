@@ -1,8 +1,6 @@
-#include "core/commands/open_duct_model.h"
 #include "core/files/dct_file.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
-#include "support/fake_ui_port.h"
 #include "support/file_models.h"
 #include "support/models.h"
 #include "support/temp_folder.h"
@@ -20,7 +18,6 @@ namespace flowmar {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using testing::FakeUiPort;
 using testing::TempFolder;
 
 // Where each part starts in a file whose texts are those of a new model (presets as given, every
@@ -510,59 +507,6 @@ TEST(DuctFile, SaveIntoAMissingFolderSaysSo) {
     const auto path = folder / "gone" / "model.dct";
     EXPECT_EQ(writeDuctFile(CFlowmarDoc{}, path).error,
               messages::cannotSaveFile(path.string(), messages::kFolderDoesNotExist));
-}
-
-// The document a failed open must not touch: a model with results, a title and a view.
-class OpenIntoAModelWithAView : public ::testing::Test {
-protected:
-    OpenIntoAModelWithAView() {
-        doc = testing::smallWorkingModel();
-        doc.setTitle("Mine.dct");
-        subscription = doc.observers().subscribe([this](DocumentEvent) { ++notifications; });
-        before = bytesOf(doc);
-    }
-
-    TempFolder folder;
-    CFlowmarDoc doc;
-    DocumentObservers::Subscription subscription;
-    int notifications = 0;
-    Bytes before;
-    FakeUiPort port;
-};
-
-TEST_F(OpenIntoAModelWithAView, FailedOpenLeavesTheModelUntouched) {
-    Bytes damaged = bytesOf(CFlowmarDoc{});
-    damaged.resize(40000);
-    const auto path = folder / "cut.dct";
-    testing::writeContents(path, damaged);
-    EXPECT_FALSE(openDuctModel(path, doc, port));
-    EXPECT_EQ(port.messages, std::vector<std::string>{messages::cannotOpenFile(
-                                 path.string(), messages::kFileEndsEarly)});
-    EXPECT_EQ(bytesOf(doc), before);
-    EXPECT_EQ(doc.title(), "Mine.dct");
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(notifications, 0);
-}
-
-TEST_F(OpenIntoAModelWithAView, OpenLoadsExecutesAndKeepsTheViewAndTheFile) {
-    CFlowmarDoc saved = testing::smallWorkingModel();
-    saved.ductLength = 600;
-    saved.zoneEnd[2] = 600;
-    const auto path = folder / "other.dct";
-    ASSERT_TRUE(writeDuctFile(saved, path).ok());
-    const Bytes onDisk = testing::fileContents(path);
-    const auto modified = std::filesystem::last_write_time(path);
-
-    EXPECT_TRUE(openDuctModel(path, doc, port));
-    EXPECT_EQ(port.messages, std::vector<std::string>{});
-    EXPECT_EQ(doc.ductLength, 600);
-    EXPECT_GT(doc.ductArea, 0) << "Execute ran";
-    EXPECT_GT(testing::faceQuantity(doc), 0);
-    EXPECT_TRUE(doc.isModified()) << "the Execute after reading marks the model modified";
-    EXPECT_EQ(doc.title(), "Mine.dct *");
-    EXPECT_GT(notifications, 0) << "the view is still subscribed";
-    EXPECT_EQ(testing::fileContents(path), onDisk);
-    EXPECT_EQ(std::filesystem::last_write_time(path), modified);
 }
 
 } // namespace

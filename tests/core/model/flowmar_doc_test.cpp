@@ -1,4 +1,3 @@
-#include "core/commands/command_ids.h"
 #include "core/model/flowmar_doc.h"
 
 #include <gtest/gtest.h>
@@ -71,17 +70,6 @@ TEST(CFlowmarDoc, CopyDoesNotTakeTheViewsAlong) {
     copy.updateAllViews();
     EXPECT_EQ(heard, 0);
 }
-
-} // namespace
-} // namespace flowmar
-
-namespace flowmar {
-namespace {
-
-static_assert(!isCommandEnabled(commands::kSave, DocumentKind::Duct));
-static_assert(!isCommandEnabled(commands::kSaveAs, DocumentKind::Duct));
-static_assert(isCommandEnabled(commands::kSave, DocumentKind::FanDatabase));
-static_assert(isCommandEnabled(commands::kUnitConversion, DocumentKind::Duct));
 
 } // namespace
 } // namespace flowmar

@@ -1,4 +1,4 @@
-#include "core/commands/command_ids.h"
+#include "core/commands/command_table.h"
 #include "core/files/json_model.h"
 #include "core/files/model_file.h"
 #include "core/input/graph_options.h"
@@ -34,11 +34,17 @@ public:
     QString savePath;
     QStringList asked;
 
-    SaveAnswer askSaveChanges(const QString& title) override {
-        asked << title;
+    SaveAnswer askSaveChanges(std::string_view title) override {
+        asked << QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
         return answer;
     }
-    QString chooseSavePath(const QString&, const QString&) override { return savePath; }
+    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
+                                                        std::string_view) override {
+        if (savePath.isEmpty()) {
+            return std::nullopt;
+        }
+        return std::filesystem::path(savePath.toStdString());
+    }
     QString chooseOpenPath(const QString&) override { return {}; }
 };
 
@@ -78,6 +84,24 @@ TEST_F(MainFrameTest, StartsWithNoDocumentAndTheFanDatabaseToolbar) {
     EXPECT_FALSE(frame.commandAction(templates::kGraph)->isEnabled())
         << "view buttons do nothing without a document";
     EXPECT_FALSE(frame.showView(templates::kSummaryOfResults));
+}
+
+// The menus and toolbars come from the command table, and follow its states.
+TEST_F(MainFrameTest, MenusAndToolbarsFollowTheActiveDocumentAndTheToolbarSwitch) {
+    for (const CommandInfo& command : commandTable()) {
+        ASSERT_NE(frame.commandAction(command.id), nullptr) << command.id;
+    }
+    QAction* toolbar = frame.commandAction(commands::kToolbar);
+    EXPECT_TRUE(toolbar->isChecked());
+    toolbar->trigger();
+    EXPECT_FALSE(toolbar->isChecked());
+    EXPECT_TRUE(frame.databaseToolBar()->isHidden());
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("forcing-one-fan.dct"))));
+    EXPECT_TRUE(frame.ductToolBar()->isHidden()) << "a hidden toolbar stays hidden";
+    EXPECT_TRUE(frame.commandAction(commands::kExecute)->isEnabled());
+    toolbar->trigger();
+    EXPECT_FALSE(frame.ductToolBar()->isHidden());
+    EXPECT_TRUE(frame.databaseToolBar()->isHidden());
 }
 
 TEST_F(MainFrameTest, OpeningAFileShowsTheSummaryOfInputAndExecutes) {

@@ -1,7 +1,7 @@
 // The example duct models as the program opens them (read, then executed), for the Qt tests.
 #pragma once
 
-#include "core/commands/open_duct_model.h"
+#include "core/commands/open_documents.h"
 #include "core/model/flowmar_doc.h"
 #include "support/fake_ui_port.h"
 
@@ -19,7 +19,10 @@ inline std::filesystem::path examplePath(const std::string& name) {
 // Opens examples/<name> into doc, failing the test when it does not load or solve.
 inline void openExample(const std::string& name, CFlowmarDoc& doc) {
     FakeUiPort port;
-    ASSERT_TRUE(openDuctModel(examplePath(name), doc, port)) << name;
+    OpenDocuments documents(port);
+    const OpenDocuments::Opened opened = documents.open(examplePath(name));
+    ASSERT_NE(opened.document, nullptr) << name;
+    doc = *opened.document->model;
     ASSERT_NE(doc.ductArea, 0) << name << ": " << ::testing::PrintToString(port.messages);
 }
 

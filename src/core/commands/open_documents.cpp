@@ -1,0 +1,184 @@
+#include "core/commands/open_documents.h"
+
+#include "core/commands/document_commands.h"
+#include "core/commands/execute_command.h"
+#include "core/files/model_file.h"
+#include "core/model/document_templates.h"
+#include "core/ui_port.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+namespace flowmar {
+
+namespace {
+
+// Two names of one file compare equal once links and "." or ".." are resolved.
+std::filesystem::path comparable(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? std::filesystem::absolute(path, error) : resolved;
+}
+
+std::string fileTitle(const std::filesystem::path& path) {
+    return path.filename().string();
+}
+
+const DocumentTemplate& templateOf(const OpenDocument& document) {
+    return *findTemplate(document.model ? templates::kSummaryOfInput : templates::kFanDatabase);
+}
+
+} // namespace
+
+void RecentFiles::setFiles(const std::vector<std::string>& files) {
+    m_files.clear();
+    for (const std::string& file : files) {
+        if (static_cast<int>(m_files.size()) == kMaxRecentFiles) {
+            break;
+        }
+        if (!file.empty() && std::find(m_files.begin(), m_files.end(), file) == m_files.end()) {
+            m_files.push_back(file);
+        }
+    }
+}
+
+void RecentFiles::add(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::string file = (error ? path : absolute).lexically_normal().string();
+    std::erase(m_files, file);
+    m_files.insert(m_files.begin(), file);
+    if (static_cast<int>(m_files.size()) > kMaxRecentFiles) {
+        m_files.resize(kMaxRecentFiles);
+    }
+    if (changed) {
+        changed(m_files);
+    }
+}
+
+std::string OpenDocument::plainTitle() const {
+    std::string title = state().title();
+    if (state().isModified() && title.ends_with(" *")) {
+        title.resize(title.size() - 2);
+    }
+    return title;
+}
+
+OpenDocument& OpenDocuments::adopt(std::unique_ptr<OpenDocument> document, std::string title) {
+    document->state().setTitle(std::move(title));
+    return *m_documents.emplace_back(std::move(document));
+}
+
+OpenDocuments::Opened OpenDocuments::open(const std::filesystem::path& path,
+                                          const std::function<void(OpenDocument&)>& adopted,
+                                          Accept accept) {
+    if (OpenDocument* open = findFile(path)) {
+        return {open, true, {}};
+    }
+    auto document = std::make_unique<OpenDocument>();
+    if (accept == Accept::AnyDocument && fileKindOf(path) == FileKind::FanDatabase) {
+        FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
+        if (!read.ok()) {
+            m_port.showMessage(read.error);
+            return {};
+        }
+        document->database = std::move(read.document);
+    } else {
+        FileRead<CFlowmarDoc> read = readModelFile(path);
+        if (!read.ok()) {
+            m_port.showMessage(read.error);
+            return {};
+        }
+        document->model = std::move(read.document);
+    }
+    document->path = path;
+    OpenDocument& added = adopt(std::move(document), fileTitle(path));
+    m_recentFiles.add(path);
+    if (adopted) {
+        adopted(added);
+    }
+    Opened opened{&added, false, {}};
+    if (added.model) {
+        opened.execution = Execute(*added.model, m_port);
+    }
+    return opened;
+}
+
+OpenDocument& OpenDocuments::newDuctModel() {
+    auto document = std::make_unique<OpenDocument>();
+    document->model = std::make_unique<CFlowmarDoc>();
+    initialiseNewDocument(*document->model, m_port);
+    std::string title = untitledDocumentTitle(templateOf(*document), ++m_untitledModels);
+    return adopt(std::move(document), std::move(title));
+}
+
+OpenDocument* OpenDocuments::find(const DocumentState* document) {
+    for (const auto& open : m_documents) {
+        if (&open->state() == document) {
+            return open.get();
+        }
+    }
+    return nullptr;
+}
+
+OpenDocument* OpenDocuments::findFile(const std::filesystem::path& path) {
+    const std::filesystem::path wanted = comparable(path);
+    for (const auto& open : m_documents) {
+        if (!open->path.empty() && comparable(open->path) == wanted) {
+            return open.get();
+        }
+    }
+    return nullptr;
+}
+
+bool OpenDocuments::maybeSave(OpenDocument& document, DocumentQuestions& questions) {
+    if (!document.state().isModified()) {
+        return true;
+    }
+    switch (questions.askSaveChanges(document.plainTitle())) {
+    case SaveAnswer::Save:
+        return save(document, questions);
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool OpenDocuments::save(OpenDocument& document, DocumentQuestions& questions) {
+    std::filesystem::path path = document.path;
+    if (path.empty()) {
+        const DocumentTemplate& kind = templateOf(document);
+        const std::string_view extension =
+            templateField(kind.templateString, TemplateField::Extension);
+        const std::optional<std::filesystem::path> chosen =
+            questions.chooseSavePath(document.plainTitle() + std::string(extension),
+                                     templateField(kind.templateString, TemplateField::Filter));
+        if (!chosen || chosen->empty()) {
+            return false;
+        }
+        path = *chosen;
+        if (fileKindOf(path) == FileKind::Unknown) {
+            path += std::string(extension);
+        }
+    }
+    const FileStatus written = document.model ? writeModelFile(*document.model, path)
+                                              : writeFanDatabase(*document.database, path);
+    if (!written.ok()) {
+        m_port.showMessage(written.error);
+        return false;
+    }
+    document.path = path;
+    document.state().setModifiedFlag(false);
+    document.state().setTitle(fileTitle(path));
+    m_recentFiles.add(path);
+    return true;
+}
+
+void OpenDocuments::close(const DocumentState* document) {
+    std::erase_if(m_documents, [document](const auto& open) { return &open->state() == document; });
+}
+
+} // namespace flowmar

@@ -1,0 +1,118 @@
+#include "core/commands/command_table.h"
+#include "core/model/document_templates.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace flowmar {
+namespace {
+
+using namespace commands;
+
+// A duct model's Save and Save As stay disabled: the model is written only through the save
+// question when it closes.
+static_assert(!isCommandEnabled(kSave, ActiveDocument::DuctModel));
+static_assert(!isCommandEnabled(kSaveAs, ActiveDocument::DuctModel));
+static_assert(isCommandEnabled(kSave, ActiveDocument::FanDatabase));
+static_assert(isCommandEnabled(kUnitConversion, ActiveDocument::DuctModel));
+static_assert(!isCommandEnabled(kSave, ActiveDocument::None));
+
+TEST(CommandTable, EveryIdOnceAndEveryMenuAndToolbarEntryInTheTable) {
+    std::set<int> ids;
+    for (const CommandInfo& command : commandTable()) {
+        EXPECT_TRUE(ids.insert(command.id).second) << "id " << command.id << " twice";
+        EXPECT_FALSE(command.menuText.empty()) << command.id;
+    }
+    const auto known = [&](int id) {
+        return id == kSeparator || id == kRecentFiles || ids.count(id) == 1;
+    };
+    for (const MenuInfo& menu : mainMenus()) {
+        for (const int id : menu.entries) {
+            EXPECT_TRUE(known(id)) << menu.title << " holds " << id;
+        }
+    }
+    for (const Toolbar toolbar : {Toolbar::Duct, Toolbar::FanDatabase}) {
+        EXPECT_FALSE(toolbarCommands(toolbar).empty());
+        for (const int id : toolbarCommands(toolbar)) {
+            EXPECT_TRUE(known(id)) << toolbarTitle(toolbar) << " holds " << id;
+        }
+    }
+    for (const DocumentTemplate& t : kDocumentTemplates) {
+        if (!t.fanDatabase) {
+            ASSERT_NE(findCommand(t.id), nullptr) << "no View command for template " << t.id;
+            EXPECT_TRUE(findCommand(t.id)->ownMenuEntry);
+        }
+    }
+    EXPECT_EQ(findCommand(12345), nullptr);
+}
+
+TEST(CommandTable, WithoutADocumentOnlyTheFileAndHelpCommandsWork) {
+    const CommandContext none;
+    for (const int id : {kFileNew, kFileOpen, kPrintSetup, kExit, kAbout, kHelpContents}) {
+        EXPECT_TRUE(commandState(id, none).enabled) << id;
+    }
+    for (const int id : {kClose, kSave, kPrint, kExecute, kNotepad, kGraph, kSummaryOfInput}) {
+        EXPECT_FALSE(commandState(id, none).enabled) << id;
+    }
+    EXPECT_EQ(toolbarFor(none), Toolbar::FanDatabase);
+    for (const MenuInfo& menu : mainMenus()) {
+        EXPECT_EQ(menuShown(menu, none), menu.shown == MenuShown::Always) << menu.title;
+    }
+}
+
+struct StateCase {
+    const char* why;
+    int command;
+    CommandContext context;
+    bool enabled;
+    bool visible;
+};
+
+class CommandStateCase : public ::testing::TestWithParam<StateCase> {};
+
+TEST_P(CommandStateCase, FollowsTheActiveDocumentAndView) {
+    const StateCase& c = GetParam();
+    const CommandState state = commandState(c.command, c.context);
+    EXPECT_EQ(state.enabled, c.enabled) << c.why;
+    EXPECT_EQ(state.visible, c.visible) << c.why;
+}
+
+constexpr CommandContext kSummaryActive{ActiveDocument::DuctModel, kSummaryOfInput, true};
+constexpr CommandContext kGraphActive{ActiveDocument::DuctModel, kGraph, true};
+constexpr CommandContext kDatabaseActive{ActiveDocument::FanDatabase, templates::kFanDatabase,
+                                         false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CommandStateCase,
+    ::testing::Values(
+        StateCase{"a model is saved only through the close question", kSave, kSummaryActive, false,
+                  true},
+        StateCase{"a fan database saves", kSave, kDatabaseActive, true, true},
+        StateCase{"Execute needs a duct model", kExecute, kDatabaseActive, false, true},
+        StateCase{"Execute on a model", kExecute, kSummaryActive, true, true},
+        StateCase{"sheets still to come stay disabled", kDuctDetails, kSummaryActive, false, true},
+        StateCase{"Add Fan still to come", kAddFan, kSummaryActive, false, true},
+        StateCase{"a view built in this version", kGraph, kSummaryActive, true, true},
+        StateCase{"a view still to come", kFanCurve, kSummaryActive, false, true},
+        StateCase{"the View menu leaves out the active view's own entry", kSummaryOfInput,
+                  kSummaryActive, true, false},
+        StateCase{"Save Graph As only with the Graph View", kSaveGraphAs, kSummaryActive, false,
+                  false},
+        StateCase{"Save Graph As with the Graph View", kSaveGraphAs, kGraphActive, true, true},
+        StateCase{"Define belongs to the Graph View", kDefineGraph, kGraphActive, true, true},
+        StateCase{"printing needs a view that prints", kPrint, kDatabaseActive, false, true}));
+
+TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
+    CommandContext context{ActiveDocument::DuctModel, kSummaryOfInput, true};
+    EXPECT_TRUE(commandState(kToolbar, context).checked);
+    EXPECT_EQ(toolbarFor(context), Toolbar::Duct);
+    context.toolbarShown = false;
+    context.statusBarShown = false;
+    EXPECT_FALSE(commandState(kToolbar, context).checked);
+    EXPECT_FALSE(commandState(kStatusBar, context).checked);
+    EXPECT_EQ(toolbarFor(context), Toolbar::None) << "a hidden toolbar stays hidden";
+}
+
+} // namespace
+} // namespace flowmar
