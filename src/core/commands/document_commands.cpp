@@ -5,6 +5,7 @@
 #include "core/input/graph_options.h"
 #include "core/input/shock_loss_values.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/input_limits.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
 #include "core/model/utf8.h"
@@ -81,7 +82,7 @@ bool notepadTextFits(std::string_view text) {
     int characters = 0;
     for (std::size_t i = 0; i < text.size();) {
         utf8::next(text, i);
-        if (++characters > kNotepadMaxLength) {
+        if (++characters > limits::kNotepadMaxLength) {
             return false;
         }
     }

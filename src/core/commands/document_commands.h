@@ -36,8 +36,8 @@ bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port);
 // solution mode. Returns true on OK.
 bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port);
 
-// The notepad holds at most 1000 characters (counted as characters, not bytes).
-inline constexpr int kNotepadMaxLength = 1000;
+// The notepad holds at most limits::kNotepadMaxLength characters (counted as characters, not
+// bytes).
 bool notepadTextFits(std::string_view text);
 
 // Notepad (168): marks the model modified and stores the dialog's text on OK.

@@ -7,6 +7,7 @@
 #include "core/engine/segment_grid.h"
 #include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/input_limits.h"
 #include "core/model/messages.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ std::string_view firstRowFault(const CFlowmarDoc& doc, int r) {
         return messages::kFixedResistanceDistance;
     }
     const double value = doc.fixedResistanceValue[r];
-    if (!(value >= 0 && value <= 100)) {
+    if (!(value >= 0 && value <= limits::kMaxFixedResistance)) {
         return messages::kFixedResistanceValue;
     }
     return {};

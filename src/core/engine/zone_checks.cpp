@@ -7,6 +7,7 @@
 #include "core/engine/segment_grid.h"
 #include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/input_limits.h"
 #include "core/model/messages.h"
 
 #include <string_view>
@@ -38,15 +39,15 @@ std::string_view firstZoneFault(const CFlowmarDoc& doc, int z, const SegmentGrid
         return messages::kZoneTooShort;
     }
     const double diameter = doc.zoneDiameter[z];
-    if (!(diameter > 0 && diameter <= 20)) {
+    if (!(diameter > 0 && diameter <= limits::kMaxZoneDiameter)) {
         return messages::kZoneDiameter;
     }
     const double k = doc.zoneFrictionFactor[z];
-    if (!(k > 0 && k <= 1)) {
+    if (!(k > 0 && k <= limits::kMaxZoneFrictionFactor)) {
         return messages::kZoneFrictionFactor;
     }
     const double leakage = doc.zoneLeakageResistance100[z];
-    if (!(leakage > 0 && leakage <= 500000)) {
+    if (!(leakage > 0 && leakage <= limits::kMaxZoneLeakageResistance)) {
         return messages::kZoneLeakage;
     }
     return {};

@@ -2,6 +2,9 @@
 // tests refer to it by name.
 #pragma once
 
+#include "core/model/input_limits.h"
+#include "core/model/message_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,13 +24,18 @@ inline constexpr std::string_view kZoneDistanceBeyondDuct =
     "A distance in the zones is greater than the duct length. Execution terminated.";
 inline constexpr std::string_view kZoneTooShort =
     "The zone length must exceed the segment length. Execution terminated.";
-inline constexpr std::string_view kZoneDiameter =
-    "A diameter in the Zones section is less than or equal to zero or greater than 20 m.";
-inline constexpr std::string_view kZoneFrictionFactor =
-    "A k factor in the Zones section is less than or equal to zero or greater than 1 kg/m³.";
-inline constexpr std::string_view kZoneLeakage =
-    "A leakage resistance in the Zones section is less than or equal to zero or greater than "
-    "500,000 Ns²/m^8.";
+inline constexpr MessageText kZoneDiameterText =
+    composeMessage("A diameter in the Zones section is less than or equal to zero or greater than ",
+                   limits::kMaxZoneDiameter, " m.");
+inline constexpr std::string_view kZoneDiameter = kZoneDiameterText.view();
+inline constexpr MessageText kZoneFrictionFactorText =
+    composeMessage("A k factor in the Zones section is less than or equal to zero or greater than ",
+                   limits::kMaxZoneFrictionFactor, " kg/m³.");
+inline constexpr std::string_view kZoneFrictionFactor = kZoneFrictionFactorText.view();
+inline constexpr MessageText kZoneLeakageText = composeMessage(
+    "A leakage resistance in the Zones section is less than or equal to zero or greater than ",
+    Grouped{limits::kMaxZoneLeakageResistance}, " Ns²/m^8.");
+inline constexpr std::string_view kZoneLeakage = kZoneLeakageText.view();
 inline constexpr std::string_view kZonesDoNotJoin =
     "Your zones must join and cover the full extent of the duct.";
 
@@ -47,9 +55,10 @@ inline constexpr std::string_view kScreenDistance =
 inline constexpr std::string_view kFixedResistanceDistance =
     "A distance in the fixed resistance shock loss exceeds the duct length or is less than zero. "
     "Execution terminated.";
-inline constexpr std::string_view kFixedResistanceValue =
-    "An input resistance for a shock loss is either greater than 100 or less than zero. "
-    "Execution terminated.";
+inline constexpr MessageText kFixedResistanceValueText =
+    composeMessage("An input resistance for a shock loss is either greater than ",
+                   limits::kMaxFixedResistance, " or less than zero. Execution terminated.");
+inline constexpr std::string_view kFixedResistanceValue = kFixedResistanceValueText.view();
 inline constexpr std::string_view kSmoothElbowRowReset =
     "Length entered as zero with other data for smooth elbow shock loss. Row reset.";
 inline constexpr std::string_view kMitredElbowRowReset =
@@ -115,10 +124,14 @@ inline constexpr std::string_view kImportFanDoesNotExist = "This fan does not ex
 std::string unableToOpenFile(std::string_view path);
 
 // Range checks of the small dialogs (our wording of the framework's standard messages).
-inline constexpr std::string_view kNotepadTooLong = "Enter no more than 1000 characters.";
+inline constexpr MessageText kNotepadTooLongText =
+    composeMessage("Enter no more than ", limits::kNotepadMaxLength, " characters.");
+inline constexpr std::string_view kNotepadTooLong = kNotepadTooLongText.view();
 inline constexpr std::string_view kFixedQuantityOutOfRange =
     "Enter a fixed quantity between 0.0000001 and 800.";
-inline constexpr std::string_view kFanNumberOutOfRange = "Enter a fan number between 1 and 100.";
+inline constexpr MessageText kFanNumberOutOfRangeText = composeMessage(
+    "Enter a fan number between ", limits::kFirstFanNumber, " and ", limits::kLastFanNumber, ".");
+inline constexpr std::string_view kFanNumberOutOfRange = kFanNumberOutOfRangeText.view();
 inline constexpr std::string_view kNotANumber = "Enter a number.";
 // "Save changes to <document>?", asked when a modified document closes.
 std::string saveChangesQuestion(std::string_view documentTitle);

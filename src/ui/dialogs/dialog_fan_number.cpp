@@ -25,7 +25,7 @@ CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& p
 void CDialogFanNumber::accept() {
     bool isInteger = false;
     const int number = m_edit->text().trimmed().toInt(&isInteger);
-    if (!isInteger || number < 1 || number > 100) {
+    if (!isInteger || number < limits::kFirstFanNumber || number > limits::kLastFanNumber) {
         m_port.showMessage(messages::kFanNumberOutOfRange);
         m_edit->setFocus();
         m_edit->selectAll();

@@ -1,0 +1,19 @@
+// The limits of what Execute and the dialogs accept, each named once: the checks compare with
+// them and the messages that state them are composed from them.
+#pragma once
+
+namespace flowmar::limits {
+
+// Zones (SI).
+inline constexpr int kMaxZoneDiameter = 20;               // m
+inline constexpr int kMaxZoneFrictionFactor = 1;          // kg/m³
+inline constexpr int kMaxZoneLeakageResistance = 500'000; // Ns²/m⁸ per 100 m
+// A fixed resistance of the shock losses.
+inline constexpr int kMaxFixedResistance = 100;
+// The notepad, counted in characters.
+inline constexpr int kNotepadMaxLength = 1000;
+// The fan-number dialogs.
+inline constexpr int kFirstFanNumber = 1;
+inline constexpr int kLastFanNumber = 100;
+
+} // namespace flowmar::limits
