@@ -1,6 +1,5 @@
 #include "ui/grid/grid_control.h"
 
-#include "core/model/number_text.h"
 #include "ui/grid/grid_model.h"
 #include "ui/grid/grid_table_view.h"
 
@@ -17,8 +16,10 @@ namespace {
 
 // As many rows as a dialog's grid usually shows without scrolling (the curve editor's 15 points).
 constexpr int kRowsInSizeHint = 15;
-// Grid units of a column whose width the program leaves alone.
-constexpr int kDefaultColumnWidth = 64;
+
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -30,7 +31,12 @@ GridControl::GridControl(QWidget* parent)
     layout->addWidget(m_view);
     setFocusProxy(m_view);
     m_view->horizontalHeader()->setDefaultSectionSize(
-        qRound(kDefaultColumnWidth * pixelsPerUnit()));
+        qRound(GridContent::kDefaultColumnWidth * pixelsPerUnit()));
+    // A person's drag of a column's edge is a width the content keeps (printing reads it there).
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int pixels) {
+                m_model->setColumnWidth(section + 1, qRound(pixels / pixelsPerUnit()));
+            });
 }
 
 GridControl::~GridControl() {
@@ -57,6 +63,19 @@ GridControl* GridControl::attach(QWidget* placeholder) {
     return grid;
 }
 
+const GridContent& GridControl::content() const {
+    m_view->commitOpenEditor();
+    return m_model->content();
+}
+
+void GridControl::setContent(const GridContent& content) {
+    m_model->setContent(content);
+    // The view has set its sections back to the default size; the widths are the content's.
+    for (int column = 0; column <= content.columnCount(); ++column) {
+        showColumnWidth(column, content.columnWidth(column));
+    }
+}
+
 void GridControl::setRowCount(int rows) {
     m_model->setGridRowCount(rows);
 }
@@ -74,7 +93,7 @@ int GridControl::columnCount() const {
 }
 
 void GridControl::setHeaderText(int column, const QString& text) {
-    applyStyle(0, column, 0, column, GridStyle().setValue(text));
+    applyStyle(0, column, 0, column, GridStyle().setValue(text.toStdString()));
 }
 
 bool GridControl::applyStyle(int top, int left, int bottom, int right, const GridStyle& style) {
@@ -82,7 +101,7 @@ bool GridControl::applyStyle(int top, int left, int bottom, int right, const Gri
 }
 
 bool GridControl::setValue(int row, int column, const QString& text) {
-    return applyStyle(row, column, row, column, GridStyle().setValue(text));
+    return applyStyle(row, column, row, column, GridStyle().setValue(text.toStdString()));
 }
 
 bool GridControl::setValue(int row, int column, double number) {
@@ -90,23 +109,19 @@ bool GridControl::setValue(int row, int column, double number) {
 }
 
 QString GridControl::valueText(int row, int column) const {
-    m_view->commitOpenEditor();
-    return m_model->cell(row, column).value.text;
+    return qtText(content().valueText(row, column));
 }
 
 double GridControl::number(int row, int column) const {
-    return parseNumber(valueText(row, column).toStdString());
+    return content().number(row, column);
 }
 
 QString GridControl::shownText(int row, int column) const {
-    if (column == 0 && row > 0) {
-        return m_model->headerData(row - 1, Qt::Vertical, Qt::DisplayRole).toString();
-    }
-    return m_model->cell(row, column).shownText();
+    return qtText(m_model->content().shownText(row, column));
 }
 
 GridCell GridControl::cell(int row, int column) const {
-    return m_model->cell(row, column);
+    return m_model->content().cell(row, column);
 }
 
 bool GridControl::enterText(int row, int column, const QString& text) {
@@ -119,11 +134,15 @@ double GridControl::pixelsPerUnit() const {
 }
 
 void GridControl::setColumnWidth(int column, int width) {
-    const int pixels = qRound(std::max(width, 0) * pixelsPerUnit());
+    m_model->setColumnWidth(column, width);
+    showColumnWidth(column, m_model->content().columnWidth(column));
+}
+
+void GridControl::showColumnWidth(int column, std::optional<int> width) {
     if (column == 0) {
-        m_view->setHeaderColumnWidth(pixels);
-    } else if (column > 0 && column <= columnCount()) {
-        m_view->setColumnWidth(column - 1, pixels);
+        m_view->setHeaderColumnWidth(width ? qRound(*width * pixelsPerUnit()) : -1);
+    } else if (column > 0 && column <= columnCount() && width) {
+        m_view->setColumnWidth(column - 1, qRound(*width * pixelsPerUnit()));
     }
 }
 
@@ -134,7 +153,9 @@ void GridControl::setColumnWidths(int firstColumn, int lastColumn, int width) {
 }
 
 int GridControl::columnWidth(int column) const {
-    return qRound(columnPixelWidth(column) / pixelsPerUnit());
+    // The header column that fits its texts has the width it takes on the screen.
+    return m_model->content().columnWidth(column).value_or(
+        qRound(columnPixelWidth(column) / pixelsPerUnit()));
 }
 
 int GridControl::columnPixelWidth(int column) const {

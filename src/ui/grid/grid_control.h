@@ -1,10 +1,12 @@
 // GridControl: the spreadsheet-like grid of the input pages, the fan dialogs and the grid views.
-// Row 0 is the header row and column 0 the header column; data cells are (row, column) from
-// (1, 1). The owner fills the grid (styles by range, headers, widths, values) and reads the cells
-// back as texts when its OK, Apply or Calculate runs; the grid tells nobody when a cell changes.
+// It shows a GridContent (the core's cells, styles, headers and widths) and hands a person's
+// entries back to it. Row 0 is the header row and column 0 the header column; data cells are
+// (row, column) from (1, 1). The owner fills the grid, here or as a content of its own that it
+// shows with setContent, and reads the cells back when its OK, Apply or Calculate runs; the grid
+// tells nobody when a cell changes.
 #pragma once
 
-#include "ui/grid/grid_style.h"
+#include "core/views/grid_content.h"
 
 #include <QUndoStack>
 #include <QWidget>
@@ -23,6 +25,12 @@ public:
     // Puts a new grid where the placeholder is (same parent, place in the layout, geometry, name
     // and size policy) and deletes the placeholder. Returns the grid, owned by that parent.
     static GridControl* attach(QWidget* placeholder);
+
+    // What the grid holds, a value a person is still typing included.
+    const GridContent& content() const;
+    // Shows the content in place of the grid's own: cells, styles, headers, widths and the
+    // read-only lock. The undo history is dropped; undo recording stays as it was.
+    void setContent(const GridContent& content);
 
     // Data rows and columns, headers not counted; cells that stay keep their values and styles.
     void setRowCount(int rows);
@@ -57,7 +65,8 @@ public:
 
     // Widths in grid units (column 0 is the header column). A unit is a pixel at a font whose
     // digits are 6 pixels wide, and grows with the grid's font, so that a width chosen for a
-    // number of digits keeps room for them; it is never less than a pixel.
+    // number of digits keeps room for them; it is never less than a pixel. A width a person
+    // drags a column to reaches the content too.
     void setColumnWidth(int column, int width);
     void setColumnWidths(int firstColumn, int lastColumn, int width);
     int columnWidth(int column) const;
@@ -84,6 +93,8 @@ public:
 
 private:
     double pixelsPerUnit() const;
+    // Sizes the view's column to a width in grid units; none: the header column fits its texts.
+    void showColumnWidth(int column, std::optional<int> width);
 
     QUndoStack m_undoStack;
     GridModel* m_model;

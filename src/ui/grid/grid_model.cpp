@@ -1,10 +1,12 @@
 #include "ui/grid/grid_model.h"
 
 #include <QBrush>
+#include <QStringList>
 #include <QUndoCommand>
 #include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace flowmar {
 
@@ -14,20 +16,19 @@ namespace {
 // back whether it showed its row number.
 class CellEdit : public QUndoCommand {
 public:
-    CellEdit(GridModel& model, int row, int column, const GridCell& before, const GridValue& after)
-        : m_model(model), m_row(row), m_column(column), m_before(before.value),
-          m_beforeWritten(before.written), m_after(after) {}
+    CellEdit(GridModel& model, const GridValueChange& change) : m_model(model), m_change(change) {}
 
-    void undo() override { m_model.restoreValue(m_row, m_column, m_before, m_beforeWritten); }
-    void redo() override { m_model.restoreValue(m_row, m_column, m_after, true); }
+    void undo() override {
+        m_model.restoreValue(m_change.row, m_change.column, m_change.before,
+                             m_change.beforeWritten);
+    }
+    void redo() override {
+        m_model.restoreValue(m_change.row, m_change.column, m_change.after, true);
+    }
 
 private:
     GridModel& m_model;
-    int m_row;
-    int m_column;
-    GridValue m_before;
-    bool m_beforeWritten;
-    GridValue m_after;
+    GridValueChange m_change;
 };
 
 Qt::Alignment qtAlignment(GridAlignment alignment) {
@@ -42,6 +43,10 @@ Qt::Alignment qtAlignment(GridAlignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 } // namespace
 
 GridModel::GridModel(QUndoStack& undoStack, QObject* parent)
@@ -51,20 +56,27 @@ Qt::Alignment GridModel::alignmentFlags(const GridCell& cell, GridAlignment fall
     return qtAlignment(cell.alignment.value_or(fallback));
 }
 
+void GridModel::setContent(GridContent content) {
+    beginResetModel();
+    m_content = std::move(content);
+    endResetModel();
+    emit cornerChanged();
+    m_undoStack.clear();
+}
+
 void GridModel::setGridRowCount(int rows) {
     rows = std::max(rows, 0);
     const int old = gridRowCount();
     if (rows == old) {
         return;
     }
-    const std::size_t width = m_cells.front().size();
     if (rows > old) {
         beginInsertRows({}, old, rows - 1);
-        m_cells.resize(std::size_t(rows) + 1, std::vector<GridCell>(width));
+        m_content.setRowCount(rows);
         endInsertRows();
     } else {
         beginRemoveRows({}, rows, old - 1);
-        m_cells.resize(std::size_t(rows) + 1);
+        m_content.setRowCount(rows);
         endRemoveRows();
     }
     m_undoStack.clear();
@@ -78,88 +90,40 @@ void GridModel::setGridColumnCount(int columns) {
     }
     if (columns > old) {
         beginInsertColumns({}, old, columns - 1);
-    } else {
-        beginRemoveColumns({}, columns, old - 1);
-    }
-    for (auto& row : m_cells) {
-        row.resize(std::size_t(columns) + 1);
-    }
-    if (columns > old) {
+        m_content.setColumnCount(columns);
         endInsertColumns();
     } else {
+        beginRemoveColumns({}, columns, old - 1);
+        m_content.setColumnCount(columns);
         endRemoveColumns();
     }
     m_undoStack.clear();
 }
 
-bool GridModel::contains(int row, int column) const {
-    return row >= 0 && column >= 0 && row <= gridRowCount() && column <= gridColumnCount();
-}
-
-GridCell GridModel::cell(int row, int column) const {
-    return contains(row, column) ? at(row, column) : GridCell{};
-}
-
 bool GridModel::applyStyle(int top, int left, int bottom, int right, const GridStyle& style) {
-    bool allTaken = contains(top, left) && contains(bottom, right);
-    const int firstRow = std::max(top, 0);
-    const int lastRow = std::min(bottom, gridRowCount());
-    const int firstColumn = std::max(left, 0);
-    const int lastColumn = std::min(right, gridColumnCount());
-    if (firstRow > lastRow || firstColumn > lastColumn) {
-        return false;
-    }
-    std::vector<Write> writes;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            GridCell& target = at(row, column);
-            if (m_readOnlyLock && target.readOnly) {
-                allTaken = false;
-                continue;
-            }
-            target.applyFormat(style);
-            cellChanged(row, column);
-            if (style.value()) {
-                writes.push_back({row, column, *style.value()});
-            }
-        }
-    }
-    writeValues(writes);
+    std::vector<GridValueChange> changes;
+    const bool allTaken = m_content.applyStyle(top, left, bottom, right, style, &changes);
+    rangeChanged(top, left, bottom, right);
+    record(changes);
     return allTaken;
 }
 
 bool GridModel::enterText(int row, int column, const QString& text) {
-    return enterTexts({{row, column, text}}) == 1;
+    return enterTexts({{row, column, text.toStdString()}}) == 1;
 }
 
-int GridModel::enterTexts(const std::vector<Entry>& entries) {
-    std::vector<Write> writes;
-    for (const Entry& entry : entries) {
-        if (entry.row < 1 || entry.column < 1 || !contains(entry.row, entry.column)) {
-            continue;
-        }
-        const GridCell& target = at(entry.row, entry.column);
-        if (!target.readOnly && target.accepts(entry.text)) {
-            writes.push_back({entry.row, entry.column, target.entered(entry.text)});
-        }
+int GridModel::enterTexts(const std::vector<GridEntry>& entries) {
+    std::vector<GridValueChange> changes;
+    const int taken = m_content.enterTexts(entries, &changes);
+    for (const GridValueChange& change : changes) {
+        rangeChanged(change.row, change.column, change.row, change.column);
     }
-    writeValues(writes);
-    return int(writes.size());
+    record(changes);
+    return taken;
 }
 
-void GridModel::writeValues(const std::vector<Write>& writes) {
-    std::vector<const Write*> changes;
-    for (const Write& write : writes) {
-        const GridCell& target = at(write.row, write.column);
-        // A header-column cell changes from its row number to a text even when the text is "".
-        if (target.value != write.value || (write.column == 0 && !target.written)) {
-            changes.push_back(&write);
-        }
-    }
-    if (!m_undoRecording) {
-        for (const Write* write : changes) {
-            restoreValue(write->row, write->column, write->value, true);
-        }
+void GridModel::record(const std::vector<GridValueChange>& changes) {
+    if (!m_undoRecording || changes.empty()) {
         return;
     }
     // The undo step has no text of its own: its actions are named by whoever shows them.
@@ -167,9 +131,8 @@ void GridModel::writeValues(const std::vector<Write>& writes) {
     if (macro) {
         m_undoStack.beginMacro(QString());
     }
-    for (const Write* write : changes) {
-        m_undoStack.push(new CellEdit(*this, write->row, write->column,
-                                      at(write->row, write->column), write->value));
+    for (const GridValueChange& change : changes) {
+        m_undoStack.push(new CellEdit(*this, change));
     }
     if (macro) {
         m_undoStack.endMacro();
@@ -177,24 +140,35 @@ void GridModel::writeValues(const std::vector<Write>& writes) {
 }
 
 void GridModel::restoreValue(int row, int column, const GridValue& value, bool written) {
-    if (!contains(row, column)) {
+    if (!m_content.contains(row, column)) {
         return;
     }
-    GridCell& target = at(row, column);
-    target.value = value;
-    target.written = written;
-    cellChanged(row, column);
+    m_content.restoreValue(row, column, value, written);
+    rangeChanged(row, column, row, column);
 }
 
-void GridModel::cellChanged(int row, int column) {
-    if (row > 0 && column > 0) {
-        const QModelIndex changed = index(row - 1, column - 1);
-        emit dataChanged(changed, changed);
-    } else if (row == 0 && column > 0) {
-        emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
-    } else if (row > 0) {
-        emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
-    } else {
+void GridModel::rangeChanged(int top, int left, int bottom, int right) {
+    const int firstRow = std::max(top, 0);
+    const int lastRow = std::min(bottom, gridRowCount());
+    const int firstColumn = std::max(left, 0);
+    const int lastColumn = std::min(right, gridColumnCount());
+    if (firstRow > lastRow || firstColumn > lastColumn) {
+        return;
+    }
+    // Data cells, then the parts of the header row and column the range reaches.
+    const int firstDataRow = std::max(firstRow, 1);
+    const int firstDataColumn = std::max(firstColumn, 1);
+    if (firstDataRow <= lastRow && firstDataColumn <= lastColumn) {
+        emit dataChanged(index(firstDataRow - 1, firstDataColumn - 1),
+                         index(lastRow - 1, lastColumn - 1));
+    }
+    if (firstRow == 0 && firstDataColumn <= lastColumn) {
+        emit headerDataChanged(Qt::Horizontal, firstDataColumn - 1, lastColumn - 1);
+    }
+    if (firstColumn == 0 && firstDataRow <= lastRow) {
+        emit headerDataChanged(Qt::Vertical, firstDataRow - 1, lastRow - 1);
+    }
+    if (firstRow == 0 && firstColumn == 0) {
         emit cornerChanged();
     }
 }
@@ -208,21 +182,31 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !contains(index.row() + 1, index.column() + 1)) {
+    const int row = index.row() + 1;
+    const int column = index.column() + 1;
+    if (!index.isValid() || !m_content.contains(row, column)) {
         return {};
     }
-    const GridCell& shown = at(index.row() + 1, index.column() + 1);
+    const GridCell& shown = m_content.cell(row, column);
     switch (role) {
     case Qt::DisplayRole:
-        return shown.shownText();
+        return qtText(m_content.shownText(row, column));
     case Qt::EditRole:
-        return shown.value.text;
+        return qtText(shown.value.text);
     case Qt::TextAlignmentRole:
         return QVariant(alignmentFlags(shown, GridAlignment::Left).toInt());
     case Qt::BackgroundRole:
-        return shown.interior.isValid() ? QVariant(QBrush(shown.interior)) : QVariant();
-    case ChoicesRole:
-        return shown.kind == GridCellKind::DropDownList ? QVariant(shown.choices) : QVariant();
+        return shown.interior ? QVariant(QBrush(toQColor(*shown.interior))) : QVariant();
+    case ChoicesRole: {
+        if (shown.kind != GridCellKind::DropDownList) {
+            return {};
+        }
+        QStringList choices;
+        for (const std::string& choice : shown.choices) {
+            choices.append(qtText(choice));
+        }
+        return choices;
+    }
     default:
         return {};
     }
@@ -236,11 +220,11 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
-    if (!index.isValid() || !contains(index.row() + 1, index.column() + 1)) {
+    if (!index.isValid() || !m_content.contains(index.row() + 1, index.column() + 1)) {
         return Qt::NoItemFlags;
     }
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!at(index.row() + 1, index.column() + 1).readOnly) {
+    if (!m_content.cell(index.row() + 1, index.column() + 1).readOnly) {
         result |= Qt::ItemIsEditable;
     }
     return result;
@@ -249,18 +233,14 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     const int row = orientation == Qt::Vertical ? section + 1 : 0;
     const int column = orientation == Qt::Horizontal ? section + 1 : 0;
-    if (!contains(row, column)) {
+    if (!m_content.contains(row, column)) {
         return {};
     }
-    const GridCell& header = at(row, column);
     switch (role) {
     case Qt::DisplayRole:
-        if (orientation == Qt::Vertical && !header.written) {
-            return QString::number(row);
-        }
-        return header.shownText();
+        return qtText(m_content.shownText(row, column));
     case Qt::TextAlignmentRole:
-        return QVariant(alignmentFlags(header, GridAlignment::Centre).toInt());
+        return QVariant(alignmentFlags(m_content.cell(row, column), GridAlignment::Centre).toInt());
     default:
         return {};
     }

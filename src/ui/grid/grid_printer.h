@@ -1,9 +1,8 @@
 // GridPrinter: a grid printed with its own layout, for the grid views that print this way (the
-// fan database). Each page shows the title, the header row and the header column, and as many
-// rows and columns as fit inside margins of at least 15 mm; wider grids continue on further pages
-// (all rows of the first columns, then of the next), and every page ends with its number. Column
-// widths and row heights keep their size on screen, scaled from the screen's to the printer's
-// resolution, and each cell is printed as it is shown: its text, alignment and interior.
+// fan database). The pages are planned in the core (GridPagePlan) inside margins of at least
+// 15 mm: the title, the header row and the header column on each page, the page number at its
+// foot. Column widths and row heights keep their size on screen, scaled from the screen's to the
+// printer's resolution, and each cell is printed as it is shown: its text, alignment and interior.
 #pragma once
 
 #include <QString>
@@ -16,6 +15,7 @@ class QWidget;
 namespace flowmar {
 
 class GridControl;
+struct GridPage;
 
 class GridPrinter {
 public:
@@ -33,7 +33,7 @@ public:
 private:
     struct Layout;
     Layout layoutFor(const QPrinter& printer) const;
-    void printPage(QPainter& painter, const Layout& layout, int page) const;
+    void printPage(QPainter& painter, const Layout& layout, const GridPage& page) const;
 
     const GridControl& m_grid;
     QString m_title;

@@ -13,6 +13,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace flowmar {
@@ -89,7 +90,7 @@ void GridTableView::commitOpenEditor() {
 }
 
 void GridTableView::setHeaderColumnWidth(int width) {
-    m_headerColumnWidth = std::max(width, 0);
+    m_headerColumnWidth = std::max(width, -1);
     fitHeaderColumn();
 }
 
@@ -104,7 +105,8 @@ void GridTableView::fitHeaderColumn() {
     if (m_headerColumnWidth >= 0) {
         verticalHeader()->setFixedWidth(m_headerColumnWidth);
     } else {
-        const QString corner = m_model.cell(0, 0).shownText();
+        const QString corner = QString::fromStdString(m_model.content().shownText(0, 0));
+        verticalHeader()->setMaximumWidth(QWIDGETSIZE_MAX);
         verticalHeader()->setMinimumWidth(
             corner.isEmpty() ? 0 : fontMetrics().horizontalAdvance(corner) + kHeaderTextMargin);
     }
@@ -132,7 +134,7 @@ QString GridTableView::selectedText() const {
             if (column > left) {
                 text += u'\t';
             }
-            text += m_model.cell(row + 1, column + 1).value.text;
+            text += QString::fromStdString(m_model.content().valueText(row + 1, column + 1));
         }
         text += u'\n';
     }
@@ -141,17 +143,18 @@ QString GridTableView::selectedText() const {
 
 void GridTableView::pasteText(const QString& text) {
     const std::vector<QStringList> rows = cellsOf(text);
-    std::vector<GridModel::Entry> entries;
+    std::vector<GridEntry> entries;
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (rows.size() == 1 && rows.front().size() == 1 && selected.size() > 1) {
         for (const QModelIndex& index : selected) {
-            entries.push_back({index.row() + 1, index.column() + 1, rows.front().front()});
+            entries.push_back(
+                {index.row() + 1, index.column() + 1, rows.front().front().toStdString()});
         }
     } else if (const QModelIndex start = currentIndex(); start.isValid()) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             for (qsizetype j = 0; j < rows[i].size(); ++j) {
-                entries.push_back(
-                    {start.row() + 1 + int(i), start.column() + 1 + int(j), rows[i][j]});
+                entries.push_back({start.row() + 1 + int(i), start.column() + 1 + int(j),
+                                   rows[i][j].toStdString()});
             }
         }
     }
@@ -159,9 +162,9 @@ void GridTableView::pasteText(const QString& text) {
 }
 
 void GridTableView::clearSelectedCells() {
-    std::vector<GridModel::Entry> entries;
+    std::vector<GridEntry> entries;
     for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
-        entries.push_back({index.row() + 1, index.column() + 1, QString()});
+        entries.push_back({index.row() + 1, index.column() + 1, std::string()});
     }
     m_model.enterTexts(entries);
 }
@@ -198,7 +201,7 @@ void GridTableView::keyPressEvent(QKeyEvent* event) {
 bool GridTableView::eventFilter(QObject* watched, QEvent* event) {
     // Qt's corner button draws an empty header section; the grid's corner shows cell (0, 0).
     if (watched == m_corner && event->type() == QEvent::Paint) {
-        const GridCell corner = m_model.cell(0, 0);
+        const GridCell& corner = m_model.content().cell(0, 0);
         QStyleOptionHeader option;
         option.initFrom(m_corner);
         option.state = QStyle::State_None;
@@ -210,7 +213,7 @@ bool GridTableView::eventFilter(QObject* watched, QEvent* event) {
         }
         option.rect = m_corner->rect();
         option.position = QStyleOptionHeader::OnlyOneSection;
-        option.text = corner.shownText();
+        option.text = QString::fromStdString(m_model.content().shownText(0, 0));
         option.textAlignment = GridModel::alignmentFlags(corner, GridAlignment::Centre);
         QPainter painter(m_corner);
         m_corner->style()->drawControl(QStyle::CE_Header, &option, &painter, m_corner);

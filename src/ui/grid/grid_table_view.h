@@ -20,8 +20,8 @@ public:
     // read back too; the editor stays open.
     void commitOpenEditor();
 
-    // The header column's width: fixed once the program sets it, otherwise wide enough for the
-    // row numbers and the corner text.
+    // The header column's width: fixed once the program sets it, otherwise (and again after a
+    // negative width) wide enough for the row numbers and the corner text.
     void setHeaderColumnWidth(int width);
     int headerColumnWidth() const;
 
@@ -45,7 +45,7 @@ private:
     GridModel& m_model;
     QUndoStack& m_undoStack;
     QAbstractButton* m_corner = nullptr;
-    int m_headerColumnWidth = -1; // -1 until the program sets it
+    int m_headerColumnWidth = -1; // -1: as wide as its texts
 };
 
 } // namespace flowmar

@@ -3,6 +3,7 @@
 #include "ui/grid/grid_table_view.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -29,7 +30,7 @@ void PrintTo(const QString& text, std::ostream* os) {
 namespace flowmar {
 namespace {
 
-const QColor kGrey = GridStyle::readOnlyGrey();
+constexpr Rgb kGrey = GridStyle::readOnlyGrey();
 
 QModelIndex indexOf(GridControl& grid, int row, int column) {
     return grid.view().model()->index(row - 1, column - 1);
@@ -99,105 +100,6 @@ protected:
     GridControl grid;
 };
 
-struct NumberCase {
-    const char* why;
-    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.why; }
-    int decimals;
-    double value;
-    const char* shown;
-    const char* stored;
-    double readBack;
-};
-
-class NumberFormat : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberFormat, ShowsFixedDecimalsAndKeepsTheFullValue) {
-    const NumberCase& c = GetParam();
-    GridControl grid;
-    grid.setRowCount(1);
-    grid.setColumnCount(1);
-    grid.applyStyle(1, 1, 1, 1, GridStyle().setDecimals(c.decimals));
-    ASSERT_TRUE(grid.setValue(1, 1, c.value));
-    EXPECT_EQ(grid.view().model()->data(indexOf(grid, 1, 1)).toString(), QString(c.shown));
-    EXPECT_EQ(grid.valueText(1, 1), QString(c.stored));
-    EXPECT_TRUE(grid.cell(1, 1).value.isNumber);
-    EXPECT_EQ(grid.number(1, 1), c.readBack);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    GridControl, NumberFormat,
-    ::testing::Values(
-        NumberCase{"a tenth shown with 3 decimals reads back as the tenth", 3, 0.1, "0.100", "0.1",
-                   0.1},
-        NumberCase{"the shown rounding does not reach the stored text", 2, 2.0 / 3, "0.67",
-                   "0.6666666666667", 0.6666666666667},
-        NumberCase{"0 decimals round to a whole number", 0, 1499.6, "1500", "1499.6", 1499.6},
-        NumberCase{"5 decimals pad a whole number", 5, 7, "7.00000", "7", 7},
-        NumberCase{"a negative value keeps its sign", 1, -2.26, "-2.3", "-2.26", -2.26},
-        NumberCase{"13 significant digits are kept", 1, 1234567.891234567, "1234567.9",
-                   "1234567.891235", 1234567.891235}));
-
-TEST(GridControl, ANumberThatIsNotFiniteIsWrittenAsNoNumberAndReadsZero) {
-    GridControl grid;
-    grid.setRowCount(1);
-    grid.setColumnCount(1);
-    grid.applyStyle(1, 1, 1, 1, GridStyle().setDecimals(2));
-    grid.setValue(1, 1, std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(grid.shownText(1, 1), "-");
-    EXPECT_FALSE(grid.cell(1, 1).value.isNumber);
-    EXPECT_EQ(grid.number(1, 1), 0);
-}
-
-TEST(GridControl, ABlankCellReadsAsZero) {
-    GridControl grid;
-    grid.setRowCount(2);
-    grid.setColumnCount(2);
-    EXPECT_EQ(grid.valueText(2, 2), "");
-    EXPECT_EQ(grid.number(2, 2), 0);
-    // A cell emptied by the program reads as 0 as well.
-    grid.setValue(1, 1, 12.5);
-    grid.setValue(1, 1, QString());
-    EXPECT_EQ(grid.number(1, 1), 0);
-    // Outside the grid there is nothing to read.
-    EXPECT_EQ(grid.valueText(3, 1), "");
-    EXPECT_EQ(grid.number(0, 9), 0);
-}
-
-struct TypedCase {
-    const char* why;
-    friend void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.why; }
-    const char* typed;
-    const char* stored;
-    const char* shown;
-    bool isNumber;
-};
-
-class TypedEntry : public ::testing::TestWithParam<TypedCase> {};
-
-TEST_P(TypedEntry, ANumberTypedInANumberCellShowsInItsFormat) {
-    const TypedCase& c = GetParam();
-    GridControl grid;
-    grid.setRowCount(1);
-    grid.setColumnCount(1);
-    grid.applyStyle(1, 1, 1, 1, GridStyle().setDecimals(3));
-    ASSERT_TRUE(grid.enterText(1, 1, c.typed));
-    EXPECT_EQ(grid.valueText(1, 1), QString(c.stored));
-    EXPECT_EQ(grid.shownText(1, 1), QString(c.shown));
-    EXPECT_EQ(grid.cell(1, 1).value.isNumber, c.isNumber);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    GridControl, TypedEntry,
-    ::testing::Values(TypedCase{"a typed tenth", "0.1", "0.1", "0.100", true},
-                      TypedCase{"blanks around a number", " 2.5 ", "2.5", "2.500", true},
-                      TypedCase{"an exponent", "1e3", "1000", "1000.000", true},
-                      TypedCase{"no leading digit", ".5", "0.5", "0.500", true},
-                      TypedCase{"text after a number stays as typed (and reads as 12)", "12 m",
-                                "12 m", "12 m", false},
-                      TypedCase{"a word stays as typed (and reads as 0)", "none", "none", "none",
-                                false},
-                      TypedCase{"a lone sign is no number", "-", "-", "-", false}));
-
 TEST_F(CurveEditorGrid, HeaderRowAndRowNumbers) {
     QAbstractItemModel& model = *grid.view().model();
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "P (Pa)");
@@ -248,7 +150,7 @@ TEST(GridControl, AStyleReachesEveryCellOfItsRangeAndNoOther) {
             EXPECT_EQ(cell.alignment.has_value(), inside);
             EXPECT_EQ(cell.decimals.has_value(), inside);
             EXPECT_EQ(cell.readOnly, inside);
-            EXPECT_EQ(cell.interior.isValid(), inside);
+            EXPECT_EQ(cell.interior.has_value(), inside);
             EXPECT_EQ(cell.kind == GridCellKind::DropDownList, inside);
             EXPECT_EQ(cell.value.text, inside ? "1.5" : "");
             if (row > 0 && column > 0) {
@@ -260,16 +162,6 @@ TEST(GridControl, AStyleReachesEveryCellOfItsRangeAndNoOther) {
             }
         }
     }
-}
-
-TEST(GridControl, ARangeBeyondTheGridStylesOnlyTheCellsInIt) {
-    GridControl grid;
-    grid.setRowCount(2);
-    grid.setColumnCount(2);
-    EXPECT_FALSE(grid.applyStyle(2, 2, 5, 5, GridStyle().setValue(QStringLiteral("x"))));
-    EXPECT_EQ(grid.valueText(2, 2), "x");
-    EXPECT_EQ(grid.valueText(1, 2), "");
-    EXPECT_FALSE(grid.applyStyle(3, 1, 3, 1, GridStyle().setValue(QStringLiteral("y"))));
 }
 
 TEST_F(CurveEditorGrid, AReadOnlyCellRefusesTyping) {
@@ -300,19 +192,6 @@ TEST_F(CurveEditorGrid, TheProgramWritesAReadOnlyCellOnlyWithTheLockOff) {
     grid.setReadOnlyLock(false);
     EXPECT_FALSE(grid.enterText(5, 4, "1"));
     EXPECT_EQ(grid.valueText(5, 4), "3.5");
-}
-
-TEST_F(CurveEditorGrid, ADropDownCellTakesOnlyOneOfItsChoices) {
-    EXPECT_FALSE(grid.enterText(1, 5, "60"));
-    EXPECT_EQ(grid.valueText(1, 5), "");
-    EXPECT_FALSE(grid.enterText(1, 5, "90 ")); // the match is exact
-    EXPECT_TRUE(grid.enterText(1, 5, "90"));
-    EXPECT_EQ(grid.valueText(1, 5), "90");
-    EXPECT_FALSE(grid.enterText(1, 5, "9"));
-    EXPECT_EQ(grid.valueText(1, 5), "90");
-    // Emptying the cell is no choice and always allowed.
-    EXPECT_TRUE(grid.enterText(1, 5, ""));
-    EXPECT_EQ(grid.valueText(1, 5), "");
 }
 
 TEST_F(CurveEditorGrid, ADropDownCellIsEditedWithItsChoicesOnly) {
@@ -354,12 +233,6 @@ TEST_F(CurveEditorGrid, PastingRefusesWhatACellCannotTake) {
     EXPECT_EQ(grid.valueText(2, 3), "66");
     EXPECT_EQ(grid.valueText(1, 4), "0");
     EXPECT_EQ(grid.valueText(2, 4), "0");
-}
-
-TEST_F(CurveEditorGrid, TheProgramKeepsAChoiceTextThatIsNotInTheList) {
-    // A text read from a file is shown and handed back as it is, not lost on the way.
-    EXPECT_TRUE(grid.setValue(4, 5, QStringLiteral("60")));
-    EXPECT_EQ(grid.valueText(4, 5), "60");
 }
 
 TEST_F(CurveEditorGrid, AValueStillBeingTypedIsReadBack) {
@@ -449,6 +322,83 @@ TEST_F(CurveEditorGrid, ThreeDecimalsOfAPressureFitItsColumn) {
     const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
     const int textWidth = view.fontMetrics().horizontalAdvance(QStringLiteral("2200.000"));
     EXPECT_GE(grid.columnPixelWidth(1), textWidth + 2 * margin);
+}
+
+TEST_F(CurveEditorGrid, AWidthAPersonDragsAColumnToReachesTheContent) {
+    const int pixels = 2 * grid.columnPixelWidth(2);
+    grid.view().horizontalHeader()->resizeSection(1, pixels);
+    EXPECT_EQ(grid.columnPixelWidth(2), pixels);
+    // Twice 57 units, give or take the rounding to whole pixels.
+    ASSERT_TRUE(grid.content().columnWidth(2).has_value());
+    EXPECT_NEAR(*grid.content().columnWidth(2), 114, 1);
+    EXPECT_EQ(grid.content().columnWidth(3), 57);
+}
+
+// A content filled in the core, as a page or a view fills its grid, shown as it is.
+TEST(GridControl, ShowsAContentFilledInTheCoreAndTakesEditsIntoIt) {
+    GridContent content(3, 2);
+    content.setHeaderText(0, "Zone");
+    content.setHeaderText(1, "Start (m)");
+    content.setHeaderText(2, "C");
+    content.applyStyle(1, 1, 3, 2, GridStyle().setAlignment(GridAlignment::Right).setDecimals(1));
+    content.setValue(2, 1, 12.26);
+    content.setValue(3, 0, "Max");
+    content.applyStyle(1, 2, 3, 2, GridStyle().setReadOnly().setInterior(kGrey));
+    content.setColumnWidth(0, 20);
+    content.setColumnWidth(2, 150);
+
+    GridControl grid;
+    grid.setRowCount(1);
+    grid.setColumnCount(1);
+    grid.enterText(1, 1, QStringLiteral("5"));
+    ASSERT_TRUE(grid.undoStack().canUndo());
+    grid.setContent(content);
+    EXPECT_FALSE(grid.undoStack().canUndo()) << "the history named the cells of another content";
+
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.columnCount(), 2);
+    QAbstractItemModel& model = *grid.view().model();
+    EXPECT_EQ(grid.shownText(0, 0), "Zone");
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Start (m)");
+    EXPECT_EQ(model.headerData(1, Qt::Vertical).toString(), "2");
+    EXPECT_EQ(model.headerData(2, Qt::Vertical).toString(), "Max");
+    const QModelIndex number = indexOf(grid, 2, 1);
+    EXPECT_EQ(model.data(number).toString(), "12.3");
+    EXPECT_EQ(model.data(number, Qt::EditRole).toString(), "12.26");
+    EXPECT_TRUE(Qt::Alignment(model.data(number, Qt::TextAlignmentRole).toInt()) & Qt::AlignRight);
+    const QModelIndex computed = indexOf(grid, 1, 2);
+    EXPECT_EQ(model.data(computed, Qt::BackgroundRole).value<QBrush>().color(),
+              QColor(192, 192, 192));
+    EXPECT_FALSE(model.flags(computed) & Qt::ItemIsEditable);
+    EXPECT_EQ(grid.columnWidth(0), 20);
+    EXPECT_EQ(grid.columnWidth(1), GridContent::kDefaultColumnWidth);
+    EXPECT_EQ(grid.columnWidth(2), 150);
+    EXPECT_EQ(grid.view().columnWidth(1), grid.columnPixelWidth(2));
+    EXPECT_GT(grid.columnPixelWidth(2), grid.columnPixelWidth(1));
+    // The lock came on with the content, so the program cannot write the read-only column.
+    EXPECT_FALSE(grid.setValue(1, 2, 1.0));
+
+    // A person's entry goes into the content, in its number format, and can be undone.
+    EXPECT_TRUE(grid.enterText(1, 1, QStringLiteral("7")));
+    EXPECT_EQ(grid.content().valueText(1, 1), "7");
+    EXPECT_EQ(grid.content().shownText(1, 1), "7.0");
+    EXPECT_EQ(model.data(indexOf(grid, 1, 1)).toString(), "7.0");
+    grid.undoStack().undo();
+    EXPECT_EQ(grid.content().valueText(1, 1), "");
+    // The content handed in is the caller's own and keeps what it held.
+    EXPECT_EQ(content.valueText(1, 1), "");
+}
+
+TEST(GridControl, AContentWithoutAHeaderWidthLetsTheHeaderColumnFitItsTexts) {
+    GridControl grid;
+    grid.setRowCount(2);
+    grid.setColumnWidth(0, 4);
+    ASSERT_EQ(grid.columnWidth(0), 4);
+    GridContent content(2, 1);
+    content.setHeaderText(0, "A long corner text");
+    grid.setContent(content);
+    EXPECT_GE(grid.columnPixelWidth(0),
+              grid.fontMetrics().horizontalAdvance(QStringLiteral("A long corner text")));
 }
 
 TEST(GridControl, AttachTakesThePlaceOfAPlaceholder) {
