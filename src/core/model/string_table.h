@@ -57,6 +57,33 @@ inline constexpr int kDuctDetailsCaption = 32786;
 inline constexpr int kShockLossCaption = 32788;
 } // namespace strings
 
+// Labels that have no string-table id, by name.
+namespace labels {
+// The summary forms: group titles and fixed captions.
+inline constexpr std::string_view kPhysicalData = "Physical Data";
+inline constexpr std::string_view kFanData = "Fan Data";
+inline constexpr std::string_view kDefaultResistanceData = "Default Resistance Data";
+inline constexpr std::string_view kGeneralData = "General Data";
+inline constexpr std::string_view kResistanceData = "Resistance Data";
+inline constexpr std::string_view kFanOrFixedQuantityData = "Fan or Fixed Quantity Data";
+inline constexpr std::string_view kZones = "Zones";
+inline constexpr std::string_view kDuctFanConfiguration = "Duct/Fan Configuration";
+inline constexpr std::string_view kNumberOfFans = "Number of Fans";
+inline constexpr std::string_view kNumberOfFixedPressureFans =
+    "Number of fans tagged as fixed pressure";
+inline constexpr std::string_view kNumberOfCurveFans =
+    "Number of fans which have a curve specified";
+inline constexpr std::string_view kNumberOfLeakagePaths = "Number Leakage Paths";
+inline constexpr std::string_view kNumberOfMeshes = "Number of Meshes";
+inline constexpr std::string_view kNumberOfIterations = "Number of Iterations";
+inline constexpr std::string_view kTotalShockLossFactor = "Total Shock Loss Factor (C)";
+inline constexpr std::string_view kFanOrFixedQuantity = "Fan or Fixed Quantity?";
+inline constexpr std::string_view kZonesActive = "Zones Active?";
+// The powers of ten of Imperial friction factors and leakage resistances.
+inline constexpr std::string_view kTimesTenToMinusTen = "x 10^-10";
+inline constexpr std::string_view kTimesTenToMinusNine = "x 10^-9";
+} // namespace labels
+
 // The text of a string-table entry; empty for an id the table does not hold.
 std::string_view loadString(int id);
 
