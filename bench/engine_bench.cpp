@@ -36,22 +36,10 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace flowmar {
 namespace {
 
+// Counts the messages; every sheet and dialog is answered with the port's Cancel.
 class SilentPort : public UiPort {
 public:
     void showMessage(std::string_view, MessageIcon) override { ++messages; }
-    bool runDuctDetails(DuctDetailsValues&) override { return false; }
-    bool runShockLosses(ShockLossValues&) override { return false; }
-    bool runFixedQuantity(FixedQuantityValues&) override { return false; }
-    bool runAddEditFan(AddFanValues&) override { return false; }
-    bool runCurveEditor(CurveEditorValues&) override { return false; }
-    bool runFanNumber(FanNumberDialog, int&) override { return false; }
-    bool runNotepad(std::string&) override { return false; }
-    bool runGraphOptions(GraphOptions&) override { return false; }
-    bool runSelectFan(SelectFanValues&) override { return false; }
-    int runSelectUnits(int unitSystem) override { return unitSystem; }
-    std::optional<std::string> chooseFileToOpen(const OpenFileRequest&) override { return {}; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
     int messages = 0;
 };
 

@@ -16,6 +16,10 @@ std::string unableToOpenFile(std::string_view path) {
     return "Unable to open file '" + std::string(path) + "'";
 }
 
+std::string wouldOpen(std::string_view dialogName) {
+    return "(would open " + std::string(dialogName) + ")";
+}
+
 std::string cannotOpenFile(std::string_view file, std::string_view fault) {
     return "Cannot open \"" + std::string(file) + "\": " + std::string(fault) + ".";
 }

@@ -114,6 +114,24 @@ inline constexpr std::string_view kTooManyDatabaseFans =
 inline constexpr std::string_view kImportFanDoesNotExist = "This fan does not exist";
 std::string unableToOpenFile(std::string_view path);
 
+// The sheets and dialogs, named as a person reads them when one is not opened ("the Duct Details
+// sheet is not part of this version.", "(would open the Duct Details sheet)").
+inline constexpr std::string_view kDuctDetailsSheet = "the Duct Details sheet";
+inline constexpr std::string_view kShockLossesSheet = "the Shock Losses sheet";
+inline constexpr std::string_view kFixedQuantityDialog = "the Fixed Quantity Tool dialog";
+inline constexpr std::string_view kAddEditFanDialog = "the Add/Edit Fan dialog";
+inline constexpr std::string_view kFanCurveEditor = "the fan curve editor";
+inline constexpr std::string_view kEditFanDialog = "the Edit Fan dialog";
+inline constexpr std::string_view kDeleteFanDialog = "the Delete Fan dialog";
+inline constexpr std::string_view kNotepadDialog = "the Notepad";
+inline constexpr std::string_view kGraphTrendsDialog = "the Graph Trends dialog";
+inline constexpr std::string_view kSelectFanDialog = "the Select Fan dialog";
+inline constexpr std::string_view kSelectUnitsDialog = "the Select Units dialog";
+inline constexpr std::string_view kFileOpenDialog = "the file-open dialog";
+// "(would open the Duct Details sheet)": how the command line reports a sheet or dialog that it
+// answers with Cancel.
+std::string wouldOpen(std::string_view dialogName);
+
 // Range checks of the small dialogs (our wording of the framework's standard messages).
 inline constexpr std::string_view kNotepadTooLong = "Enter no more than 1000 characters.";
 inline constexpr std::string_view kFixedQuantityOutOfRange =

@@ -26,25 +26,13 @@ void QtUiPort::showMessage(std::string_view text, MessageIcon icon) {
     box.exec();
 }
 
-bool QtUiPort::notAvailable(const QString& what) {
+void QtUiPort::dialogDeclined(Dialog dialog) {
     if (m_notAvailable) {
-        m_notAvailable(what);
+        const std::string_view name = dialogName(dialog);
+        m_notAvailable(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    return false;
 }
 
-bool QtUiPort::runDuctDetails(DuctDetailsValues&) {
-    return notAvailable(QObject::tr("the Duct Details sheet"));
-}
-bool QtUiPort::runShockLosses(ShockLossValues&) {
-    return notAvailable(QObject::tr("the Shock Losses sheet"));
-}
-bool QtUiPort::runAddEditFan(AddFanValues&) {
-    return notAvailable(QObject::tr("the Add/Edit Fan dialog"));
-}
-bool QtUiPort::runCurveEditor(CurveEditorValues&) {
-    return notAvailable(QObject::tr("the fan curve editor"));
-}
 bool QtUiPort::runGraphOptions(GraphOptions& options) {
     CGraphDlg dialog(options, m_parent);
     if (dialog.exec() != QDialog::Accepted) {
@@ -52,9 +40,6 @@ bool QtUiPort::runGraphOptions(GraphOptions& options) {
     }
     options = dialog.options();
     return true;
-}
-bool QtUiPort::runSelectFan(SelectFanValues&) {
-    return notAvailable(QObject::tr("the Select Fan dialog"));
 }
 
 bool QtUiPort::runFixedQuantity(FixedQuantityValues& values) {

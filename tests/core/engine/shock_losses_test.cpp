@@ -154,7 +154,7 @@ TEST_P(ShockRowCheck, ReportsTheFirstFault) {
     ASSERT_EQ(port.messages.size(), 1u) << c.why;
     EXPECT_EQ(port.messages[0], c.message) << c.why;
     EXPECT_EQ(doc.shockErrorFlag, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"ShockLosses"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::ShockLosses}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

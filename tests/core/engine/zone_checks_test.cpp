@@ -75,7 +75,7 @@ TEST_P(FirstZoneFault, ReportsTheFirstFailingTest) {
     ASSERT_EQ(port.messages.size(), 1u) << c.why;
     EXPECT_EQ(port.messages[0], c.message) << c.why;
     EXPECT_EQ(doc.zoneErrorFlag, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::DuctDetails}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
