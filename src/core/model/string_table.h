@@ -82,6 +82,38 @@ inline constexpr std::string_view kZonesActive = "Zones Active?";
 // The powers of ten of Imperial friction factors and leakage resistances.
 inline constexpr std::string_view kTimesTenToMinusTen = "x 10^-10";
 inline constexpr std::string_view kTimesTenToMinusNine = "x 10^-9";
+
+// The program: the About box and the splash. The description holds "%s" for the Qt version.
+inline constexpr std::string_view kProgramName = "Flowmar";
+inline constexpr std::string_view kAboutTitle = "About Flowmar";
+inline constexpr std::string_view kProgramSubject = "auxiliary ventilation ducts and fans";
+inline constexpr std::string_view kAboutDescription =
+    "Airflow and pressure along leaky ducts, fan operating points and booster pressures.\n"
+    "Built with Qt %s.";
+inline constexpr std::string_view kSplashSubtitle =
+    "Auxiliary ventilation: ducts, leakage and fans";
+
+// The small dialogs: titles, prompts and choices ("&" marks a choice's keyboard letter).
+inline constexpr std::string_view kEditFan = "Edit Fan";
+inline constexpr std::string_view kDeleteFan = "Delete Fan";
+inline constexpr std::string_view kInputFanNumber = "Input Fan Number";
+inline constexpr std::string_view kFixedQuantityTool = "Fixed Quantity Tool";
+inline constexpr std::string_view kFixedFaceQuantityUse =
+    "1) Fan pressure and quantity for an input fixed face quantity (assumes that the fan is "
+    "remote from the face)";
+inline constexpr std::string_view kFixedFanQuantityUse =
+    "2) Face quantity and fan pressure for an input fixed fan quantity";
+inline constexpr std::string_view kApplyFixedQuantity = "Apply? (all fans will be ignored)";
+inline constexpr std::string_view kFixedQuantity = "Fixed Quantity";
+inline constexpr std::string_view kFixedQuantityLocation = "Fixed Quantity Location";
+inline constexpr std::string_view kFace = "Face";
+inline constexpr std::string_view kFanSource = "Fan/Source";
+inline constexpr std::string_view kNotepadTitle = "Flowmar Notepad";
+inline constexpr std::string_view kSelectUnits = "Select Units";
+inline constexpr std::string_view kSelectUnitsPrompt =
+    "Please select the system of units for the model.";
+inline constexpr std::string_view kImperialChoice = "&Imperial";
+inline constexpr std::string_view kSIChoice = "&SI";
 } // namespace labels
 
 // The text of a string-table entry; empty for an id the table does not hold.

@@ -1,6 +1,7 @@
 #include "ui/views/form_view.h"
 
 #include "core/model/string_table.h"
+#include "ui/core_text.h"
 #include "ui/views/page_printing.h"
 
 #include <QGridLayout>
@@ -16,10 +17,6 @@ namespace flowmar {
 
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The grid columns a zone column takes: its boxes, and its texts after them when it has any.
 int gridColumnsOf(const FormLayout::ZoneColumn& column) {
     return column.afterText.empty() ? 1 : 2;
@@ -34,7 +31,7 @@ FormView::FormView(CFlowmarDoc& document, const FormLayout& layout, PrintedPage 
 }
 
 QString FormView::statusCaption() const {
-    return toQString(m_statusText);
+    return coreText(m_statusText);
 }
 
 void FormView::print(QPrinter& printer) {
@@ -67,7 +64,7 @@ QWidget* FormView::buildForm(const FormLayout& layout) {
 }
 
 QLabel* FormView::addLabel(const FormLayout::Label& label) {
-    return m_controls.addStaticLabel(toQString(label.text), label.id);
+    return m_controls.addStaticLabel(coreText(label.text), label.id);
 }
 
 QWidget* FormView::buildCaption(const std::vector<FormLayout::Label>& caption) {
@@ -87,7 +84,7 @@ QWidget* FormView::buildCaption(const std::vector<FormLayout::Label>& caption) {
 }
 
 QWidget* FormView::buildRows(const FormLayout::Group& group) {
-    FormGroup box(toQString(group.title));
+    FormGroup box(coreText(group.title));
     for (const FormLayout::Row& row : group.rows) {
         box.addRow(buildCaption(row.caption), m_controls.addBox(row.box),
                    row.after ? addLabel(*row.after) : nullptr);
@@ -97,7 +94,7 @@ QWidget* FormView::buildRows(const FormLayout::Group& group) {
 
 QWidget* FormView::buildZones(const FormLayout::Group& group) {
     const FormLayout::ZoneTable& zones = *group.zones;
-    FormGroup box(toQString(group.title));
+    FormGroup box(coreText(group.title));
     QGridLayout* grid = box.grid();
     grid->setColumnStretch(FormGroup::kSpareColumn, 0);
     // A head spans its column's texts after the boxes too, so it stays above its boxes.
@@ -133,7 +130,7 @@ QWidget* FormView::buildZones(const FormLayout::Group& group) {
         }
     }
     auto* active = new QHBoxLayout;
-    active->addWidget(m_controls.addStaticLabel(toQString(labels::kZonesActive)));
+    active->addWidget(m_controls.addStaticLabel(coreText(labels::kZonesActive)));
     active->addWidget(m_controls.addBox(zones.activeBox));
     active->addStretch();
     grid->addLayout(active, static_cast<int>(FormLayout::kZoneRows) + 1, 0, 1, columns);
