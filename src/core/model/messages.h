@@ -132,7 +132,7 @@ inline constexpr std::string_view kFileOpenDialog = "the file-open dialog";
 // answers with Cancel.
 std::string wouldOpen(std::string_view dialogName);
 
-// Range checks of the small dialogs (our wording of the framework's standard messages).
+// The small dialogs' checks of what was typed.
 inline constexpr std::string_view kNotepadTooLong = "Enter no more than 1000 characters.";
 inline constexpr std::string_view kFixedQuantityOutOfRange =
     "Enter a fixed quantity between 0.0000001 and 800.";
