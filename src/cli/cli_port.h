@@ -1,5 +1,6 @@
 // The command line's answer to the core's questions: messages go to standard error (and are kept
-// for the JSON output), every sheet or dialog is reported and answered with Cancel.
+// for the JSON output); every sheet or dialog is answered with Cancel, as the port's defaults do,
+// and reported on standard error.
 #pragma once
 
 #include "core/ui_port.h"
@@ -19,23 +20,12 @@ public:
 
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon icon) override;
-    bool runDuctDetails(DuctDetailsValues&) override;
-    bool runShockLosses(ShockLossValues&) override;
-    bool runFixedQuantity(FixedQuantityValues&) override;
-    bool runAddEditFan(AddFanValues&) override;
-    bool runCurveEditor(CurveEditorValues&) override;
-    bool runFanNumber(FanNumberDialog, int&) override;
-    bool runNotepad(std::string&) override;
-    bool runGraphOptions(GraphOptions&) override;
-    bool runSelectFan(SelectFanValues&) override;
-    int runSelectUnits(int unitSystem) override { return unitSystem; }
-    std::optional<std::string> chooseFileToOpen(const OpenFileRequest&) override { return {}; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
+
+protected:
+    // "(would open the Duct Details sheet)".
+    void dialogDeclined(Dialog dialog) override;
 
 private:
-    bool wouldOpen(std::string_view what);
-
     std::ostream& m_err;
     std::vector<std::string> m_messages;
 };

@@ -8,6 +8,7 @@
 #include "core/files/model_file.h"
 #include "core/input/graph_options.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/model/units.h"
 #include "core/views/graph_drawing.h"
 #include "core/views/results_json.h"
@@ -27,6 +28,12 @@
 namespace flowmar::cli {
 
 namespace {
+
+// A wrong call: the fault, then where to read how to call.
+int wrongCall(std::ostream& err, std::string_view fault) {
+    err << fault << '\n' << messages::kSeeHelp << '\n';
+    return kExitUsage;
+}
 
 // The most serious outcome of several runs: a file fault, then a stop, then the limit.
 int worse(int a, int b) {
@@ -76,7 +83,7 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
             options.pretty = true;
         } else if (arg == "--units" || arg == "--csv") {
             if (i + 1 == args.size()) {
-                return arg + " needs a value.";
+                return messages::optionNeedsValue(arg);
             }
             const std::string& value = args[++i];
             if (arg == "--csv") {
@@ -86,22 +93,22 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
             } else if (value == "imperial") {
                 options.units = kImperial;
             } else {
-                return "--units takes \"si\" or \"imperial\", not \"" + value + "\".";
+                return messages::unitsNotKnown(value);
             }
         } else if (arg.starts_with("--")) {
-            return "Unknown option \"" + arg + "\".";
+            return messages::unknownOption(arg);
         } else {
             options.models.push_back(arg);
         }
     }
     if (options.models.empty()) {
-        return "run needs at least one model.";
+        return std::string(messages::kRunNeedsModel);
     }
     if (options.pretty && !options.json) {
-        return "--pretty goes with --json.";
+        return std::string(messages::kPrettyNeedsJson);
     }
     if (!options.csvFile.empty() && options.models.size() != 1) {
-        return "--csv writes the table of one model; name exactly one.";
+        return std::string(messages::kCsvNeedsOneModel);
     }
     return {};
 }
@@ -182,37 +189,36 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
         }
         if (arg == "-o" || arg == "--width" || arg == "--height" || arg == "--units") {
             if (i + 1 == args.size()) {
-                return arg + " needs a value.";
+                return messages::optionNeedsValue(arg);
             }
             const std::string& value = args[++i];
             if (arg == "-o") {
                 graph.svgFile = value;
             } else if (arg == "--units") {
                 if (value != "si" && value != "imperial") {
-                    return "--units takes \"si\" or \"imperial\", not \"" + value + "\".";
+                    return messages::unitsNotKnown(value);
                 }
                 graph.units = value == "si" ? kSI : kImperial;
             } else if (!parsePixels(value, arg == "--width" ? graph.width : graph.height)) {
-                return arg + " takes a whole number of pixels from 1 to " +
-                       std::to_string(kLargestGraphSide) + ", not \"" + value + "\".";
+                return messages::pixelsOutOfRange(arg, value, kLargestGraphSide);
             }
         } else if (arg.starts_with("-")) {
-            return "Unknown option \"" + arg + "\".";
+            return messages::unknownOption(arg);
         } else if (graph.model.empty()) {
             graph.model = arg;
         } else {
-            return "graph takes one model.";
+            return std::string(messages::kGraphTakesOneModel);
         }
     }
     if (graph.model.empty()) {
-        return "graph needs a model.";
+        return std::string(messages::kGraphNeedsModel);
     }
     if (graph.svgFile.empty()) {
-        return "graph needs -o FILE.svg.";
+        return std::string(messages::kGraphNeedsOutput);
     }
     std::error_code ec;
     if (std::filesystem::equivalent(graph.model, graph.svgFile, ec)) {
-        return "graph would write the picture over the model itself.";
+        return std::string(messages::kGraphOverModel);
     }
     return {};
 }
@@ -223,8 +229,7 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
               std::ostream& err) {
     RunOptions options;
     if (const std::string fault = parseRunOptions(args, options); !fault.empty()) {
-        err << fault << "\nSee flowmar-cli --help.\n";
-        return kExitUsage;
+        return wrongCall(err, fault);
     }
     int exitStatus = kExitOk;
     OpenDocuments documents(port);
@@ -249,7 +254,7 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
             out << resultsJson(path, result.status, port.takeMessages(), doc).dump(indent) << '\n';
         } else {
             if (options.models.size() > 1) {
-                out << (m == 0 ? "" : "\n") << "== " << path << " ==\n";
+                out << (m == 0 ? "" : "\n") << messages::modelHeading(path) << '\n';
             }
             CFlowmarDoc shown = doc;
             shown.unitSystem = options.units.value_or(doc.unitSystem);
@@ -267,8 +272,7 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
 int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err) {
     GraphArgs graph;
     if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
-        err << fault << "\nSee flowmar-cli --help.\n";
-        return kExitUsage;
+        return wrongCall(err, fault);
     }
     OpenDocuments documents(port);
     const OpenDocuments::Opened opened =
@@ -296,8 +300,7 @@ int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream
 
 int convertFile(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 2) {
-        err << "convert needs IN and OUT.\nSee flowmar-cli --help.\n";
-        return kExitUsage;
+        return wrongCall(err, messages::kConvertNeedsInAndOut);
     }
     const std::string& in = args[0];
     const std::string& out = args[1];
@@ -337,13 +340,11 @@ int writeNewModel(const std::vector<std::string>& args, std::ostream& err) {
         } else if (out.empty() && !arg.starts_with("--")) {
             out = arg;
         } else {
-            err << "Unexpected argument \"" << arg << "\".\nSee flowmar-cli --help.\n";
-            return kExitUsage;
+            return wrongCall(err, messages::unexpectedArgument(arg));
         }
     }
     if (out.empty()) {
-        err << "new needs OUT.\nSee flowmar-cli --help.\n";
-        return kExitUsage;
+        return wrongCall(err, messages::kNewNeedsOut);
     }
     CFlowmarDoc doc;
     if (imperial) {
@@ -354,6 +355,34 @@ int writeNewModel(const std::vector<std::string>& args, std::ostream& err) {
         return kExitUsage;
     }
     return kExitOk;
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << messages::kCommandLineHelp;
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    if (args[0] == "--version") {
+        out << messages::commandLineVersion() << '\n';
+        return kExitOk;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    CliPort port(err);
+    if (command == "run") {
+        return runModels(rest, port, out, err);
+    }
+    if (command == "graph") {
+        return writeGraph(rest, port, err);
+    }
+    if (command == "convert") {
+        return convertFile(rest, err);
+    }
+    if (command == "new") {
+        return writeNewModel(rest, err);
+    }
+    err << messages::unknownCommand(command) << "\n\n" << messages::kCommandLineHelp;
+    return kExitUsage;
 }
 
 } // namespace flowmar::cli

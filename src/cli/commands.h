@@ -19,6 +19,11 @@ inline constexpr int kExitIterationLimit = 3;
 inline constexpr int kDefaultGraphWidth = 1200;
 inline constexpr int kDefaultGraphHeight = 900;
 
+// The whole command line after the program's name: --help, --version or one command with its
+// arguments. Writes the help to out for --help or no arguments, and to err after an unknown
+// command.
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
               std::ostream& err);
 // graph MODEL -o FILE.svg: opens the model as run does and writes its Graph View as SVG, stretched

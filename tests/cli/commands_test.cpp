@@ -2,6 +2,8 @@
 // without loss, and every failure gives its exit status and a message.
 #include "cli/cli_port.h"
 #include "cli/commands.h"
+#include "core/model/messages.h"
+#include "core/model/version.h"
 #include "support/xml_checker.h"
 
 #include <gtest/gtest.h>
@@ -261,6 +263,26 @@ TEST_F(CommandLine, GraphExitStatusIsThatOfRun) {
     }
     EXPECT_EQ(writeGraph({model, "-o", (file("no-folder") / "g.svg").string()}, port, err),
               kExitUsage);
+}
+
+TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
+    EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
+    EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");
+    EXPECT_EQ(err.str(), "");
+
+    out.str("");
+    EXPECT_EQ(runCommandLine({"--help"}, out, err), kExitOk);
+    EXPECT_EQ(out.str(), messages::kCommandLineHelp);
+    EXPECT_NE(out.str().find("flowmar-cli --version"), std::string::npos) << "in the synopsis";
+
+    out.str("");
+    EXPECT_EQ(runCommandLine({}, out, err), kExitUsage) << "no command is a wrong call";
+    EXPECT_EQ(out.str(), messages::kCommandLineHelp);
+
+    out.str("");
+    EXPECT_EQ(runCommandLine({"--verison"}, out, err), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str().rfind("Unknown command \"--verison\".\n\n", 0), 0u) << err.str();
 }
 
 TEST_F(CommandLine, NewImperialModelHoldsTheImperialDefaults) {

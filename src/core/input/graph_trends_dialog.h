@@ -28,8 +28,8 @@ inline constexpr int kDuctTotalPressure = 1062;
 inline constexpr int kDuctStaticPressure = 1063;
 inline constexpr int kPlotQuantity = 1167;
 inline constexpr int kPlotVelocity = 1168;
-inline constexpr int kOk = 1;         // the framework's IDOK
-inline constexpr int kCancel = 2;     // and IDCANCEL
+inline constexpr int kOk = 1;         // accepts the ticks and the plot kind
+inline constexpr int kCancel = 2;     // closes the dialog leaving the options as they were
 inline constexpr int kNoControl = -1; // group boxes have no id of their own
 
 } // namespace graph_trends

@@ -11,7 +11,7 @@ namespace flowmar {
 class DocumentState {
 public:
     const std::string& title() const { return m_title; }
-    // The title as the framework gives it (usually the file name); the marker follows the flag.
+    // The title the window shows (usually the file name); the marker follows the flag.
     void setTitle(std::string title);
     bool isModified() const { return m_modified; }
     // Setting the flag while clear appends " *" to the title; clearing it while set removes the

@@ -1,5 +1,7 @@
 #include "core/model/messages.h"
 
+#include "core/model/version.h"
+
 namespace flowmar::messages {
 
 std::string fanCurveUnusable(int fanNumber) {
@@ -14,6 +16,10 @@ std::string saveChangesQuestion(std::string_view documentTitle) {
 
 std::string unableToOpenFile(std::string_view path) {
     return "Unable to open file '" + std::string(path) + "'";
+}
+
+std::string wouldOpen(std::string_view dialogName) {
+    return "(would open " + std::string(dialogName) + ")";
 }
 
 std::string cannotOpenFile(std::string_view file, std::string_view fault) {
@@ -31,6 +37,43 @@ std::string countOutOfRange(std::string_view what, long long value, int low, int
 
 std::string numberOfCurvePoints(int fanNumber) {
     return "the number of curve points of fan " + std::to_string(fanNumber);
+}
+
+std::string cannotSaveGraph(std::string_view file) {
+    return "Cannot save \"" + std::string(file) + "\".";
+}
+
+std::string unknownCommand(std::string_view command) {
+    return "Unknown command \"" + std::string(command) + "\".";
+}
+
+std::string unknownOption(std::string_view option) {
+    return "Unknown option \"" + std::string(option) + "\".";
+}
+
+std::string unexpectedArgument(std::string_view argument) {
+    return "Unexpected argument \"" + std::string(argument) + "\".";
+}
+
+std::string optionNeedsValue(std::string_view option) {
+    return std::string(option) + " needs a value.";
+}
+
+std::string unitsNotKnown(std::string_view value) {
+    return "--units takes \"si\" or \"imperial\", not \"" + std::string(value) + "\".";
+}
+
+std::string pixelsOutOfRange(std::string_view option, std::string_view value, int largest) {
+    return std::string(option) + " takes a whole number of pixels from 1 to " +
+           std::to_string(largest) + ", not \"" + std::string(value) + "\".";
+}
+
+std::string modelHeading(std::string_view file) {
+    return "== " + std::string(file) + " ==";
+}
+
+std::string commandLineVersion() {
+    return "flowmar-cli " + std::string(kVersion);
 }
 
 } // namespace flowmar::messages

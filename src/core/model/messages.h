@@ -123,7 +123,25 @@ inline constexpr std::string_view kTooManyDatabaseFans =
 inline constexpr std::string_view kImportFanDoesNotExist = "This fan does not exist";
 std::string unableToOpenFile(std::string_view path);
 
-// Range checks of the small dialogs (our wording of the framework's standard messages).
+// The sheets and dialogs, named as a person reads them when one is not opened ("the Duct Details
+// sheet is not part of this version.", "(would open the Duct Details sheet)").
+inline constexpr std::string_view kDuctDetailsSheet = "the Duct Details sheet";
+inline constexpr std::string_view kShockLossesSheet = "the Shock Losses sheet";
+inline constexpr std::string_view kFixedQuantityDialog = "the Fixed Quantity Tool dialog";
+inline constexpr std::string_view kAddEditFanDialog = "the Add/Edit Fan dialog";
+inline constexpr std::string_view kFanCurveEditor = "the fan curve editor";
+inline constexpr std::string_view kEditFanDialog = "the Edit Fan dialog";
+inline constexpr std::string_view kDeleteFanDialog = "the Delete Fan dialog";
+inline constexpr std::string_view kNotepadDialog = "the Notepad";
+inline constexpr std::string_view kGraphTrendsDialog = "the Graph Trends dialog";
+inline constexpr std::string_view kSelectFanDialog = "the Select Fan dialog";
+inline constexpr std::string_view kSelectUnitsDialog = "the Select Units dialog";
+inline constexpr std::string_view kFileOpenDialog = "the file-open dialog";
+// "(would open the Duct Details sheet)": how the command line reports a sheet or dialog that it
+// answers with Cancel.
+std::string wouldOpen(std::string_view dialogName);
+
+// The small dialogs' checks of what was typed.
 inline constexpr MessageText kNotepadTooLongText =
     composeMessage("Enter no more than ", limits::kNotepadMaxLength, " characters.");
 inline constexpr std::string_view kNotepadTooLong = kNotepadTooLongText.view();
@@ -183,5 +201,68 @@ std::string countOutOfRange(std::string_view what, long long value, int low, int
 inline constexpr std::string_view kNumberOfFans = "the number of fans";
 inline constexpr std::string_view kNumberOfLeakagePaths = "the number of leakage paths";
 std::string numberOfCurvePoints(int fanNumber); // "the number of curve points of fan 3"
+
+// Save Graph As: the picture's kind comes from the file name's ending.
+inline constexpr std::string_view kGraphFileKind = "Choose a file ending in .png, .svg or .pdf.";
+std::string cannotSaveGraph(std::string_view file); // "Cannot save "<file>"."
+
+// The command line: its help, printed for --help and after a wrong call, and the faults of a wrong
+// call, each followed by kSeeHelp.
+inline constexpr std::string_view kCommandLineHelp = R"(Usage:
+  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] MODEL...
+  flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
+                    [--no-OPTION...] MODEL -o FILE.svg
+  flowmar-cli convert IN OUT
+  flowmar-cli new [--imperial] OUT
+  flowmar-cli --help
+  flowmar-cli --version
+
+run      Opens each model (.dct or .json) as the program's Open does: reads it, then runs
+         Execute. Execute's messages go to standard error; a sheet that Execute would open is
+         reported there too. Standard output gets the Summary of Input Data and the Summary of
+         Results of each model, in the model's units.
+           --units si|imperial   show the reports in these units instead (display only)
+           --json                print one JSON object per model instead of the reports
+           --pretty              with --json: indent each object over several lines
+           --csv FILE            write the segment table of the (single) model as CSV
+graph    Opens the model as run does and writes its Graph View (flow and pressures along the
+         duct with the duct's schematic) as an SVG picture stretched onto W x H pixels
+         (default 1200 x 900), in the model's units or those of --units.
+           --velocity            plot the velocity instead of the quantity
+           --no-zero-line, --no-total-pressure, --no-static-pressure, --no-schematic,
+           --no-fans, --no-shock-losses, --no-arrows
+                                 leave that part of the graph out
+convert  Converts a duct model between .dct and .json, or a fan database between .fdb and
+         .json, by the extensions of IN and OUT.
+new      Writes a new, empty model (SI unless --imperial) to OUT (.dct or .json).
+--version
+         Prints the program's version.
+
+Exit status (run and graph): 0 results complete (converged, or fixed quantity); 3 the iteration
+limit was reached; 1 Execute stopped on a check; 2 a file could not be read or written, or the
+call is wrong. With several models the most serious outcome wins (2, then 1, then 3).
+)";
+inline constexpr std::string_view kSeeHelp = "See flowmar-cli --help.";
+std::string unknownCommand(std::string_view command);      // Unknown command "<command>".
+std::string unknownOption(std::string_view option);        // Unknown option "<option>".
+std::string unexpectedArgument(std::string_view argument); // Unexpected argument "<argument>".
+std::string optionNeedsValue(std::string_view option);     // <option> needs a value.
+std::string unitsNotKnown(std::string_view value);         // --units takes "si" or "imperial", ...
+std::string pixelsOutOfRange(std::string_view option, std::string_view value, int largest);
+inline constexpr std::string_view kRunNeedsModel = "run needs at least one model.";
+inline constexpr std::string_view kPrettyNeedsJson = "--pretty goes with --json.";
+inline constexpr std::string_view kCsvNeedsOneModel =
+    "--csv writes the table of one model; name exactly one.";
+inline constexpr std::string_view kGraphTakesOneModel = "graph takes one model.";
+inline constexpr std::string_view kGraphNeedsModel = "graph needs a model.";
+inline constexpr std::string_view kGraphNeedsOutput = "graph needs -o FILE.svg.";
+inline constexpr std::string_view kGraphOverModel =
+    "graph would write the picture over the model itself.";
+inline constexpr std::string_view kConvertNeedsInAndOut = "convert needs IN and OUT.";
+inline constexpr std::string_view kNewNeedsOut = "new needs OUT.";
+// "== <file> ==": the line before each model's reports when run reports several.
+std::string modelHeading(std::string_view file);
+// "flowmar-cli 1.01c": what --version prints.
+std::string commandLineVersion();
 
 } // namespace flowmar::messages

@@ -57,6 +57,76 @@ inline constexpr int kDuctDetailsCaption = 32786;
 inline constexpr int kShockLossCaption = 32788;
 } // namespace strings
 
+// Labels that have no string-table id, by name.
+namespace labels {
+// The summary forms: group titles and fixed captions.
+inline constexpr std::string_view kPhysicalData = "Physical Data";
+inline constexpr std::string_view kFanData = "Fan Data";
+inline constexpr std::string_view kDefaultResistanceData = "Default Resistance Data";
+inline constexpr std::string_view kGeneralData = "General Data";
+inline constexpr std::string_view kResistanceData = "Resistance Data";
+inline constexpr std::string_view kFanOrFixedQuantityData = "Fan or Fixed Quantity Data";
+inline constexpr std::string_view kZones = "Zones";
+inline constexpr std::string_view kDuctFanConfiguration = "Duct/Fan Configuration";
+inline constexpr std::string_view kNumberOfFans = "Number of Fans";
+inline constexpr std::string_view kNumberOfFixedPressureFans =
+    "Number of fans tagged as fixed pressure";
+inline constexpr std::string_view kNumberOfCurveFans =
+    "Number of fans which have a curve specified";
+inline constexpr std::string_view kNumberOfLeakagePaths = "Number Leakage Paths";
+inline constexpr std::string_view kNumberOfMeshes = "Number of Meshes";
+inline constexpr std::string_view kNumberOfIterations = "Number of Iterations";
+inline constexpr std::string_view kTotalShockLossFactor = "Total Shock Loss Factor (C)";
+inline constexpr std::string_view kFanOrFixedQuantity = "Fan or Fixed Quantity?";
+inline constexpr std::string_view kZonesActive = "Zones Active?";
+// The powers of ten of Imperial friction factors and leakage resistances.
+inline constexpr std::string_view kTimesTenToMinusTen = "x 10^-10";
+inline constexpr std::string_view kTimesTenToMinusNine = "x 10^-9";
+
+// The program: the About box and the splash. The description holds "%s" for the Qt version.
+inline constexpr std::string_view kProgramName = "Flowmar";
+inline constexpr std::string_view kAboutTitle = "About Flowmar";
+inline constexpr std::string_view kProgramSubject = "auxiliary ventilation ducts and fans";
+inline constexpr std::string_view kAboutDescription =
+    "Airflow and pressure along leaky ducts, fan operating points and booster pressures.\n"
+    "Built with Qt %s.";
+inline constexpr std::string_view kSplashSubtitle =
+    "Auxiliary ventilation: ducts, leakage and fans";
+
+// The small dialogs: titles, prompts and choices ("&" marks a choice's keyboard letter).
+inline constexpr std::string_view kEditFan = "Edit Fan";
+inline constexpr std::string_view kDeleteFan = "Delete Fan";
+inline constexpr std::string_view kInputFanNumber = "Input Fan Number";
+inline constexpr std::string_view kFixedQuantityTool = "Fixed Quantity Tool";
+inline constexpr std::string_view kFixedFaceQuantityUse =
+    "1) Fan pressure and quantity for an input fixed face quantity (assumes that the fan is "
+    "remote from the face)";
+inline constexpr std::string_view kFixedFanQuantityUse =
+    "2) Face quantity and fan pressure for an input fixed fan quantity";
+inline constexpr std::string_view kApplyFixedQuantity = "Apply? (all fans will be ignored)";
+inline constexpr std::string_view kFixedQuantity = "Fixed Quantity";
+inline constexpr std::string_view kFixedQuantityLocation = "Fixed Quantity Location";
+inline constexpr std::string_view kFace = "Face";
+inline constexpr std::string_view kFanSource = "Fan/Source";
+inline constexpr std::string_view kNotepadTitle = "Flowmar Notepad";
+inline constexpr std::string_view kSelectUnits = "Select Units";
+inline constexpr std::string_view kSelectUnitsPrompt =
+    "Please select the system of units for the model.";
+inline constexpr std::string_view kImperialChoice = "&Imperial";
+inline constexpr std::string_view kSIChoice = "&SI";
+
+// The main window and its file questions.
+inline constexpr std::string_view kReady = "Ready";
+inline constexpr std::string_view kOpenTitle = "Open";
+inline constexpr std::string_view kSaveAsTitle = "Save As";
+// "<what> is not part of this version.", in the status bar.
+inline constexpr std::string_view kNotInThisVersion = " is not part of this version.";
+inline constexpr std::string_view kFanDatabaseView = "the fan database view";
+inline constexpr std::string_view kHelpFile = "the help file";
+inline constexpr std::string_view kGraphPictureFilter =
+    "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
+} // namespace labels
+
 // The text of a string-table entry; empty for an id the table does not hold.
 std::string_view loadString(int id);
 

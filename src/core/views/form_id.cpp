@@ -6,6 +6,7 @@
 #include "core/model/units.h"
 #include "core/views/summary_conditions.h"
 
+#include <algorithm>
 #include <string>
 
 namespace flowmar {
@@ -160,6 +161,42 @@ FormFill formIdInitialUpdate(const CFlowmarDoc& doc, FormIdState& state) {
         fill.setText(kZonesActiveBox, kNoText);
     }
     return fill;
+}
+
+FormLayout formIdLayout() {
+    using Label = FormLayout::Label;
+    // Zones 1 to 5 each have their own "x 10^-10" after the first, which is the default's.
+    std::array<int, FormLayout::kZoneRows> zoneTimesTen{};
+    std::copy(kTimesTenToMinusTenLabels.begin() + 1, kTimesTenToMinusTenLabels.end(),
+              zoneTimesTen.begin());
+
+    FormLayout layout;
+    layout.statusText = kStatusText;
+    layout.addGroup(labels::kPhysicalData, 0, 0)
+        .addRow(kDiameterLabel, kDiameterBox)
+        .addRow(kLengthLabel, kLengthBox)
+        .addRow({Label{0, loadString(strings::kAirDensityCaption)}, Label{kAirDensityLabel, {}}},
+                kAirDensityBox)
+        .addRow(labels::kDuctFanConfiguration, kConfigurationBox);
+    layout.addGroup(labels::kFanData, 0, 1)
+        .addRow(labels::kNumberOfFans, kFanCountBox)
+        .addRow(labels::kNumberOfFixedPressureFans, kFixedPressureFanCountBox)
+        .addRow(labels::kNumberOfCurveFans, kCurveFanCountBox);
+    layout.addGroup(labels::kDefaultResistanceData, 1, 0, 2)
+        .addRow(kFrictionFactorLabel, kFrictionFactorBox,
+                Label{kTimesTenToMinusTenLabels[0], labels::kTimesTenToMinusTen})
+        .addRow(labels::kNumberOfLeakagePaths, kLeakagePathCountBox)
+        .addRow(kLeakageResistanceLabel, kLeakageResistanceBox,
+                Label{kTimesTenToMinusNineLabel, labels::kTimesTenToMinusNine});
+    layout.addGroup(labels::kZones, 2, 0, 2)
+        .makeZoneTable(kZonesActiveBox, FormLayout::TabOrder::AlongRows)
+        .addColumn(kZoneStartLabel, kZoneStartBoxes)
+        .addColumn(kZoneEndLabel, kZoneEndBoxes)
+        .addColumn(kZoneDiameterLabel, kZoneDiameterBoxes)
+        .addColumn(kZoneFrictionFactorLabel, kZoneFrictionFactorBoxes, labels::kTimesTenToMinusTen,
+                   zoneTimesTen)
+        .addColumn(kZoneLeakageLabel, kZoneLeakageBoxes);
+    return layout;
 }
 
 } // namespace flowmar

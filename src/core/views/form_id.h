@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/views/form_fill.h"
+#include "core/views/form_layout.h"
 
 #include <array>
 #include <string_view>
@@ -75,5 +76,9 @@ FormFill formIdUpdate(const CFlowmarDoc& doc, FormIdState& state);
 // The fill when the form first opens: the view's copy, the update above, then for a model without
 // results "0" in the three fan boxes, and "NO" in the zones box when zones are off.
 FormFill formIdInitialUpdate(const CFlowmarDoc& doc, FormIdState& state);
+
+// The form's controls: physical data and fan data side by side, the default resistance data below
+// them, then the zone table with each friction factor's "x 10^-10" beside its box.
+FormLayout formIdLayout();
 
 } // namespace flowmar

@@ -139,4 +139,33 @@ FormFill formResultsInitialUpdate(const CFlowmarDoc& doc, FormResultsState& stat
     return fill;
 }
 
+FormLayout formResultsLayout() {
+    FormLayout layout;
+    layout.statusText = kStatusText;
+    layout.addGroup(labels::kGeneralData, 0, 0)
+        .addRow(kAreaLabel, kAreaBox)
+        .addRow(kPerimeterLabel, kPerimeterBox)
+        .addRow(labels::kNumberOfMeshes, kMeshCountBox)
+        .addRow(labels::kNumberOfIterations, kIterationCountBox)
+        .addRow(kSegmentLengthLabel, kSegmentLengthBox);
+    layout.addGroup(labels::kResistanceData, 0, 1)
+        .addRow(kTotalResistanceLabel, kTotalResistanceBox)
+        .addRow(kLeakPathResistanceLabel, kLeakPathResistanceBox)
+        .addRow(kSegmentResistanceLabel, kSegmentResistanceBox)
+        .addRow(FormLayout::Label{kShockFactorLabel, labels::kTotalShockLossFactor},
+                kShockFactorBox);
+    layout.addGroup(labels::kFanOrFixedQuantityData, 1, 0)
+        .addRow(kFaceQuantityLabel, kFaceQuantityBox)
+        .addRow(kFurthestQuantityLabel, kFurthestQuantityBox)
+        .addRow(labels::kFanOrFixedQuantity, kMethodBox)
+        .addRow(kBoosterPressureLabel, kBoosterPressureBox);
+    layout.addGroup(labels::kZones, 1, 1)
+        .makeZoneTable(kZonesActiveBox, FormLayout::TabOrder::DownColumns)
+        .addColumn(kZoneAreaLabel, kZoneAreaBoxes)
+        .addColumn(kZonePerimeterLabel, kZonePerimeterBoxes)
+        .addColumn(kZoneSegmentResistanceLabel, kZoneSegmentResistanceBoxes)
+        .addColumn(kZoneLeakResistanceLabel, kZoneLeakResistanceBoxes);
+    return layout;
+}
+
 } // namespace flowmar

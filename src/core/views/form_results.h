@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/views/form_fill.h"
+#include "core/views/form_layout.h"
 
 #include <array>
 #include <string>
@@ -52,6 +53,8 @@ inline constexpr int kZoneAreaLabel = 1225;
 inline constexpr int kZonePerimeterLabel = 1226;
 inline constexpr int kZoneSegmentResistanceLabel = 1227;
 inline constexpr int kZoneLeakResistanceLabel = 1228;
+// The fixed caption of the shock loss factor, which no fill writes.
+inline constexpr int kShockFactorLabel = 1223;
 
 } // namespace results_form
 
@@ -70,5 +73,9 @@ FormFill formResultsUpdate(const CFlowmarDoc& doc, FormResultsState& state);
 // The fill when the form first opens: the update above, then for a model without results "0" in
 // the ten value boxes, and "NO" in the zones box when zones are off.
 FormFill formResultsInitialUpdate(const CFlowmarDoc& doc, FormResultsState& state);
+
+// The form's controls: general data and resistance data side by side, the fan or fixed-quantity
+// data below the first and the zone table beside it.
+FormLayout formResultsLayout();
 
 } // namespace flowmar

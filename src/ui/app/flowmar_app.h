@@ -1,5 +1,6 @@
-// CFlowmarApp: starts the program in the documented order (locale, splash, settings, templates,
-// main frame, dropped files, the command line) and answers the command line's print requests.
+// CFlowmarApp: starts the program (the locale first, so that every number is read and shown in
+// it; then the splash, settings, templates, main frame, dropped files and the command line's file)
+// and answers the command line's print requests.
 #pragma once
 
 #include <QString>

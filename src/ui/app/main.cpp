@@ -1,13 +1,16 @@
 // flowmar: the desktop program.
+#include "core/model/string_table.h"
+#include "core/model/version.h"
 #include "ui/app/flowmar_app.h"
+#include "ui/core_text.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quarrystone"));
-    QApplication::setApplicationName(QStringLiteral("Flowmar"));
-    QApplication::setApplicationVersion(QStringLiteral("1.01c"));
+    QApplication::setApplicationName(flowmar::coreText(flowmar::labels::kProgramName));
+    QApplication::setApplicationVersion(flowmar::coreText(flowmar::kVersion));
     flowmar::CFlowmarApp app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

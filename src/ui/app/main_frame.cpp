@@ -6,11 +6,12 @@
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/shell_texts.h"
+#include "core/model/string_table.h"
 #include "ui/app/app_icons.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/qt_ui_port.h"
 #include "ui/app/shell_questions.h"
+#include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/views/duct_view.h"
@@ -51,23 +52,19 @@ constexpr int kStatusMessageMs = 8000;
 const QString kOrganisation = QStringLiteral("Quarrystone");
 const QString kRecentFilesKey = QStringLiteral("Recent File List");
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString programName() {
-    return text(shell_texts::kProgramName);
+    return coreText(labels::kProgramName);
 }
 
 QString templateTitle(int templateId) {
     const DocumentTemplate* t = findTemplate(templateId);
     return t == nullptr ? QString()
-                        : text(templateField(t->templateString, TemplateField::WindowTitle));
+                        : coreText(templateField(t->templateString, TemplateField::WindowTitle));
 }
 
 QString ductFilter() {
-    return text(templateField(findTemplate(templates::kSummaryOfInput)->templateString,
-                              TemplateField::Filter));
+    return coreText(templateField(findTemplate(templates::kSummaryOfInput)->templateString,
+                                  TemplateField::Filter));
 }
 
 QKeySequence keyOf(StandardKey key) {
@@ -225,7 +222,7 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
 void CMainFrame::createCommands() {
     std::map<int, std::function<void()>> handlers = commandHandlers();
     for (const CommandInfo& command : commandTable()) {
-        const QString menuText = text(command.menuText);
+        const QString menuText = coreText(command.menuText);
         auto* action = new QAction(commandIcon(command.id), menuText, this);
         action->setData(command.id);
         action->setShortcut(keyOf(command.key));
@@ -245,7 +242,7 @@ void CMainFrame::createCommands() {
 
 void CMainFrame::createMenus() {
     for (const MenuInfo& info : mainMenus()) {
-        QMenu* menu = menuBar()->addMenu(text(info.title));
+        QMenu* menu = menuBar()->addMenu(coreText(info.title));
         for (const int id : info.entries) {
             if (id == commands::kSeparator) {
                 menu->addSeparator();
@@ -270,7 +267,7 @@ void CMainFrame::createMenus() {
 
 void CMainFrame::createToolBars() {
     for (const Toolbar which : {Toolbar::Duct, Toolbar::FanDatabase}) {
-        QToolBar* bar = addToolBar(text(toolbarTitle(which)));
+        QToolBar* bar = addToolBar(coreText(toolbarTitle(which)));
         bar->setObjectName(which == Toolbar::Duct ? QStringLiteral("ductToolBar")
                                                   : QStringLiteral("databaseToolBar"));
         for (const int id : toolbarCommands(which)) {
@@ -293,7 +290,7 @@ void CMainFrame::createStatusBar() {
         pane->setFrameShape(QFrame::StyledPanel);
         statusBar()->addPermanentWidget(pane);
     }
-    statusBar()->showMessage(text(shell_texts::kReady));
+    statusBar()->showMessage(coreText(labels::kReady));
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CMainFrame::refreshDateAndTime);
     timer->start(kDateTimeRefreshMs);
@@ -321,7 +318,7 @@ void CMainFrame::switchToolbar(Toolbar which) {
 }
 
 void CMainFrame::showNotAvailable(const QString& what) {
-    statusBar()->showMessage(what + text(shell_texts::kNotInThisVersion), kStatusMessageMs);
+    statusBar()->showMessage(what + coreText(labels::kNotInThisVersion), kStatusMessageMs);
 }
 
 QAction* CMainFrame::commandAction(int commandId) const {
@@ -467,7 +464,7 @@ bool CMainFrame::openFile(const QString& path) {
         return true;
     }
     if (fileKindOf(file) == FileKind::FanDatabase) {
-        showNotAvailable(text(shell_texts::kFanDatabaseView));
+        showNotAvailable(coreText(labels::kFanDatabaseView));
         return false;
     }
     const OpenDocuments::Opened opened = m_documents.open(file, [this](OpenDocument& document) {
@@ -616,7 +613,7 @@ void CMainFrame::onHelpContents() {
             return;
         }
     }
-    showNotAvailable(text(shell_texts::kHelpFile));
+    showNotAvailable(coreText(labels::kHelpFile));
 }
 
 void CMainFrame::onNewWindow() {
@@ -634,7 +631,7 @@ void CMainFrame::onSaveGraphAs() {
     }
     const std::string title = open->plainTitle();
     const auto path = m_questions->chooseSavePath(title.substr(0, title.find('.')) + ".png",
-                                                  shell_texts::kGraphPictureFilter);
+                                                  labels::kGraphPictureFilter);
     QString error;
     if (path && !path->empty() &&
         !graph->saveGraphAs(QString::fromStdString(path->string()), &error)) {

@@ -1,6 +1,8 @@
 #include "ui/app/qt_ui_port.h"
 
 #include "core/input/fixed_quantity_values.h"
+#include "core/model/string_table.h"
+#include "ui/core_text.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/dialogs/graph_trends_dialog.h"
@@ -20,31 +22,16 @@ QtUiPort::QtUiPort(QWidget* parent, std::function<void(const QString&)> notAvail
 
 void QtUiPort::showMessage(std::string_view text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("Flowmar"),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, m_parent);
+                    coreText(labels::kProgramName), coreText(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
 
-bool QtUiPort::notAvailable(const QString& what) {
+void QtUiPort::dialogDeclined(Dialog dialog) {
     if (m_notAvailable) {
-        m_notAvailable(what);
+        m_notAvailable(coreText(dialogName(dialog)));
     }
-    return false;
 }
 
-bool QtUiPort::runDuctDetails(DuctDetailsValues&) {
-    return notAvailable(QObject::tr("the Duct Details sheet"));
-}
-bool QtUiPort::runShockLosses(ShockLossValues&) {
-    return notAvailable(QObject::tr("the Shock Losses sheet"));
-}
-bool QtUiPort::runAddEditFan(AddFanValues&) {
-    return notAvailable(QObject::tr("the Add/Edit Fan dialog"));
-}
-bool QtUiPort::runCurveEditor(CurveEditorValues&) {
-    return notAvailable(QObject::tr("the fan curve editor"));
-}
 bool QtUiPort::runGraphOptions(GraphOptions& options) {
     CGraphDlg dialog(options, m_parent);
     if (dialog.exec() != QDialog::Accepted) {
@@ -52,9 +39,6 @@ bool QtUiPort::runGraphOptions(GraphOptions& options) {
     }
     options = dialog.options();
     return true;
-}
-bool QtUiPort::runSelectFan(SelectFanValues&) {
-    return notAvailable(QObject::tr("the Select Fan dialog"));
 }
 
 bool QtUiPort::runFixedQuantity(FixedQuantityValues& values) {
@@ -68,7 +52,7 @@ bool QtUiPort::runFixedQuantity(FixedQuantityValues& values) {
 
 bool QtUiPort::runFanNumber(FanNumberDialog kind, int& number) {
     const QString caption =
-        kind == FanNumberDialog::EditFan ? QObject::tr("Edit Fan") : QObject::tr("Delete Fan");
+        coreText(kind == FanNumberDialog::EditFan ? labels::kEditFan : labels::kDeleteFan);
     CDialogFanNumber dialog(caption, number, *this, m_parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -20,23 +20,20 @@ public:
 
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon icon) override;
-    bool runDuctDetails(DuctDetailsValues&) override;
-    bool runShockLosses(ShockLossValues&) override;
     bool runFixedQuantity(FixedQuantityValues& values) override;
-    bool runAddEditFan(AddFanValues&) override;
-    bool runCurveEditor(CurveEditorValues&) override;
     bool runFanNumber(FanNumberDialog dialog, int& number) override;
     bool runNotepad(std::string& text) override;
-    bool runGraphOptions(GraphOptions&) override;
-    bool runSelectFan(SelectFanValues&) override;
+    bool runGraphOptions(GraphOptions& options) override;
     int runSelectUnits(int unitSystem) override;
     std::optional<std::string> chooseFileToOpen(const OpenFileRequest& request) override;
     void beginWaitCursor() override;
     void endWaitCursor() override;
 
-private:
-    bool notAvailable(const QString& what);
+protected:
+    // The sheets and dialogs not overridden above: "the Duct Details sheet" to notAvailable.
+    void dialogDeclined(Dialog dialog) override;
 
+private:
     QWidget* m_parent;
     std::function<void(const QString&)> m_notAvailable;
 };

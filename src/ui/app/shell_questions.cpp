@@ -1,22 +1,17 @@
 #include "ui/app/shell_questions.h"
 
 #include "core/model/messages.h"
-#include "core/model/shell_texts.h"
+#include "core/model/string_table.h"
+#include "ui/core_text.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace flowmar {
 
-namespace {
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
-
 SaveAnswer DialogShellQuestions::askSaveChanges(std::string_view documentTitle) {
     const auto answer = QMessageBox::question(
-        m_parent, fromUtf8(shell_texts::kProgramName),
+        m_parent, coreText(labels::kProgramName),
         QString::fromStdString(messages::saveChangesQuestion(documentTitle)),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {
@@ -31,8 +26,8 @@ SaveAnswer DialogShellQuestions::askSaveChanges(std::string_view documentTitle) 
 
 std::optional<std::filesystem::path>
 DialogShellQuestions::chooseSavePath(std::string_view suggestedName, std::string_view filter) {
-    const QString path = QFileDialog::getSaveFileName(m_parent, fromUtf8(shell_texts::kSaveAsTitle),
-                                                      fromUtf8(suggestedName), fromUtf8(filter));
+    const QString path = QFileDialog::getSaveFileName(m_parent, coreText(labels::kSaveAsTitle),
+                                                      coreText(suggestedName), coreText(filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -40,8 +35,7 @@ DialogShellQuestions::chooseSavePath(std::string_view suggestedName, std::string
 }
 
 QString DialogShellQuestions::chooseOpenPath(const QString& filter) {
-    return QFileDialog::getOpenFileName(m_parent, fromUtf8(shell_texts::kOpenTitle), QString(),
-                                        filter);
+    return QFileDialog::getOpenFileName(m_parent, coreText(labels::kOpenTitle), QString(), filter);
 }
 
 } // namespace flowmar

@@ -1,6 +1,10 @@
 #include "ui/dialogs/about_dialog.h"
 
+#include "core/model/number_text.h"
+#include "core/model/string_table.h"
+#include "core/model/version.h"
 #include "ui/app/app_icons.h"
+#include "ui/core_text.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,18 +13,17 @@
 namespace flowmar {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("About Flowmar"));
+    setWindowTitle(coreText(labels::kAboutTitle));
     auto* layout = new QGridLayout(this);
     auto* icon = new QLabel;
     icon->setPixmap(applicationIcon().pixmap(64, 64));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    auto* title = new QLabel(tr("<b>Flowmar</b> — auxiliary ventilation ducts and fans"));
+    auto* title =
+        new QLabel(QStringLiteral("<b>%1</b> — %2")
+                       .arg(coreText(labels::kProgramName), coreText(labels::kProgramSubject)));
     layout->addWidget(title, 0, 1);
-    layout->addWidget(new QLabel(tr("Version 1.01c")), 1, 1);
-    layout->addWidget(new QLabel(tr("Airflow and pressure along leaky ducts, fan operating points "
-                                    "and booster pressures.\nBuilt with Qt %1.")
-                                     .arg(QString::fromLatin1(qVersion()))),
-                      2, 1);
+    layout->addWidget(new QLabel(coreText(kVersionText)), 1, 1);
+    layout->addWidget(new QLabel(coreText(withText(labels::kAboutDescription, qVersion()))), 2, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, 3, 0, 1, 2);

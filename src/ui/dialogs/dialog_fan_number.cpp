@@ -1,7 +1,9 @@
 #include "ui/dialogs/dialog_fan_number.h"
 
 #include "core/model/messages.h"
+#include "core/model/string_table.h"
 #include "core/ui_port.h"
+#include "ui/core_text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,7 +17,7 @@ CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& p
     setWindowTitle(caption);
     auto* form = new QFormLayout(this);
     m_edit->setText(QString::number(number));
-    form->addRow(tr("Input Fan Number"), m_edit);
+    form->addRow(coreText(labels::kInputFanNumber), m_edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/ui_port.h"
+#include "ui/core_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,15 +20,13 @@ namespace flowmar {
 FixedQuantityDialog::FixedQuantityDialog(const FixedQuantityValues& values, UiPort& port,
                                          QWidget* parent)
     : QDialog(parent), m_values(values), m_port(port),
-      m_apply(new QCheckBox(tr("Apply? (all fans will be ignored)"))), m_quantity(new QLineEdit),
+      m_apply(new QCheckBox(coreText(labels::kApplyFixedQuantity))), m_quantity(new QLineEdit),
       m_location(new QComboBox) {
-    setWindowTitle(tr("Fixed Quantity Tool"));
+    setWindowTitle(coreText(labels::kFixedQuantityTool));
     auto* layout = new QVBoxLayout(this);
-    for (const char* use :
-         {"1) Fan pressure and quantity for an input fixed face quantity (assumes that the fan is "
-          "remote from the face)",
-          "2) Face quantity and fan pressure for an input fixed fan quantity"}) {
-        auto* label = new QLabel(QString::fromUtf8(use));
+    for (const std::string_view use :
+         {labels::kFixedFaceQuantityUse, labels::kFixedFanQuantityUse}) {
+        auto* label = new QLabel(coreText(use));
         label->setWordWrap(true);
         layout->addWidget(label);
     }
@@ -36,9 +35,9 @@ FixedQuantityDialog::FixedQuantityDialog(const FixedQuantityValues& values, UiPo
     auto* quantityRow = new QHBoxLayout;
     quantityRow->addWidget(m_quantity);
     quantityRow->addWidget(
-        new QLabel(QString::fromUtf8(unitLabel(strings::kAirQuantity, values.unitSystem).data())));
-    form->addRow(tr("Fixed Quantity"), quantityRow);
-    form->addRow(tr("Fixed Quantity Location"), m_location);
+        new QLabel(coreText(unitLabel(strings::kAirQuantity, values.unitSystem))));
+    form->addRow(coreText(labels::kFixedQuantity), quantityRow);
+    form->addRow(coreText(labels::kFixedQuantityLocation), m_location);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -47,7 +46,7 @@ FixedQuantityDialog::FixedQuantityDialog(const FixedQuantityValues& values, UiPo
 
     m_apply->setChecked(values.applied != 0);
     m_quantity->setText(QString::fromStdString(formatDouble("%g", values.fixedQuantity)));
-    m_location->addItems({tr("Face"), tr("Fan/Source")});
+    m_location->addItems({coreText(labels::kFace), coreText(labels::kFanSource)});
     m_location->setCurrentIndex(values.location == 1 ? 1 : 0);
     resize(460, sizeHint().height());
 }

@@ -1,5 +1,7 @@
 #include "ui/dialogs/graph_trends_dialog.h"
 
+#include "ui/core_text.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -9,15 +11,9 @@
 
 namespace flowmar {
 
-namespace {
-QString text(std::string_view caption) {
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-} // namespace
-
 CGraphDlg::CGraphDlg(const GraphOptions& options, QWidget* parent)
     : QDialog(parent), m_state(options) {
-    setWindowTitle(text(graph_trends::kCaption));
+    setWindowTitle(coreText(graph_trends::kCaption));
     auto* layout = new QHBoxLayout;
     QVBoxLayout* groupLayout = nullptr;
     auto* buttons = new QDialogButtonBox;
@@ -25,7 +21,7 @@ CGraphDlg::CGraphDlg(const GraphOptions& options, QWidget* parent)
         switch (c.kind) {
         case DialogControlKind::GroupBox:
             if (!c.caption.empty()) {
-                auto* group = new QGroupBox(text(c.caption));
+                auto* group = new QGroupBox(coreText(c.caption));
                 groupLayout = new QVBoxLayout(group);
                 layout->addWidget(group);
             } else if (groupLayout != nullptr) {
@@ -33,7 +29,7 @@ CGraphDlg::CGraphDlg(const GraphOptions& options, QWidget* parent)
             }
             break;
         case DialogControlKind::CheckBox: {
-            auto* box = new QCheckBox(text(c.caption));
+            auto* box = new QCheckBox(coreText(c.caption));
             box->setChecked(m_state.isTicked(c.id));
             connect(box, &QCheckBox::toggled, this,
                     [this, id = c.id](bool ticked) { m_state.setTicked(id, ticked); });
@@ -44,7 +40,7 @@ CGraphDlg::CGraphDlg(const GraphOptions& options, QWidget* parent)
             break;
         }
         case DialogControlKind::RadioButton: {
-            auto* radio = new QRadioButton(text(c.caption));
+            auto* radio = new QRadioButton(coreText(c.caption));
             radio->setAutoExclusive(false); // neither is selected for an unknown plot kind
             radio->setChecked(m_state.selectedRadioButton() == c.id);
             connect(radio, &QRadioButton::clicked, this, [this, id = c.id] {

@@ -2,7 +2,9 @@
 
 #include "core/commands/document_commands.h"
 #include "core/model/messages.h"
+#include "core/model/string_table.h"
 #include "core/ui_port.h"
+#include "ui/core_text.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -12,7 +14,7 @@ namespace flowmar {
 
 NotepadDialog::NotepadDialog(const QString& text, UiPort& port, QWidget* parent)
     : QDialog(parent), m_editor(new QPlainTextEdit(text)), m_port(port) {
-    setWindowTitle(tr("Flowmar Notepad"));
+    setWindowTitle(coreText(labels::kNotepadTitle));
     m_editor->setLineWrapMode(QPlainTextEdit::NoWrap); // scrolls horizontally
     m_editor->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,8 @@
 #include "ui/dialogs/select_units_dialog.h"
 
+#include "core/model/string_table.h"
 #include "core/model/units.h"
+#include "ui/core_text.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,11 +12,12 @@
 namespace flowmar {
 
 SelectUnitsDialog::SelectUnitsDialog(int unitSystem, QWidget* parent)
-    : QDialog(parent), m_unitSystem(unitSystem), m_imperial(new QRadioButton(tr("&Imperial"))),
-      m_si(new QRadioButton(tr("&SI"))) {
-    setWindowTitle(tr("Select Units"));
+    : QDialog(parent), m_unitSystem(unitSystem),
+      m_imperial(new QRadioButton(coreText(labels::kImperialChoice))),
+      m_si(new QRadioButton(coreText(labels::kSIChoice))) {
+    setWindowTitle(coreText(labels::kSelectUnits));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Please select the system of units for the model.")));
+    layout->addWidget(new QLabel(coreText(labels::kSelectUnitsPrompt)));
     layout->addWidget(m_imperial);
     layout->addWidget(m_si);
     // Neither button is checked for a value that is neither unit system.

@@ -1,5 +1,9 @@
 #include "ui/dialogs/splash_window.h"
 
+#include "core/model/string_table.h"
+#include "core/model/version.h"
+#include "ui/core_text.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -40,12 +44,11 @@ QPixmap splashPicture() {
     QFont title(QStringLiteral("Arial"), 40, QFont::Bold);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 50, 523, 70), Qt::AlignCenter, QStringLiteral("Flowmar"));
+    p.drawText(QRect(0, 50, 523, 70), Qt::AlignCenter, coreText(labels::kProgramName));
     QFont subtitle(QStringLiteral("Arial"), 13);
     p.setFont(subtitle);
-    p.drawText(QRect(0, 120, 523, 30), Qt::AlignCenter,
-               QStringLiteral("Auxiliary ventilation: ducts, leakage and fans"));
-    p.drawText(QRect(0, 150, 523, 24), Qt::AlignCenter, QStringLiteral("Version 1.01c"));
+    p.drawText(QRect(0, 120, 523, 30), Qt::AlignCenter, coreText(labels::kSplashSubtitle));
+    p.drawText(QRect(0, 150, 523, 24), Qt::AlignCenter, coreText(kVersionText));
     return picture;
 }
 

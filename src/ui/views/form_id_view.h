@@ -4,12 +4,11 @@
 #pragma once
 
 #include "core/views/form_id.h"
-#include "ui/views/duct_view.h"
-#include "ui/views/form_controls.h"
+#include "ui/views/form_view.h"
 
 namespace flowmar {
 
-class CFormID : public DuctView {
+class CFormID final : public FormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 103;
@@ -19,29 +18,11 @@ public:
     explicit CFormID(CFlowmarDoc& document, QWidget* parent = nullptr);
 
     int templateId() const override { return kTemplateId; }
-    QString statusCaption() const override;
-
-    bool canPrint() const override { return true; }
-    bool portrait() const override { return true; }
-    void print(QPrinter& printer) override;
-
-    // The value box or label with a control id of the form, or null.
-    QWidget* control(int id) const { return m_controls.control(id); }
-    QString controlText(int id) const { return m_controls.text(id); }
-
-protected:
-    void refill() override;
 
 private:
-    QWidget* buildForm();
-    QWidget* buildPhysicalData();
-    QWidget* buildFanData();
-    QWidget* buildDefaultResistanceData();
-    QWidget* buildZones();
+    FormFill fill(bool firstDisplay) override;
 
-    FormControls m_controls;
     FormIdState m_state;
-    bool m_shown = false; // whether the first display's fill has run
 };
 
 } // namespace flowmar

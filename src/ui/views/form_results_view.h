@@ -4,12 +4,11 @@
 #pragma once
 
 #include "core/views/form_results.h"
-#include "ui/views/duct_view.h"
-#include "ui/views/form_controls.h"
+#include "ui/views/form_view.h"
 
 namespace flowmar {
 
-class CFormResults : public DuctView {
+class CFormResults final : public FormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 107;
@@ -19,29 +18,11 @@ public:
     explicit CFormResults(CFlowmarDoc& document, QWidget* parent = nullptr);
 
     int templateId() const override { return kTemplateId; }
-    QString statusCaption() const override;
-
-    bool canPrint() const override { return true; }
-    bool portrait() const override { return true; }
-    void print(QPrinter& printer) override;
-
-    // The value box or label with a control id of the form, or null.
-    QWidget* control(int id) const { return m_controls.control(id); }
-    QString controlText(int id) const { return m_controls.text(id); }
-
-protected:
-    void refill() override;
 
 private:
-    QWidget* buildForm();
-    QWidget* buildGeneralData();
-    QWidget* buildResistanceData();
-    QWidget* buildFanOrFixedQuantityData();
-    QWidget* buildZones();
+    FormFill fill(bool firstDisplay) override;
 
-    FormControls m_controls;
     FormResultsState m_state;
-    bool m_shown = false; // whether the first display's fill has run
 };
 
 } // namespace flowmar

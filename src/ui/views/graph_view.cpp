@@ -2,9 +2,11 @@
 
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/views/chart_mapping.h"
 #include "core/views/graph_drawing.h"
 #include "core/views/svg_painter.h"
+#include "ui/core_text.h"
 #include "ui/views/drawing_painter.h"
 
 #include <QFile>
@@ -41,8 +43,7 @@ int CGraphView::templateId() const {
 }
 
 QString CGraphView::statusCaption() const {
-    return QString::fromUtf8(graph_view::kStatusText.data(),
-                             static_cast<qsizetype>(graph_view::kStatusText.size()));
+    return coreText(graph_view::kStatusText);
 }
 
 void CGraphView::refill() {
@@ -91,11 +92,11 @@ bool CGraphView::saveGraphAs(const QString& path, QString* error) const {
         paintPage(pdf, pdf.pageLayout().paintRectPixels(pdf.resolution()), drawing);
         saved = QFile::exists(path);
     } else if (error != nullptr) {
-        *error = tr("Choose a file ending in .png, .svg or .pdf.");
+        *error = coreText(messages::kGraphFileKind);
         return false;
     }
     if (!saved && error != nullptr) {
-        *error = tr("Cannot save \"%1\".").arg(path);
+        *error = coreText(messages::cannotSaveGraph(path.toStdString()));
     }
     return saved;
 }

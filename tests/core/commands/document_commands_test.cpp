@@ -41,7 +41,7 @@ TEST(NewDocument, SIChoiceKeepsTheDefaults) {
     EXPECT_EQ(doc.unitSystem, kSI);
     EXPECT_EQ(doc.leakageResistance100, 10000);
     EXPECT_EQ(doc.diameterPresets[0], "0.7");
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"SelectUnits"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::SelectUnits}));
 }
 
 TEST(DuctDetailsCommand, ImperialLeakageMarkerShowsAs2500AndComesBackAs259) {

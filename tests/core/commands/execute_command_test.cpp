@@ -36,7 +36,7 @@ TEST(ExecuteCommand, ShowsEveryMessageInOrderBeforeTheSheetOpens) {
                                             std::string(messages::kIterationLimitBelowOne)};
     EXPECT_EQ(port.messages, expected);
     EXPECT_EQ(run.messages, expected);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::DuctDetails}));
     EXPECT_EQ(messagesWhenTheSheetOpened, 2u);
     EXPECT_EQ(waitCursorWhenTheSheetOpened, 0) << "no wait cursor over a sheet";
     EXPECT_EQ(port.waitCursorShown, 1);

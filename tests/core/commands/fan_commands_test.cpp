@@ -49,7 +49,7 @@ TEST(AddFan, CancelLeavesTheCount) {
     FakeUiPort port;
     runAddFanCommand(doc, port);
     EXPECT_EQ(doc.fanCount, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"AddEditFan"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::AddEditFan}));
 }
 
 TEST(AddFan, RefusedEntryReopensWithTheValuesJustStored) {
@@ -93,7 +93,7 @@ TEST(AddFan, TheHundredAndFirstFanIsRefused) {
     runAddFanCommand(doc, port);
     EXPECT_EQ(doc.fanCount, kMaxFans);
     EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kTooManyFans)}));
-    EXPECT_TRUE(std::find(port.dialogs.begin(), port.dialogs.end(), "AddEditFan") ==
+    EXPECT_TRUE(std::find(port.dialogs.begin(), port.dialogs.end(), Dialog::AddEditFan) ==
                 port.dialogs.end());
 }
 
@@ -106,7 +106,7 @@ TEST(EditFan, OnAModelWithoutFansDoesNothing) {
     };
     runEditFanCommand(doc, port);
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"EditFan"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::EditFan}));
 }
 
 TEST(EditFan, UnknownNumberIsReportedAndCancelKeepsTheFan) {

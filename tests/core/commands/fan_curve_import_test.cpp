@@ -111,7 +111,7 @@ TEST_F(ImportFromFiveFans, MissingOrDamagedFilesChangeNothing) {
     EXPECT_FALSE(importFanCurve(values, port));
     EXPECT_EQ(port.messages.back().rfind("Cannot open \"", 0), 0u) << port.messages.back();
     EXPECT_EQ(values.curve.model, "kept");
-    EXPECT_EQ(std::count(port.dialogs.begin(), port.dialogs.end(), "SelectFan"), 0);
+    EXPECT_EQ(std::count(port.dialogs.begin(), port.dialogs.end(), Dialog::SelectFan), 0);
 }
 
 TEST_F(ImportFromFiveFans, CancelAtEitherDialogChangesNothing) {

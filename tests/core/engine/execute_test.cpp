@@ -54,7 +54,7 @@ TEST(Execute, NewModelStopsAtTheDuctDetails) {
     EXPECT_FALSE(Execute(doc, port));
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{std::string(messages::kDuctDetailsIncomplete)}));
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::DuctDetails}));
     EXPECT_EQ(doc.segmentCount, 100);
 }
 
@@ -64,7 +64,7 @@ TEST(Execute, TooRestrictedDuct) {
     FakeUiPort port;
     EXPECT_FALSE(Execute(doc, port));
     EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kDuctTooRestricted)}));
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::DuctDetails}));
 }
 
 // Zones of a new model: the zone grid must be the one of the current input, or segments between
@@ -152,7 +152,7 @@ TEST(Execute, ShockFaultStopsAfterTheAssembly) {
     FakeUiPort port;
     EXPECT_FALSE(Execute(doc, port));
     EXPECT_EQ(doc.shockErrorFlag, 1);
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"ShockLosses"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::ShockLosses}));
     EXPECT_DOUBLE_EQ(doc.segmentShockFactor[50], 0.97) << "assembled all the same";
     EXPECT_EQ(doc.results.iterationCount, 0) << "no solution";
 }

@@ -145,7 +145,7 @@ TEST(FixedQuantity, BoosterAbove1000KPaIsRefusedAndResultsStay) {
     doc.fixedQuantity = 800;
     EXPECT_FALSE(Execute(doc, port));
     EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kBoosterTooHigh)}));
-    EXPECT_EQ(port.dialogs, (std::vector<std::string>{"DuctDetails"}));
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::DuctDetails}));
     EXPECT_EQ(doc.results.boosterPressure, previous.boosterPressure);
     EXPECT_EQ(doc.results.branchFlow, previous.branchFlow);
 }

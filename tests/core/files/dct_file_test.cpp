@@ -20,15 +20,17 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using testing::TempFolder;
 
-// Where each part starts in a file whose texts are those of a new model (presets as given, every
-// other text empty).
-constexpr std::size_t kPartB = 236 + 90;
+// Where each section starts in a file whose texts are those of a new model (presets as given,
+// every other text empty): the header's numbers and preset texts, then 100 fan-and-segment
+// records (460 bytes of numbers and 5 empty texts each), 20 shock-loss rows (72 bytes of numbers
+// and 4 empty texts each), 10 zones of 96 bytes, and last the flags and settings with the notepad.
+constexpr std::size_t kFanRecords = 236 + 90;
 constexpr std::size_t kRecordSize = 460 + 5;
-constexpr std::size_t kPartC = kPartB + 100 * kRecordSize;
+constexpr std::size_t kShockRows = kFanRecords + 100 * kRecordSize;
 constexpr std::size_t kRowSize = 72 + 4;
-constexpr std::size_t kPartD = kPartC + 20 * kRowSize;
-constexpr std::size_t kPartE = kPartD + 10 * 96;
-constexpr std::size_t kNewModelSize = kPartE + 45;
+constexpr std::size_t kZones = kShockRows + 20 * kRowSize;
+constexpr std::size_t kSettingsAndNotepad = kZones + 10 * 96;
+constexpr std::size_t kNewModelSize = kSettingsAndNotepad + 45;
 
 Bytes bytesOf(const CFlowmarDoc& doc) {
     auto bytes = ductFileBytes(doc);
@@ -78,10 +80,10 @@ TEST(DuctFile, NewSIModelIsExactly49351Bytes) {
     EXPECT_EQ(doubleAt(bytes, 176), 1.2) << "airDensity";
     EXPECT_EQ(int32At(bytes, 232), -1) << "diameterPresetIndex";
     EXPECT_EQ(Bytes(bytes.begin() + 236, bytes.begin() + 240), (Bytes{3, '0', '.', '7'}));
-    EXPECT_EQ(bytes[kPartB], 0) << "an empty text is the single byte 00";
-    EXPECT_EQ(bytes[kPartE + 28], 0) << "the empty notepad";
-    EXPECT_EQ(int32At(bytes, kPartE + 33), 5000) << "iterationLimit";
-    EXPECT_EQ(int32At(bytes, kPartE + 37), 1) << "unitSystem";
+    EXPECT_EQ(bytes[kFanRecords], 0) << "an empty text is the single byte 00";
+    EXPECT_EQ(bytes[kSettingsAndNotepad + 28], 0) << "the empty notepad";
+    EXPECT_EQ(int32At(bytes, kSettingsAndNotepad + 33), 5000) << "iterationLimit";
+    EXPECT_EQ(int32At(bytes, kSettingsAndNotepad + 37), 1) << "unitSystem";
 }
 
 TEST(DuctFile, ThreeHundredCharacterNotepadHasTheTwoByteLength) {
@@ -90,9 +92,10 @@ TEST(DuctFile, ThreeHundredCharacterNotepadHasTheTwoByteLength) {
     ASSERT_EQ(doc.notepadText.size(), 300u);
     const Bytes bytes = bytesOf(doc);
     ASSERT_EQ(bytes.size(), kNewModelSize - 1 + 3 + 300);
-    EXPECT_EQ(Bytes(bytes.begin() + kPartE + 28, bytes.begin() + kPartE + 31),
-              (Bytes{0xFF, 0x2C, 0x01}));
-    EXPECT_EQ(bytes[kPartE + 31], 'F');
+    EXPECT_EQ(
+        Bytes(bytes.begin() + kSettingsAndNotepad + 28, bytes.begin() + kSettingsAndNotepad + 31),
+        (Bytes{0xFF, 0x2C, 0x01}));
+    EXPECT_EQ(bytes[kSettingsAndNotepad + 31], 'F');
 }
 
 // One stored number: where the file keeps it. Setting only that field must change only its
@@ -168,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         I32(220, frictionFactorPresetIndex), F64(224, results.boosterPressure),
         I32(232, diameterPresetIndex)));
 
-constexpr std::size_t kFan7 = kPartB + 6 * kRecordSize;
+constexpr std::size_t kFan7 = kFanRecords + 6 * kRecordSize;
 
 INSTANTIATE_TEST_SUITE_P(
     FanRecord, StoredNumber,
@@ -183,9 +186,9 @@ INSTANTIATE_TEST_SUITE_P(
         F64(kFan7 + 105, fanCurvePressure[1][7]), F64(kFan7 + 113, fanCurveQuantity[1][7]),
         F64(kFan7 + 121, fanCurveEfficiency[1][7]), F64(kFan7 + 441, fanCurvePressure[15][7]),
         F64(kFan7 + 449, fanCurveQuantity[15][7]), F64(kFan7 + 457, fanCurveEfficiency[15][7]),
-        F64(kPartB + 99 * kRecordSize + 71, segmentShockResistance[100])));
+        F64(kFanRecords + 99 * kRecordSize + 71, segmentShockResistance[100])));
 
-constexpr std::size_t kRow20 = kPartC + 19 * kRowSize;
+constexpr std::size_t kRow20 = kShockRows + 19 * kRowSize;
 
 INSTANTIATE_TEST_SUITE_P(
     ShockRow, StoredNumber,
@@ -196,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
                       F64(kRow20 + 56, fixedResistanceDistance[20]),
                       F64(kRow20 + 64, fixedResistanceValue[20])));
 
-constexpr std::size_t kZone10 = kPartD + 9 * 96;
+constexpr std::size_t kZone10 = kZones + 9 * 96;
 
 INSTANTIATE_TEST_SUITE_P(
     Zone, StoredNumber,
@@ -208,15 +211,19 @@ INSTANTIATE_TEST_SUITE_P(
                       F64(kZone10 + 64, zoneLeakageResistance100[10]),
                       F64(kZone10 + 72, zoneLeakagePathResistance[10]),
                       F64(kZone10 + 80, zoneLeakageResistanceScaled[10]),
-                      F64(kZone10 + 88, zoneReserved[10]), F64(kPartD + 16, zoneStart[1])));
+                      F64(kZone10 + 88, zoneReserved[10]), F64(kZones + 16, zoneStart[1])));
 
-INSTANTIATE_TEST_SUITE_P(
-    Tail, StoredNumber,
-    ::testing::Values(I32(kPartE, zoneErrorFlag), I32(kPartE + 4, shockErrorFlag),
-                      I32(kPartE + 8, autoTransitionOff), I32(kPartE + 12, zoneCount),
-                      I32(kPartE + 16, zonesOff), I32(kPartE + 20, zoneCountCopy),
-                      I32(kPartE + 24, ductType), I32(kPartE + 29, executionMode),
-                      I32(kPartE + 33, iterationLimit), I32(kPartE + 37, unitSystem)));
+INSTANTIATE_TEST_SUITE_P(Tail, StoredNumber,
+                         ::testing::Values(I32(kSettingsAndNotepad, zoneErrorFlag),
+                                           I32(kSettingsAndNotepad + 4, shockErrorFlag),
+                                           I32(kSettingsAndNotepad + 8, autoTransitionOff),
+                                           I32(kSettingsAndNotepad + 12, zoneCount),
+                                           I32(kSettingsAndNotepad + 16, zonesOff),
+                                           I32(kSettingsAndNotepad + 20, zoneCountCopy),
+                                           I32(kSettingsAndNotepad + 24, ductType),
+                                           I32(kSettingsAndNotepad + 29, executionMode),
+                                           I32(kSettingsAndNotepad + 33, iterationLimit),
+                                           I32(kSettingsAndNotepad + 37, unitSystem)));
 
 TEST(DuctFile, ReservedFieldsAreWrittenAsZero) {
     CFlowmarDoc doc;
@@ -365,7 +372,7 @@ TEST(DuctFile, WideTextsAreRead) {
     Bytes notepad{0xFF, 0xFE, 0xFF, 3};
     const Bytes units = utf16(u"\u00E9\u00B2x");
     notepad.insert(notepad.end(), units.begin(), units.end());
-    splice(bytes, kPartE + 28, 1, notepad);
+    splice(bytes, kSettingsAndNotepad + 28, 1, notepad);
     Bytes preset{0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01};
     const Bytes many = utf16(std::u16string(300, u'7'));
     preset.insert(preset.end(), many.begin(), many.end());
@@ -423,21 +430,22 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"cut inside the first preset: its length claims more than remains",
                    [](Bytes& b) { b.resize(238); }, impossibleLength()},
         DamageCase{"cut inside a curve point of fan 51",
-                   [](Bytes& b) { b.resize(kPartB + 50 * kRecordSize + 200); }, endsEarly()},
-        DamageCase{"cut inside the shock rows", [](Bytes& b) { b.resize(kPartC + 700); },
+                   [](Bytes& b) { b.resize(kFanRecords + 50 * kRecordSize + 200); }, endsEarly()},
+        DamageCase{"cut inside the shock rows", [](Bytes& b) { b.resize(kShockRows + 700); },
                    endsEarly()},
-        DamageCase{"cut inside the zones", [](Bytes& b) { b.resize(kPartD + 95); }, endsEarly()},
+        DamageCase{"cut inside the zones", [](Bytes& b) { b.resize(kZones + 95); }, endsEarly()},
         DamageCase{"one byte short", [](Bytes& b) { b.pop_back(); }, endsEarly()},
         DamageCase{"the notepad claims 200 of the 16 bytes left",
-                   [](Bytes& b) { b[kPartE + 28] = 200; }, impossibleLength()},
-        DamageCase{"the notepad claims 4 GiB",
-                   [](Bytes& b) {
-                       splice(b, kPartE + 28, 1, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF});
-                   },
-                   impossibleLength()},
+                   [](Bytes& b) { b[kSettingsAndNotepad + 28] = 200; }, impossibleLength()},
+        DamageCase{
+            "the notepad claims 4 GiB",
+            [](Bytes& b) {
+                splice(b, kSettingsAndNotepad + 28, 1, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF});
+            },
+            impossibleLength()},
         DamageCase{"a fan text claims more than the whole file",
                    [](Bytes& b) {
-                       splice(b, kPartB, 1, {0xFF, 0xFF, 0xFF, 0, 0, 1, 0});
+                       splice(b, kFanRecords, 1, {0xFF, 0xFF, 0xFF, 0, 0, 1, 0});
                    },
                    impossibleLength()},
         DamageCase{"101 fans", [](Bytes& b) { putInt32(b, 184, 101); },
@@ -460,12 +468,12 @@ TEST(DuctFile, CountOutOfRangeMessageReadsAsASentence) {
 // held inside their tables instead of refusing the file.
 TEST(DuctFile, DerivedCountsAreHeldInsideTheirTables) {
     Bytes bytes = bytesOf(CFlowmarDoc{});
-    putInt32(bytes, kPartE + 12, 11);                         // zoneCount
-    putInt32(bytes, kPartE + 20, -3);                         // zoneCountCopy
-    putInt32(bytes, 44, 500);                                 // segmentCount
-    putInt32(bytes, kPartB + 11, -1);                         // fanCurvePointCount[1]
-    putInt32(bytes, kFan7 + 11, 16);                          // fanCurvePointCount[7]
-    putInt32(bytes, kPartB + 99 * kRecordSize + 11, 1 << 30); // fanCurvePointCount[100]
+    putInt32(bytes, kSettingsAndNotepad + 12, 11);                 // zoneCount
+    putInt32(bytes, kSettingsAndNotepad + 20, -3);                 // zoneCountCopy
+    putInt32(bytes, 44, 500);                                      // segmentCount
+    putInt32(bytes, kFanRecords + 11, -1);                         // fanCurvePointCount[1]
+    putInt32(bytes, kFan7 + 11, 16);                               // fanCurvePointCount[7]
+    putInt32(bytes, kFanRecords + 99 * kRecordSize + 11, 1 << 30); // fanCurvePointCount[100]
     DuctFileRead read = readBack(bytes);
     ASSERT_TRUE(read.ok()) << read.error;
     EXPECT_EQ(read.document->zoneCount, 10);
@@ -480,7 +488,7 @@ TEST(DuctFile, CountsAtTheirLimitsAreAccepted) {
     Bytes bytes = bytesOf(CFlowmarDoc{});
     putInt32(bytes, 184, 100);
     putInt32(bytes, 28, 0);
-    putInt32(bytes, kPartE + 12, 10);
+    putInt32(bytes, kSettingsAndNotepad + 12, 10);
     putInt32(bytes, kFan7 + 11, 15);
     DuctFileRead read = readBack(bytes);
     ASSERT_TRUE(read.ok()) << read.error;

@@ -7,7 +7,7 @@
 namespace flowmar {
 namespace {
 
-TEST(CFlowmarDoc, NewModelHasTheDocumentedDefaults) {
+TEST(CFlowmarDoc, NewModelHasTheDefaultsOfANewDuct) {
     const CFlowmarDoc doc;
     EXPECT_EQ(doc.leakagePathCount, 99);
     EXPECT_EQ(doc.leakageResistance100, 10000);

@@ -12,16 +12,24 @@
 #include "core/ui_port.h"
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-namespace flowmar::testing {
+namespace flowmar {
+
+// Failed checks on recorded dialogs name them as a person would.
+inline void PrintTo(Dialog dialog, std::ostream* os) {
+    *os << dialogName(dialog);
+}
+
+namespace testing {
 
 class FakeUiPort : public UiPort {
 public:
     std::vector<std::string> messages;
     std::vector<MessageIcon> messageIcons;
-    std::vector<std::string> dialogs; // "DuctDetails", "ShockLosses", "AddEditFan", ...
+    std::vector<Dialog> dialogs; // every dialog asked for, in order, answered or not
     int waitCursorDepth = 0;
     int waitCursorShown = 0;
 
@@ -44,37 +52,37 @@ public:
     }
 
     bool runDuctDetails(DuctDetailsValues& values) override {
-        return answer("DuctDetails", onDuctDetails, values);
+        return answer(Dialog::DuctDetails, onDuctDetails, values);
     }
     bool runShockLosses(ShockLossValues& values) override {
-        return answer("ShockLosses", onShockLosses, values);
+        return answer(Dialog::ShockLosses, onShockLosses, values);
     }
     bool runFixedQuantity(FixedQuantityValues& values) override {
-        return answer("FixedQuantity", onFixedQuantity, values);
+        return answer(Dialog::FixedQuantity, onFixedQuantity, values);
     }
     bool runAddEditFan(AddFanValues& values) override {
-        return answer("AddEditFan", onAddEditFan, values);
+        return answer(Dialog::AddEditFan, onAddEditFan, values);
     }
     bool runCurveEditor(CurveEditorValues& values) override {
-        return answer("CurveEditor", onCurveEditor, values);
+        return answer(Dialog::CurveEditor, onCurveEditor, values);
     }
     bool runFanNumber(FanNumberDialog dialog, int& number) override {
-        dialogs.emplace_back(dialog == FanNumberDialog::EditFan ? "EditFan" : "DeleteFan");
+        dialogs.push_back(dialog == FanNumberDialog::EditFan ? Dialog::EditFan : Dialog::DeleteFan);
         return onFanNumber ? onFanNumber(dialog, number) : false;
     }
-    bool runNotepad(std::string& text) override { return answer("Notepad", onNotepad, text); }
+    bool runNotepad(std::string& text) override { return answer(Dialog::Notepad, onNotepad, text); }
     bool runGraphOptions(GraphOptions& options) override {
-        return answer("GraphOptions", onGraphOptions, options);
+        return answer(Dialog::GraphOptions, onGraphOptions, options);
     }
     bool runSelectFan(SelectFanValues& values) override {
-        return answer("SelectFan", onSelectFan, values);
+        return answer(Dialog::SelectFan, onSelectFan, values);
     }
     int runSelectUnits(int unitSystem) override {
-        dialogs.emplace_back("SelectUnits");
+        dialogs.push_back(Dialog::SelectUnits);
         return onSelectUnits ? onSelectUnits(unitSystem) : unitSystem;
     }
     std::optional<std::string> chooseFileToOpen(const OpenFileRequest& request) override {
-        dialogs.emplace_back("ChooseFile");
+        dialogs.push_back(Dialog::ChooseFileToOpen);
         return onChooseFile ? onChooseFile(request) : std::nullopt;
     }
     void beginWaitCursor() override {
@@ -85,10 +93,11 @@ public:
 
 private:
     template <typename Values>
-    bool answer(const char* name, const std::function<bool(Values&)>& handler, Values& values) {
-        dialogs.emplace_back(name);
+    bool answer(Dialog dialog, const std::function<bool(Values&)>& handler, Values& values) {
+        dialogs.push_back(dialog);
         return handler ? handler(values) : false;
     }
 };
 
-} // namespace flowmar::testing
+} // namespace testing
+} // namespace flowmar

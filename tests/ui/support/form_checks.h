@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/views/form_fill.h"
+#include "ui/views/form_view.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,8 +17,7 @@ namespace flowmar::testing {
 
 // Every control the fill writes is on the form and shows the fill's last text for it; every
 // control whose visibility it sets is shown or hidden as it says.
-template <typename View>
-void expectShowsFill(const View& view, const FormFill& fill) {
+inline void expectShowsFill(const FormView& view, const FormFill& fill) {
     for (const ControlText& written : fill.texts) {
         ASSERT_NE(view.control(written.id), nullptr) << "control " << written.id;
         EXPECT_EQ(view.controlText(written.id).toStdString(), fill.textOf(written.id).value())

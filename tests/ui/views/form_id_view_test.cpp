@@ -1,57 +1,26 @@
+// What only the Summary of Input Data shows; what both summaries share is tested once for both in
+// form_view_test.cpp.
 #include "core/commands/execute_command.h"
 #include "core/model/flowmar_doc.h"
 #include "core/views/form_id.h"
 #include "support/example_models.h"
 #include "support/fake_ui_port.h"
-#include "support/form_checks.h"
 #include "support/models.h"
 #include "ui/views/form_id_view.h"
 
-#include <QScrollArea>
-#include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace flowmar {
 namespace {
 
 using namespace input_form;
-using testing::expectShowsFill;
 using testing::openExample;
 
 std::string textOf(const CFormID& view, int id) {
     return view.controlText(id).toStdString();
 }
-
-struct ExampleCase {
-    const char* why;
-    const char* file;
-    friend void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.file << ": " << c.why; }
-};
-
-class FormIdOnExample : public ::testing::TestWithParam<ExampleCase> {};
-
-TEST_P(FormIdOnExample, ShowsTheCoresTextsAndFitsThem) {
-    CFlowmarDoc doc;
-    ASSERT_NO_FATAL_FAILURE(openExample(GetParam().file, doc));
-    CFormID view(doc);
-    FormIdState state;
-    expectShowsFill(view, formIdInitialUpdate(doc, state));
-
-    view.resize(1600, 1200);
-    view.show();
-    testing::expectTextsFit(view);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, FormIdOnExample,
-    ::testing::Values(ExampleCase{"SI, one fan", "forcing-one-fan.dct"},
-                      ExampleCase{"SI with three zones shown", "zones-and-losses.dct"},
-                      ExampleCase{"Imperial: inches, x 10^-10 labels", "imperial.dct"},
-                      ExampleCase{"fixed quantity: NA in the fan boxes", "fixed-quantity-face.dct"},
-                      ExampleCase{"exhausting", "exhausting.dct"}));
 
 TEST(CFormID, ShowsTheZonedModelsValuesInItsBoxes) {
     CFlowmarDoc doc;
@@ -68,8 +37,6 @@ TEST(CFormID, ShowsTheZonedModelsValuesInItsBoxes) {
     EXPECT_EQ(textOf(view, kZoneDiameterBoxes[1]), "0.80");
     EXPECT_EQ(textOf(view, kZoneLeakageBoxes[1]), "8000");
     EXPECT_EQ(textOf(view, kZonesActiveBox), "YES");
-    EXPECT_EQ(view.templateId(), 103);
-    EXPECT_EQ(view.statusCaption(), QStringLiteral("Summary of Input Data"));
 }
 
 TEST(CFormID, HidesTheTimesTenLabelsInSIAndShowsThemInImperial) {
@@ -124,24 +91,6 @@ TEST(CFormID, NewModelShowsZeroFansAndNoZones) {
     EXPECT_EQ(textOf(view, kCurveFanCountBox), "0");
     EXPECT_EQ(textOf(view, kZonesActiveBox), "NO");
     EXPECT_EQ(textOf(view, kLeakageResistanceBox), "10000");
-}
-
-TEST(CFormID, ScrollsWhenTheWindowIsSmallerThanTheForm) {
-    CFlowmarDoc doc;
-    ASSERT_NO_FATAL_FAILURE(openExample("zones-and-losses.dct", doc));
-    CFormID view(doc);
-    view.resize(200, 150);
-    view.show();
-    QApplication::processEvents();
-    const auto* scroller = view.findChild<QScrollArea*>();
-    ASSERT_NE(scroller, nullptr);
-    EXPECT_GT(scroller->verticalScrollBar()->maximum(), 0);
-    EXPECT_GT(scroller->horizontalScrollBar()->maximum(), 0);
-
-    view.resize(1600, 1200);
-    QApplication::processEvents();
-    EXPECT_EQ(scroller->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(scroller->horizontalScrollBar()->maximum(), 0);
 }
 
 } // namespace
