@@ -171,6 +171,11 @@ TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
         << "the most serious outcome wins";
     EXPECT_EQ(run({"--units", "metric", file("limit.json").string()}), kExitUsage);
     EXPECT_EQ(run({}), kExitUsage);
+    // A number beyond a double used to end the program inside the JSON parser.
+    std::ofstream(file("huge.json")) << R"({"ductLength": 1e309})";
+    EXPECT_EQ(run({file("huge.json").string()}), kExitUsage);
+    EXPECT_NE(err.str().find("The model holds a number too large to be read."), std::string::npos)
+        << err.str();
 }
 
 // A graph of every example: well-formed SVG of the requested size whose texts are the graph's.

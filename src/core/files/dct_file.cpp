@@ -204,6 +204,10 @@ std::string refusedCount(const CFlowmarDoc& doc) {
         return messages::countOutOfRange(messages::kNumberOfLeakagePaths, doc.leakagePathCount, 0,
                                          kMaxLeakagePaths);
     }
+    // Sweeps without end and no way to stop them; lower limits stay as the file has them.
+    if (doc.iterationLimit > limits::kMaxIterationLimit) {
+        return messages::iterationLimitTooHigh(doc.iterationLimit);
+    }
     return {};
 }
 

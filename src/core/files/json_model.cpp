@@ -6,6 +6,7 @@
 #include "core/files/fan_curve_json.h"
 #include "core/files/json_reader.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 
 #include <nlohmann/json.hpp>
 
@@ -106,6 +107,10 @@ void readModel(JsonObjectReader& top, CFlowmarDoc& doc) {
     // a hand-edited model cannot ask for more than the model holds.
     if (top.ok() && (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths)) {
         top.fail("The key \"leakagePathCount\" must lie between 0 and 99.");
+    }
+    if (top.ok() && doc.iterationLimit > limits::kMaxIterationLimit) {
+        top.fail("The key \"iterationLimit\" is refused: " +
+                 messages::iterationLimitTooHigh(doc.iterationLimit) + ".");
     }
 }
 

@@ -144,6 +144,11 @@ std::string readJsonDocument(std::string_view text, std::string_view what,
         document = nlohmann::json::parse(text.begin(), text.end());
     } catch (const nlohmann::json::parse_error& e) {
         return "The " + std::string(what) + " is not valid JSON: " + e.what();
+    } catch (const nlohmann::json::out_of_range&) {
+        // A number too large for a double (1e309) stops the parser before any key is read.
+        return "The " + std::string(what) + " holds a number too large to be read.";
+    } catch (const nlohmann::json::exception& e) {
+        return "The " + std::string(what) + " cannot be read: " + e.what();
     }
     if (!document.is_object()) {
         return "The " + std::string(what) + " must be a JSON object.";

@@ -12,6 +12,8 @@ inline constexpr int kMaxZoneLeakageResistance = 500'000; // Ns²/m⁸ per 100 m
 inline constexpr int kMaxFixedResistance = 100;
 // The notepad, counted in characters.
 inline constexpr int kNotepadMaxLength = 1000;
+// The General page's iteration limit: a file asking for more would run for hours.
+inline constexpr int kMaxIterationLimit = 100'000;
 // The fan-number dialogs.
 inline constexpr int kFirstFanNumber = 1;
 inline constexpr int kLastFanNumber = 100;

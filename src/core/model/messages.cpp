@@ -30,6 +30,12 @@ std::string cannotSaveFile(std::string_view file, std::string_view fault) {
     return "Cannot save \"" + std::string(file) + "\": " + std::string(fault) + ".";
 }
 
+std::string iterationLimitTooHigh(long long value) {
+    constexpr MessageText limit = composeMessage(Grouped{limits::kMaxIterationLimit});
+    return "the iteration limit (" + std::to_string(value) + ") lies above " +
+           std::string(limit.view()) + ", the most the General page takes";
+}
+
 std::string countOutOfRange(std::string_view what, long long value, int low, int high) {
     return std::string(what) + " (" + std::to_string(value) + ") lies outside " +
            std::to_string(low) + " to " + std::to_string(high);

@@ -196,6 +196,8 @@ std::string cannotOpenFile(std::string_view file, std::string_view fault);
 std::string cannotSaveFile(std::string_view file, std::string_view fault);
 
 // The fault of a count that no table can hold: "the number of fans (150) lies outside 0 to 100".
+// "the iteration limit (1000000000) lies above 100,000, the most the General page takes"
+std::string iterationLimitTooHigh(long long value);
 std::string countOutOfRange(std::string_view what, long long value, int low, int high);
 // The "what" of countOutOfRange for a few counts.
 inline constexpr std::string_view kNumberOfFans = "the number of fans";

@@ -456,12 +456,28 @@ INSTANTIATE_TEST_SUITE_P(
                    messages::countOutOfRange(messages::kNumberOfLeakagePaths, 100, 0, 99)},
         DamageCase{
             "a negative leakage path count", [](Bytes& b) { putInt32(b, 28, -2147483647 - 1); },
-            messages::countOutOfRange(messages::kNumberOfLeakagePaths, -2147483648LL, 0, 99)}));
+            messages::countOutOfRange(messages::kNumberOfLeakagePaths, -2147483648LL, 0, 99)},
+        DamageCase{"a billion sweeps would run for hours with no way to stop them",
+                   [](Bytes& b) { putInt32(b, kSettingsAndNotepad + 33, 1'000'000'000); },
+                   messages::iterationLimitTooHigh(1'000'000'000)}));
 
 TEST(DuctFile, CountOutOfRangeMessageReadsAsASentence) {
     EXPECT_EQ(messages::cannotOpenFile(
                   "a.dct", messages::countOutOfRange(messages::kNumberOfFans, 101, 0, 100)),
               "Cannot open \"a.dct\": the number of fans (101) lies outside 0 to 100.");
+    EXPECT_EQ(messages::cannotOpenFile("a.dct", messages::iterationLimitTooHigh(100'001)),
+              "Cannot open \"a.dct\": the iteration limit (100001) lies above 100,000, the most "
+              "the General page takes.");
+}
+
+TEST(DuctFile, IterationLimitsUpToTheGeneralPagesMostAndBelowItsLeastAreKept) {
+    for (const int limit : {100'000, 5, 0}) {
+        Bytes bytes = bytesOf(testing::everyNumberSet());
+        putInt32(bytes, kSettingsAndNotepad + 33, limit);
+        const DuctFileRead read = readBack(bytes);
+        ASSERT_TRUE(read.ok()) << limit << ": " << read.error;
+        EXPECT_EQ(read.document->iterationLimit, limit);
+    }
 }
 
 // Counts that Execute derives again, or that only say how much of a complete table is used, are

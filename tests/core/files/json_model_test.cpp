@@ -147,7 +147,20 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"points": [{"pressure": 2000, "quantity": 20},
                                              {"pressure": 1000, "quantity": 10}]}]})",
                     "Fan 1: " + std::string(messages::kCurveTooFewPoints)},
-        RefusalCase{"not an object", "[1, 2]", "The model must be a JSON object."}));
+        RefusalCase{"not an object", "[1, 2]", "The model must be a JSON object."},
+        RefusalCase{"a number beyond a double stops the parser itself", R"({"ductLength": 1e309})",
+                    "The model holds a number too large to be read."},
+        RefusalCase{"more sweeps than the General page takes", R"({"iterationLimit": 100001})",
+                    "The key \"iterationLimit\" is refused: the iteration limit (100001) lies "
+                    "above 100,000, the most the General page takes."}));
+
+TEST(JsonModel, IterationLimitsUpToTheGeneralPagesMostAreKept) {
+    CFlowmarDoc doc;
+    EXPECT_EQ(readJsonModel(R"({"iterationLimit": 100000})", doc), "");
+    EXPECT_EQ(doc.iterationLimit, 100000);
+    EXPECT_EQ(readJsonModel(R"({"iterationLimit": 7})", doc), "") << "below 100 stays too";
+    EXPECT_EQ(doc.iterationLimit, 7);
+}
 
 TEST(JsonModel, InvalidJsonSaysWhere) {
     CFlowmarDoc doc;
