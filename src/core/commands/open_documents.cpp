@@ -113,7 +113,7 @@ OpenDocument& OpenDocuments::newDuctModel() {
     return adopt(std::move(document), std::move(title));
 }
 
-OpenDocument* OpenDocuments::find(const DocumentState* document) {
+OpenDocument* OpenDocuments::find(const DocumentState* document) const {
     for (const auto& open : m_documents) {
         if (&open->state() == document) {
             return open.get();
@@ -122,7 +122,7 @@ OpenDocument* OpenDocuments::find(const DocumentState* document) {
     return nullptr;
 }
 
-OpenDocument* OpenDocuments::findFile(const std::filesystem::path& path) {
+OpenDocument* OpenDocuments::findFile(const std::filesystem::path& path) const {
     const std::filesystem::path wanted = comparable(path);
     for (const auto& open : m_documents) {
         if (!open->path.empty() && comparable(open->path) == wanted) {

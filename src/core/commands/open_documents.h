@@ -90,10 +90,11 @@ public:
     // chooses.
     OpenDocument& newDuctModel();
 
-    // The open document of a duct model or fan database, or nullptr.
-    OpenDocument* find(const DocumentState* document);
+    // The open document of a duct model or fan database, or nullptr. Finding changes nothing; the
+    // document found stays the caller's to change.
+    OpenDocument* find(const DocumentState* document) const;
     // The open document read from the file, or nullptr.
-    OpenDocument* findFile(const std::filesystem::path& path);
+    OpenDocument* findFile(const std::filesystem::path& path) const;
 
     // Whether the document may close: true when it is not modified, when the person discards its
     // changes, or when it was saved; false on Cancel or when the save failed (its message shown).

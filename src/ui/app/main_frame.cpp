@@ -389,7 +389,7 @@ DuctView* CMainFrame::activeView() const {
 
 OpenDocument* CMainFrame::activeOpenDocument() const {
     const CFlowmarDoc* doc = activeDocument();
-    return doc == nullptr ? nullptr : const_cast<OpenDocuments&>(m_documents).find(doc);
+    return doc == nullptr ? nullptr : m_documents.find(doc);
 }
 
 const std::vector<QMdiSubWindow*>& CMainFrame::framesOf(const DocumentState* document) const {
