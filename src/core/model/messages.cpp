@@ -41,6 +41,14 @@ std::string countOutOfRange(std::string_view what, long long value, int low, int
            std::to_string(low) + " to " + std::to_string(high);
 }
 
+std::string numberNeeded(std::string_view field) {
+    return "Enter a number for " + std::string(field) + ".";
+}
+
+std::string wholeNumberNeeded(std::string_view field) {
+    return "Enter a whole number for " + std::string(field) + ".";
+}
+
 std::string numberOfCurvePoints(int fanNumber) {
     return "the number of curve points of fan " + std::to_string(fanNumber);
 }

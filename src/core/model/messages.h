@@ -151,6 +151,11 @@ inline constexpr MessageText kFanNumberOutOfRangeText = composeMessage(
     "Enter a fan number between ", limits::kFirstFanNumber, " and ", limits::kLastFanNumber, ".");
 inline constexpr std::string_view kFanNumberOutOfRange = kFanNumberOutOfRangeText.view();
 inline constexpr std::string_view kNotANumber = "Enter a number.";
+// A box that takes one number holds something else: "Enter a number for Duct Length (m)." The
+// field is named as its label reads, so the message says which box to mend.
+std::string numberNeeded(std::string_view field);
+// The same for a box that takes a whole number: "Enter a whole number for Iteration Limit."
+std::string wholeNumberNeeded(std::string_view field);
 // "Save changes to <document>?", asked when a modified document closes.
 std::string saveChangesQuestion(std::string_view documentTitle);
 

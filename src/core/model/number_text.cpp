@@ -1,6 +1,7 @@
 #include "core/model/number_text.h"
 
 #include <cctype>
+#include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -52,13 +53,17 @@ std::string withoutConversion(std::string_view format) {
 
 } // namespace
 
-double parseNumber(std::string_view text) {
+namespace {
+
+bool isBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// Where the leading decimal number starting at `start` ends (sign, digits, the locale's decimal
+// point, exponent); `start` when no digit comes.
+std::size_t leadingNumberEnd(std::string_view text, std::size_t start) {
     const char decimalPoint = *std::localeconv()->decimal_point;
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    const std::size_t start = i;
+    std::size_t i = start;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
@@ -80,7 +85,7 @@ double parseNumber(std::string_view text) {
         }
     }
     if (digits == 0) {
-        return 0;
+        return start;
     }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
@@ -94,12 +99,78 @@ double parseNumber(std::string_view text) {
             i = j;
         }
     }
-    const std::string number(text.substr(start, i - start));
+    return i;
+}
+
+std::size_t firstNonBlank(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+} // namespace
+
+double parseNumber(std::string_view text) {
+    const std::size_t start = firstNonBlank(text);
+    const std::size_t end = leadingNumberEnd(text, start);
+    if (end == start) {
+        return 0;
+    }
+    const std::string number(text.substr(start, end - start));
     const double value = std::strtod(number.c_str(), nullptr);
     if (std::isinf(value)) {
         return std::copysign(std::numeric_limits<double>::max(), value);
     }
     return value;
+}
+
+std::optional<double> parseWholeNumber(std::string_view text) {
+    const std::size_t start = firstNonBlank(text);
+    const std::size_t end = leadingNumberEnd(text, start);
+    if (end == start) {
+        return std::nullopt;
+    }
+    for (std::size_t i = end; i < text.size(); ++i) {
+        if (!isBlank(text[i])) {
+            return std::nullopt;
+        }
+    }
+    const std::string number(text.substr(start, end - start));
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> parseWholeInteger(std::string_view text) {
+    const std::size_t start = firstNonBlank(text);
+    std::size_t end = start;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-')) {
+        ++end;
+    }
+    const std::size_t firstDigit = end;
+    while (end < text.size() && isDigit(text[end])) {
+        ++end;
+    }
+    if (end == firstDigit) {
+        return std::nullopt;
+    }
+    for (std::size_t i = end; i < text.size(); ++i) {
+        if (!isBlank(text[i])) {
+            return std::nullopt;
+        }
+    }
+    const std::string number(text.substr(start, end - start));
+    errno = 0;
+    const long long value = std::strtoll(number.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < std::numeric_limits<int>::min() ||
+        value > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
 }
 
 int parseInteger(std::string_view text) {

@@ -3,6 +3,7 @@
 // so that no NaN or infinity ever reaches a person.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,15 @@ double parseNumber(std::string_view text);
 // The leading number of the text as an integer, truncated towards zero and held within the int
 // range.
 int parseInteger(std::string_view text);
+
+// A box that a dialog takes as a number: the whole text, blanks around it allowed, must be one
+// decimal number in the current locale's form. No value for empty text, for letters or a second
+// number after it ("12.5abc", under a point locale "12,5"), nor for a magnitude beyond the double
+// range; nothing is cut or rounded.
+std::optional<double> parseWholeNumber(std::string_view text);
+
+// The same for a box that takes a whole number: no fraction or exponent, within the int range.
+std::optional<int> parseWholeInteger(std::string_view text);
 
 // What a form box or a report line shows for a value that is not a finite number.
 inline constexpr std::string_view kNoNumber = "-";

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <limits>
+#include <optional>
 #include <ostream>
 
 namespace flowmar {
@@ -34,6 +35,47 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"infinity is no number", "inf", 0},
                       ParseCase{"hexadecimal stops at the x", "0x1A", 0},
                       ParseCase{"beyond the double range saturates", "1e999", DBL_MAX}));
+
+struct WholeNumberCase {
+    const char* why;
+    const char* text;
+    std::optional<double> value;
+    friend void PrintTo(const WholeNumberCase& c, std::ostream* os) { *os << c.why; }
+};
+
+class ParseWholeNumber : public ::testing::TestWithParam<WholeNumberCase> {};
+
+TEST_P(ParseWholeNumber, TakesOneNumberOrNothing) {
+    EXPECT_EQ(parseWholeNumber(GetParam().text), GetParam().value) << GetParam().why;
+}
+
+// The tests run in the C locale: its decimal point is '.'.
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseWholeNumber,
+    ::testing::Values(
+        WholeNumberCase{"plain", "12.5", 12.5},
+        WholeNumberCase{"blanks around are no part of the text", "  -3.5e2 ", -350},
+        WholeNumberCase{"a leading point", ".5", 0.5},
+        WholeNumberCase{"letters after the number would be cut off", "12.5abc", std::nullopt},
+        WholeNumberCase{"a comma is not this locale's decimal point", "12,5", std::nullopt},
+        WholeNumberCase{"a second number", "1 2", std::nullopt},
+        WholeNumberCase{"empty", "", std::nullopt},
+        WholeNumberCase{"blanks only", "  ", std::nullopt},
+        WholeNumberCase{"letters only", "abc", std::nullopt},
+        WholeNumberCase{"a sign alone", "-", std::nullopt},
+        WholeNumberCase{"NaN", "nan", std::nullopt},
+        WholeNumberCase{"beyond the double range", "1e999", std::nullopt}));
+
+TEST(ParseWholeInteger, TakesOneWholeNumberWithinTheIntRange) {
+    EXPECT_EQ(parseWholeInteger(" 100 "), 100);
+    EXPECT_EQ(parseWholeInteger("-7"), -7);
+    EXPECT_EQ(parseWholeInteger("2147483647"), std::numeric_limits<int>::max());
+    EXPECT_EQ(parseWholeInteger("2147483648"), std::nullopt);
+    EXPECT_EQ(parseWholeInteger("12.5"), std::nullopt); // a fraction is never cut
+    EXPECT_EQ(parseWholeInteger("1e3"), std::nullopt);
+    EXPECT_EQ(parseWholeInteger("12x"), std::nullopt);
+    EXPECT_EQ(parseWholeInteger(""), std::nullopt);
+}
 
 TEST(ParseInteger, TruncatesAndStaysInRange) {
     EXPECT_EQ(parseInteger("42.9"), 42);
