@@ -6,6 +6,7 @@
 
 #include "core/engine/segment_grid.h"
 #include "core/engine/solution_status.h"
+#include "core/input/shock_loss_pages.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"
 #include "core/model/messages.h"
@@ -16,8 +17,6 @@
 namespace flowmar {
 
 namespace {
-
-constexpr double kScreenShockFactor = 0.97;
 
 bool outsideDuct(double distance, double ductLength) {
     return distance < 0 || !withinDuctLength(distance, ductLength);

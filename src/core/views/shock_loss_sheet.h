@@ -1,0 +1,67 @@
+// ShockLossSheet: the "Shock Loss Details" sheet while it is open - the values it edits, which
+// pages have been opened and the grid of each opened page - so that a page's opening fill, its
+// Calculate and Clear Form buttons and the sheet's OK are computed and tested here. The Qt sheet
+// shows the grids, hands a person's entries in before each step and shows the result.
+#pragma once
+
+#include "core/input/shock_loss_pages.h"
+#include "core/views/grid_content.h"
+
+#include <array>
+#include <optional>
+
+namespace flowmar {
+
+// The grid of a page as it opens: 20 rows, its columns with their headers, widths, number
+// formats, drop-down lists and read-only grey column, and the rows of values (shown units). None
+// for the entry and exit page, which has no grid.
+std::optional<GridContent> shockLossPageGrid(const ShockLossValues& values, ShockLossPage page);
+
+// Writes all 20 rows of the page into its grid as numbers and choice texts (the read-only C
+// column included); the grid's read-only lock is as it was afterwards.
+void writeShockLossRows(GridContent& grid, const ShockLossValues& values, ShockLossPage page);
+
+// Reads the page's 20 rows from its grid: numbers with the text-to-number conversion (text that
+// is no number reads as 0), choices as shown. The screen page reads its distances only.
+void readShockLossRows(const GridContent& grid, ShockLossPage page, ShockLossValues& values);
+
+class ShockLossSheet {
+public:
+    // The values the Shock Losses command hands in, in shown units.
+    explicit ShockLossSheet(const ShockLossValues& values);
+
+    const ShockLossValues& values() const { return m_values; }
+
+    // A page's first activation builds its grid; later activations change nothing, so that what
+    // a person typed stays.
+    void openPage(ShockLossPage page);
+    bool isOpened(ShockLossPage page) const;
+
+    // The grid of an opened page: a person's entries go in here before a step reads it. An empty
+    // grid for a page that has none or has not been opened.
+    GridContent& grid(ShockLossPage page);
+    const GridContent& grid(ShockLossPage page) const;
+
+    // Calculate (fitting pages): reads the grid, looks C up, writes all rows back.
+    void calculate(ShockLossPage page);
+    // Clear Form: empties every row of the page and its grid.
+    void clearForm(ShockLossPage page);
+
+    // The entry and exit page's radio buttons.
+    std::optional<int> checkedButton(EntryExitGroup group) const;
+    void clickButton(int buttonId);
+
+    // The sheet's OK: each opened page reads its grid and runs its OK step (distances limited to
+    // the duct, C looked up again); a page never opened passes its values back as they came.
+    // The grids are not rewritten. Returns what the document takes back.
+    const ShockLossValues& accept();
+
+private:
+    static std::size_t index(ShockLossPage page) { return static_cast<std::size_t>(page); }
+
+    ShockLossValues m_values;
+    std::array<bool, kShockLossPageCount> m_opened{};
+    std::array<GridContent, kShockLossPageCount> m_grids{};
+};
+
+} // namespace flowmar
