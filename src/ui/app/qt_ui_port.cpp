@@ -8,6 +8,7 @@
 #include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
+#include "ui/sheets/shock_loss_sheet.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -38,6 +39,15 @@ bool QtUiPort::runGraphOptions(GraphOptions& options) {
         return false;
     }
     options = dialog.options();
+    return true;
+}
+
+bool QtUiPort::runShockLosses(ShockLossValues& values) {
+    CShockLossSheet sheet(values, m_parent);
+    if (sheet.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = sheet.values();
     return true;
 }
 

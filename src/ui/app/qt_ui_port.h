@@ -20,6 +20,7 @@ public:
 
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon icon) override;
+    bool runShockLosses(ShockLossValues& values) override;
     bool runFixedQuantity(FixedQuantityValues& values) override;
     bool runFanNumber(FanNumberDialog dialog, int& number) override;
     bool runNotepad(std::string& text) override;

@@ -253,5 +253,23 @@ TEST(CommandLine, ReadsTheFileAndThePrintRequests) {
     EXPECT_TRUE(parseCommandLine({}).valid);
 }
 
+// The Data Input menu's Shock Losses command and the toolbar's SL button are one action, which
+// runs the command on the active model.
+TEST_F(MainFrameTest, ShockLossesEditsTheActiveModel) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("forcing-one-fan.dct"))));
+    QAction* shockLosses = frame.commandAction(commands::kShockLosses);
+    ASSERT_NE(shockLosses, nullptr);
+    EXPECT_TRUE(shockLosses->isEnabled());
+    EXPECT_TRUE(frame.ductToolBar()->actions().contains(shockLosses));
+    port.onShockLosses = [](ShockLossValues& values) {
+        values.rows[1].screenDistance = values.ductLength / 2;
+        return true;
+    };
+    shockLosses->trigger();
+    EXPECT_EQ(port.dialogs, (std::vector<Dialog>{Dialog::ShockLosses}));
+    const CFlowmarDoc& doc = *frame.activeDocument();
+    EXPECT_DOUBLE_EQ(doc.screenDistance[1], doc.ductLength / 2);
+}
+
 } // namespace
 } // namespace flowmar
