@@ -3,6 +3,8 @@
 // turns the PDFs into PNGs). It asserts nothing about pixels.
 #include "core/input/fixed_quantity_values.h"
 #include "core/input/graph_options.h"
+#include "core/input/shock_loss_pages.h"
+#include "core/input/shock_loss_values.h"
 #include "core/model/document_templates.h"
 #include "core/model/units.h"
 #include "ui/app/main_frame.h"
@@ -13,6 +15,7 @@
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 #include "ui/dialogs/splash_window.h"
+#include "ui/sheets/shock_loss_sheet.h"
 #include "ui/views/graph_view.h"
 
 #include <QApplication>
@@ -20,6 +23,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QStandardPaths>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -31,6 +35,23 @@ void save(QWidget& widget, const QDir& dir, const QString& name) {
     const QString path = dir.filePath(name + QStringLiteral(".png"));
     widget.grab().save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// Every page of the Shock Loss Details sheet with the model's rows, in SI and in Imperial units:
+// "shock-losses-imperial-2.png" is the second tab.
+void saveShockLossPages(flowmar::CFlowmarDoc& doc, const QDir& dir) {
+    const int unitSystem = doc.unitSystem;
+    for (const int units : {flowmar::kSI, flowmar::kImperial}) {
+        doc.unitSystem = units;
+        flowmar::CShockLossSheet sheet(flowmar::shockLossesFromDocument(doc));
+        const QString system =
+            units == flowmar::kSI ? QStringLiteral("si") : QStringLiteral("imperial");
+        for (int page = 0; page < sheet.tabs()->count(); ++page) {
+            sheet.tabs()->setCurrentIndex(page);
+            save(sheet, dir, QStringLiteral("shock-losses-%1-%2").arg(system).arg(page + 1));
+        }
+    }
+    doc.unitSystem = unitSystem;
 }
 
 } // namespace
@@ -55,6 +76,10 @@ int main(int argc, char** argv) {
         frame.resize(1280, 860);
         if (!frame.openFile(model)) {
             continue;
+        }
+        // The example with rows on every page of the sheet.
+        if (name == QStringLiteral("zones-and-losses")) {
+            saveShockLossPages(*frame.activeDocument(), dir);
         }
         frame.showView(flowmar::templates::kSummaryOfResults);
         frame.showView(flowmar::templates::kGraph);

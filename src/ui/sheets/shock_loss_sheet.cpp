@@ -5,6 +5,7 @@
 #include "ui/grid/grid_control.h"
 #include "ui/grid/grid_table_view.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,13 +26,15 @@ CEntryExitPage::CEntryExitPage(ShockLossSheet& sheet, QWidget* parent)
                                                ? shock_loss_sheet::kEntranceConfiguration
                                                : shock_loss_sheet::kExitConfiguration));
         auto* column = new QVBoxLayout(box);
+        // One choice per group, picked with the arrow keys; a group whose index is outside 1..4
+        // opens with none checked.
+        auto* exclusive = new QButtonGroup(box);
         for (const EntryExitButton& b : entryExitButtons()) {
             if (b.group != group) {
                 continue;
             }
             auto* radio = new QRadioButton(coreText(b.caption));
-            // A group whose index is outside 1..4 shows no button checked.
-            radio->setAutoExclusive(false);
+            exclusive->addButton(radio);
             connect(radio, &QRadioButton::clicked, this, [this, id = b.id] {
                 m_sheet.clickButton(id);
                 showChecks();
@@ -52,7 +55,9 @@ QRadioButton* CEntryExitPage::button(int id) const {
 
 void CEntryExitPage::showChecks() {
     for (const EntryExitButton& b : entryExitButtons()) {
-        button(b.id)->setChecked(m_sheet.checkedButton(b.group) == b.id);
+        if (m_sheet.checkedButton(b.group) == b.id) {
+            button(b.id)->setChecked(true);
+        }
     }
 }
 
@@ -119,10 +124,12 @@ void CShockLossGridPage::showGrid() {
 // ---- CShockLossSheet
 
 CShockLossSheet::CShockLossSheet(const ShockLossValues& values, QWidget* parent)
-    : QDialog(parent), m_sheet(values), m_tabs(new QTabWidget),
+    : QDialog(parent), m_sheet(values), m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)),
       m_entryExit(nullptr) {
     setWindowTitle(coreText(loadString(strings::kShockLossCaption)));
+    // Every tab in sight: the sheet is as wide as its six titles.
+    m_tabs->setUsesScrollButtons(false);
     for (const ShockLossPageInfo& info : shockLossPages()) {
         QWidget* page = nullptr;
         switch (info.page) {

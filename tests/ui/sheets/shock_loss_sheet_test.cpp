@@ -181,5 +181,82 @@ TEST(ShockLossSheet, ImperialPagesShowFeetAndPracticalUnits) {
         << "the 1000 ft duct's length, in feet";
 }
 
+// Keys go where the focus is, as they do for a person; an editor closes on the next turn of the
+// event loop.
+void press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+}
+// The first key of an entry opens the cell's editor, which takes the focus and the other keys.
+void type(const char* text) {
+    for (const char* c = text; *c != 0; ++c) {
+        QTest::keyClick(QApplication::focusWidget(), *c);
+    }
+}
+
+TEST(ShockLossSheet, TheKeyboardAloneFillsAPageAndConfirmsIt) {
+    CFlowmarDoc doc = ductWithLosses();
+    CShockLossSheet sheet(shockLossesFromDocument(doc));
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    sheet.tabs()->tabBar()->setFocus();
+    for (int i = 0; i < int(ShockLossPage::Screen); ++i) {
+        press(Qt::Key_Right);
+    }
+    CShockLossGridPage* screens = sheet.gridPage(ShockLossPage::Screen);
+    ASSERT_EQ(sheet.tabs()->currentWidget(), screens);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &screens->grid()->view());
+    press(Qt::Key_Down); // from the screen at 100 m in row 1 to row 2
+    type("75");
+    press(Qt::Key_Return);
+    press(Qt::Key_Down);
+    type("1500");
+    press(Qt::Key_Return); // ends the entry
+    EXPECT_NE(sheet.result(), QDialog::Accepted);
+    press(Qt::Key_Return); // the sheet's OK
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet.values().rows[1].screenDistance, 100);
+    EXPECT_EQ(sheet.values().rows[2].screenDistance, 75);
+    EXPECT_EQ(sheet.values().rows[3].screenDistance, 1000);
+}
+
+// The widgets Tab visits from the sheet's first one, in order.
+QList<QWidget*> tabStops(QWidget& window) {
+    QList<QWidget*> stops;
+    QWidget* w = &window;
+    while ((w = w->nextInFocusChain()) != &window) {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0 &&
+            w->focusProxy() == nullptr) {
+            stops << w;
+        }
+    }
+    return stops;
+}
+
+// Tab follows the layout: the tabs, the page from top to bottom and left to right, then OK and
+// Cancel.
+TEST(ShockLossSheet, TabVisitsThePageInTheOrderOfItsLayout) {
+    CFlowmarDoc doc = ductWithLosses();
+    CShockLossSheet sheet(shockLossesFromDocument(doc));
+    sheet.show();
+    QWidget* ok = sheet.buttons()->button(QDialogButtonBox::Ok);
+    QWidget* cancel = sheet.buttons()->button(QDialogButtonBox::Cancel);
+    CEntryExitPage* entryExit = sheet.entryExitPage();
+    EXPECT_EQ(
+        tabStops(sheet),
+        (QList<QWidget*>{sheet.tabs()->tabBar(), entryExit->button(kEntrySharp),
+                         entryExit->button(kEntryFlanged), entryExit->button(kEntryFormedBell),
+                         entryExit->button(kEntryNotIncluded), entryExit->button(kExitAbrupt),
+                         entryExit->button(kExitFlanged), entryExit->button(kExitDiffuser),
+                         entryExit->button(kExitNotIncluded), ok, cancel}));
+    clickTab(sheet, ShockLossPage::Dampers);
+    CShockLossGridPage* dampers = sheet.gridPage(ShockLossPage::Dampers);
+    EXPECT_EQ(tabStops(sheet), (QList<QWidget*>{sheet.tabs()->tabBar(), &dampers->grid()->view(),
+                                                dampers->clearFormButton(),
+                                                dampers->calculateButton(), ok, cancel}));
+}
+
 } // namespace
 } // namespace flowmar
