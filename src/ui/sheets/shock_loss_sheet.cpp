@@ -67,7 +67,7 @@ CShockLossGridPage::CShockLossGridPage(ShockLossSheet& sheet, ShockLossPage page
     : QWidget(parent), m_sheet(sheet), m_page(page), m_grid(new GridControl),
       m_clearForm(new QPushButton(coreText(shock_loss_sheet::kClearForm))) {
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_grid);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_clearForm);
     if (fittingOfPage(page)) {
@@ -81,16 +81,20 @@ CShockLossGridPage::CShockLossGridPage(ShockLossSheet& sheet, ShockLossPage page
     }
     buttons->addStretch();
     layout->addLayout(buttons);
+    layout->addStretch();
     connect(m_clearForm, &QPushButton::clicked, this, [this] {
         handEntriesIn();
         m_sheet.clearForm(m_page);
         showGrid();
     });
 
-    // The page is as large as its grid will be once it opens; until then the grid is empty.
+    // The page is as large as its grid will be once it opens, the buttons beside the grid's
+    // last column; until then the grid is empty.
     if (const auto shape = shockLossPageGrid(sheet.values(), page)) {
         m_grid->setContent(*shape);
-        m_grid->setMinimumSize(m_grid->sizeHint());
+        const QSize size = m_grid->sizeHint();
+        m_grid->setMinimumSize(size);
+        m_grid->setMaximumWidth(size.width());
         m_grid->setContent(GridContent());
     }
 }
