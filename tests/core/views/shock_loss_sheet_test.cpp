@@ -184,6 +184,50 @@ TEST_F(ShockLossOpenedPage, CalculateLooksUpCAndLeavesDistancesUnlimited) {
     EXPECT_EQ(grid.shownText(1, 1), "1500.0") << "OK does not rewrite the grid";
 }
 
+// Calculate on each fitting page: the choices a person picks in row 9 give the table's C there.
+struct CalculateCase {
+    const char* why;
+    friend void PrintTo(const CalculateCase& c, std::ostream* os) { *os << c.why; }
+    ShockLossPage page;
+    std::vector<std::string> choices; // columns 2, 3, ...
+    const char* shownC;
+    int cColumn;
+};
+
+class ShockLossCalculate : public ::testing::TestWithParam<CalculateCase> {};
+
+TEST_P(ShockLossCalculate, FillsCFromTheTableOfThePage) {
+    const CalculateCase& c = GetParam();
+    ShockLossSheet sheet(valuesOf1000mDuct(kSI));
+    sheet.openPage(c.page);
+    GridContent& grid = sheet.grid(c.page);
+    ASSERT_TRUE(grid.enterText(9, 1, "90.5"));
+    for (std::size_t i = 0; i < c.choices.size(); ++i) {
+        ASSERT_TRUE(grid.enterText(9, int(i) + 2, c.choices[i])) << c.choices[i];
+    }
+    sheet.calculate(c.page);
+    EXPECT_EQ(grid.shownText(9, c.cColumn), c.shownC);
+    EXPECT_EQ(grid.shownText(8, c.cColumn), "0.00") << "rows without a choice keep C";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FittingPages, ShockLossCalculate,
+    ::testing::Values(
+        CalculateCase{"smooth elbow: r/D in column 2, angle in 3",
+                      ShockLossPage::SmoothElbow,
+                      {"0.75", "180"},
+                      "0.46",
+                      4},
+        CalculateCase{"smooth elbow without an angle keeps C",
+                      ShockLossPage::SmoothElbow,
+                      {"0.75"},
+                      "0.00",
+                      4},
+        CalculateCase{"mitred elbow of 60 degrees", ShockLossPage::ElbowMiter, {"60"}, "0.55", 3},
+        CalculateCase{"damper 40 degrees closed", ShockLossPage::Dampers, {"40"}, "11.00", 3},
+        CalculateCase{
+            "damper 60 shows two decimals", ShockLossPage::Dampers, {"60"}, "113.00", 3}));
+
 TEST_F(ShockLossOpenedPage, OkRecalculatesCWithoutCalculate) {
     values.rows[3].damperFactor = 4.4;
     values.rows[3].damperText = "30";
