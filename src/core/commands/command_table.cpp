@@ -63,8 +63,7 @@ constexpr std::array kCommands{
 };
 
 // Commands whose sheets, dialogs or views are still to come: shown, but never enabled.
-constexpr std::array kCommandsToCome{kDuctDetails, kShockLosses, kAddFan,
-                                     kEditFan,     kSortFans,    kDatabaseAddFan};
+constexpr std::array kCommandsToCome{kShockLosses, kAddFan, kEditFan, kSortFans, kDatabaseAddFan};
 
 constexpr std::array kFileMenu{kFileNew,     kFileOpen,    kClose,     kSave,         kSaveAs,
                                kSaveGraphAs, kSeparator,   kPrint,     kPrintPreview, kPrintSetup,

@@ -196,6 +196,7 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
              updateCommands();
          }},
         {kFixedQuantityTool, onModel(runFixedQuantityToolCommand)},
+        {kDuctDetails, onModel(runDuctDetailsCommand)},
         {kDeleteFan, onModel(runDeleteFanCommand)},
         {kNotepad, onModel(runNotepadCommand)},
         {kExecute, [this] { executeActive(); }},

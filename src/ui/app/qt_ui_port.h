@@ -21,6 +21,7 @@ public:
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon icon) override;
     bool runFixedQuantity(FixedQuantityValues& values) override;
+    bool runDuctDetails(DuctDetailsValues& values) override;
     bool runFanNumber(FanNumberDialog dialog, int& number) override;
     bool runNotepad(std::string& text) override;
     bool runGraphOptions(GraphOptions& options) override;

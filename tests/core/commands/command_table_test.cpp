@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"a fan database saves", kSave, kDatabaseActive, true, true},
         StateCase{"Execute needs a duct model", kExecute, kDatabaseActive, false, true},
         StateCase{"Execute on a model", kExecute, kSummaryActive, true, true},
-        StateCase{"sheets still to come stay disabled", kDuctDetails, kSummaryActive, false, true},
+        StateCase{"Duct Details opens on a model", kDuctDetails, kSummaryActive, true, true},
         StateCase{"Add Fan still to come", kAddFan, kSummaryActive, false, true},
         StateCase{"a view built in this version", kGraph, kSummaryActive, true, true},
         StateCase{"a view still to come", kFanCurve, kSummaryActive, false, true},

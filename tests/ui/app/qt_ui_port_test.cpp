@@ -1,6 +1,5 @@
 // The Qt port's sheets and dialogs that this version does not have: each is named to the main
 // window (which says so in its status bar) and answered with Cancel.
-#include "core/input/duct_details_values.h"
 #include "core/input/shock_loss_values.h"
 #include "ui/app/qt_ui_port.h"
 
@@ -13,12 +12,9 @@ namespace {
 TEST(QtUiPort, NamesEachSheetItDoesNotHaveAndAnswersCancel) {
     QStringList named;
     QtUiPort port(nullptr, [&named](const QString& what) { named << what; });
-    DuctDetailsValues ductDetails;
     ShockLossValues shockLosses;
-    EXPECT_FALSE(port.runDuctDetails(ductDetails));
     EXPECT_FALSE(port.runShockLosses(shockLosses));
-    EXPECT_EQ(named, (QStringList{QStringLiteral("the Duct Details sheet"),
-                                  QStringLiteral("the Shock Losses sheet")}));
+    EXPECT_EQ(named, (QStringList{QStringLiteral("the Shock Losses sheet")}));
 }
 
 } // namespace
