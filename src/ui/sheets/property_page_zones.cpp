@@ -18,7 +18,9 @@ CPropertyPageZones::CPropertyPageZones(ZonesPage& page, int unitSystem, QWidget*
       m_applyZones(new QCheckBox(coreText(kApplyZonesCaption))),
       m_autoTransition(new QCheckBox(coreText(kAutoTransitionCaption))) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(add(kGrid, m_grid), 1);
+    // The grid as tall as its nine rows, no empty band below them.
+    m_grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(add(kGrid, m_grid));
     auto* below = new QHBoxLayout;
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(add(kApplyZones, m_applyZones));
@@ -29,6 +31,7 @@ CPropertyPageZones::CPropertyPageZones(ZonesPage& page, int unitSystem, QWidget*
     clear->setAutoDefault(false);
     below->addWidget(clear, 0, Qt::AlignTop);
     layout->addLayout(below);
+    layout->addStretch();
 
     connect(m_applyZones, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_showing) {
@@ -55,6 +58,7 @@ void CPropertyPageZones::opened() {
     m_grid->setUndoRecording(false);
     m_grid->setContent(zonesGridContent(m_page.rows(), m_unitSystem));
     m_grid->setUndoRecording(true);
+    m_grid->updateGeometry();
     showState();
 }
 
