@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace flowmar {
 
 using namespace resistance_page;
@@ -83,10 +85,10 @@ CResistancePage::CResistancePage(ResistancePage& page, QWidget* parent)
     layout->addStretch();
 
     // A click on the entry already selected writes its preset again, over what was typed.
-    const auto onChoice = [this](QListWidget* list, void (ResistancePage::*choose)(int)) {
+    const auto onChoice = [this](QListWidget* list, const std::function<void(int)>& choose) {
         const auto chosen = [this, choose](int row) {
             if (!m_showing) {
-                (m_page.*choose)(row);
+                choose(row);
                 showState();
             }
         };
@@ -94,8 +96,8 @@ CResistancePage::CResistancePage(ResistancePage& page, QWidget* parent)
         connect(list, &QListWidget::itemClicked, this,
                 [list, chosen](QListWidgetItem* item) { chosen(list->row(item)); });
     };
-    onChoice(m_diameters, &ResistancePage::selectDiameter);
-    onChoice(m_ductTypes, &ResistancePage::selectDuctType);
+    onChoice(m_diameters, [this](int row) { m_page.selectDiameter(row); });
+    onChoice(m_ductTypes, [this](int row) { m_page.selectDuctType(row); });
     connect(editDiameters, &QPushButton::clicked, this, &CResistancePage::editDiameterPresets);
     connect(editFrictionFactors, &QPushButton::clicked, this,
             &CResistancePage::editFrictionFactorPresets);
