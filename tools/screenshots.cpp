@@ -1,20 +1,26 @@
 // flowmar-screenshots DIR EXAMPLES...: saves what a person sees, for review: the main window with
 // each example model's views, every dialog, and each printed page as PDF (scripts/screenshots
 // turns the PDFs into PNGs). It asserts nothing about pixels.
+#include "core/commands/document_commands.h"
+#include "core/input/duct_details_values.h"
 #include "core/input/fixed_quantity_values.h"
 #include "core/input/graph_options.h"
 #include "core/input/shock_loss_pages.h"
 #include "core/input/shock_loss_values.h"
 #include "core/model/document_templates.h"
+#include "core/model/flowmar_doc.h"
 #include "core/model/units.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/dialog_fan_number.h"
+#include "ui/dialogs/dialog_preset_k_factor.h"
+#include "ui/dialogs/diameter_preset.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 #include "ui/dialogs/splash_window.h"
+#include "ui/sheets/duct_prop_sheet.h"
 #include "ui/sheets/shock_loss_sheet.h"
 #include "ui/views/graph_view.h"
 
@@ -52,7 +58,44 @@ void saveShockLossPages(flowmar::CFlowmarDoc& doc, const QDir& dir) {
         }
     }
     doc.unitSystem = unitSystem;
-}
+    // Each tab of the Duct Details sheet of a new model in one unit system, and the preset dialogs
+    // its Resistance page opens.
+    void saveDuctDetails(flowmar::UiPort & port, int unitSystem, const QDir& dir) {
+        flowmar::CFlowmarDoc doc;
+        doc.ductLength = 1000;
+        doc.ductDiameter = 0.762;
+        doc.frictionFactor = 0.0035;
+        doc.diameterPresetIndex = 1;
+        if (unitSystem == flowmar::kImperial) {
+            flowmar::applyImperialDefaults(doc);
+        }
+        doc.zoneStart[1] = 0;
+        doc.zoneEnd[1] = 400;
+        doc.zoneDiameter[1] = 0.762;
+        doc.zoneFrictionFactor[1] = 0.0035;
+        doc.zoneLeakageResistance100[1] = 20000;
+        doc.zoneStart[2] = 400;
+        doc.zoneEnd[2] = 1000;
+        doc.zoneDiameter[2] = 0.9;
+        doc.zoneFrictionFactor[2] = 0.003;
+        doc.zoneLeakageResistance100[2] = 35000;
+        const flowmar::DuctDetailsValues values = flowmar::ductDetailsFromDocument(doc);
+        const QString units =
+            unitSystem == flowmar::kImperial ? QStringLiteral("imperial") : QStringLiteral("si");
+        flowmar::CDuctPropSheet sheet(values, port);
+        const QStringList pages{QStringLiteral("resistance"), QStringLiteral("leakage"),
+                                QStringLiteral("zones"), QStringLiteral("general")};
+        for (int page = 0; page < pages.size(); ++page) {
+            sheet.tabs()->setCurrentIndex(page);
+            save(sheet, dir, QStringLiteral("sheet-duct-details-%1-%2").arg(pages[page], units));
+        }
+        sheet.hide();
+        flowmar::CDiameterPreset diameters(flowmar::defaultDiameterPresets(unitSystem));
+        save(diameters, dir, QStringLiteral("dialog-preset-diameter-%1").arg(units));
+        flowmar::CDialogPresetKFactor kFactors(values.ductTypeNames,
+                                               flowmar::defaultFrictionFactorPresets(unitSystem));
+        save(kFactors, dir, QStringLiteral("dialog-preset-k-factor-%1").arg(units));
+    }
 
 } // namespace
 
@@ -115,6 +158,9 @@ int main(int argc, char** argv) {
     save(fanNumber, dir, QStringLiteral("dialog-delete-fan"));
     flowmar::CGraphDlg graphTrends(flowmar::GraphOptions{});
     save(graphTrends, dir, QStringLiteral("dialog-graph-trends"));
+    for (const int unitSystem : {flowmar::kSI, flowmar::kImperial}) {
+        saveDuctDetails(empty.port(), unitSystem, dir);
+    }
     flowmar::AboutDialog about;
     save(about, dir, QStringLiteral("dialog-about"));
     flowmar::SplashWindow::setEnabled(true);

@@ -63,7 +63,7 @@ constexpr std::array kCommands{
 };
 
 // Commands whose sheets, dialogs or views are still to come: shown, but never enabled.
-constexpr std::array kCommandsToCome{kDuctDetails, kAddFan, kEditFan, kSortFans, kDatabaseAddFan};
+constexpr std::array kCommandsToCome{kAddFan, kEditFan, kSortFans, kDatabaseAddFan};
 
 constexpr std::array kFileMenu{kFileNew,     kFileOpen,    kClose,     kSave,         kSaveAs,
                                kSaveGraphAs, kSeparator,   kPrint,     kPrintPreview, kPrintSetup,
@@ -191,6 +191,7 @@ CommandState commandState(int id, const CommandContext& context) {
         state.enabled = true;
         state.checked = context.statusBarShown;
         break;
+    case kDuctDetails:
     case kShockLosses:
     case kFixedQuantityTool:
     case kDeleteFan:

@@ -14,6 +14,12 @@ inline constexpr int kMaxFixedResistance = 100;
 inline constexpr int kNotepadMaxLength = 1000;
 // The General page's iteration limit: a file asking for more would run for hours.
 inline constexpr int kMaxIterationLimit = 100'000;
+inline constexpr int kMinIterationLimit = 100;
+// The Leakage page's resistance per 100 m (SI, Ns²/m⁸) or per 100 ft (Imperial, P.U.).
+inline constexpr int kMinLeakageResistanceSI = 100;
+inline constexpr int kMaxLeakageResistanceSI = 150'000;
+inline constexpr int kMinLeakageResistanceImperial = 950;
+inline constexpr int kMaxLeakageResistanceImperial = 1'450'000;
 // The fan-number dialogs.
 inline constexpr int kFirstFanNumber = 1;
 inline constexpr int kLastFanNumber = 100;

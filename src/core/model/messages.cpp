@@ -1,5 +1,7 @@
 #include "core/model/messages.h"
 
+#include "core/model/number_text.h"
+#include "core/model/units.h"
 #include "core/model/version.h"
 
 namespace flowmar::messages {
@@ -88,6 +90,16 @@ std::string modelHeading(std::string_view file) {
 
 std::string commandLineVersion() {
     return "flowmar-cli " + std::string(kVersion);
+}
+
+std::string leakageResistanceOutOfRange(int unitSystem) {
+    if (isImperial(unitSystem)) {
+        return "Value must be between " +
+               formatDouble("%.2f", double(limits::kMinLeakageResistanceImperial)) + " and " +
+               formatInt("%d", limits::kMaxLeakageResistanceImperial) + ".";
+    }
+    return "Value must be between " + formatInt("%d", limits::kMinLeakageResistanceSI) + " and " +
+           formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
 }
 
 } // namespace flowmar::messages

@@ -272,4 +272,29 @@ std::string modelHeading(std::string_view file);
 // "flowmar-cli 1.01c": what --version prints.
 std::string commandLineVersion();
 
+// The Duct Details sheet: each page's checks when it is left.
+inline constexpr std::string_view kValueMustBeEntered = "Value must be entered.";
+inline constexpr std::string_view kAirDensityOutOfRangeSI = "Value must be between 0.5 and 2.0";
+inline constexpr std::string_view kAirDensityOutOfRangeImperial =
+    "Value must be between 0.0312 and 0.1249";
+inline constexpr MessageText kIterationLimitOutOfRangeText =
+    composeMessage("Value must be between ", limits::kMinIterationLimit, " and ",
+                   Grouped{limits::kMaxIterationLimit});
+inline constexpr std::string_view kIterationLimitOutOfRange = kIterationLimitOutOfRangeText.view();
+inline constexpr std::string_view kDuctLengthOutOfRangeSI =
+    "Length must be between 1 and 100,000 meters";
+inline constexpr std::string_view kDuctLengthOutOfRangeImperial =
+    "Length must be between 3.28 and 328,083 feet";
+inline constexpr std::string_view kDuctDiameterOutOfRangeSI =
+    "Diameter must be between 0.1 and 5.0 meters";
+inline constexpr std::string_view kDuctDiameterOutOfRangeImperial =
+    "Diameter must be between 3.9 and 196.8 inches";
+inline constexpr std::string_view kFrictionFactorOutOfRangeSI =
+    "Atkinson Friction Factor must be between 0.00001 and 1.0 Ns²/m^4";
+inline constexpr std::string_view kFrictionFactorOutOfRangeImperial =
+    "Atkinson Friction Factor must be between 0.0539 and 5390 lbf min²/ft^4";
+// "Value must be between 100 and 150000." in SI; in Imperial the lower bound shows with two
+// decimals in the locale's form: "Value must be between 950.00 and 1450000."
+std::string leakageResistanceOutOfRange(int unitSystem);
+
 } // namespace flowmar::messages

@@ -71,6 +71,8 @@ constexpr std::array kTable = std::to_array<Entry>({
     {818, "Per "},
     {819, "R/seg "},
     {820, "R/leak "},
+    {824, "Typical range of rigid duct = "},
+    {825, "Typical range of fabric duct = "},
     {827, "Air Density "},
     {828, "Rl per 100"},
     {897, "The units have been changed and the input data have been converted.\n\nYou must execute "

@@ -197,6 +197,7 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
          }},
         {kFixedQuantityTool, onModel(runFixedQuantityToolCommand)},
         {kShockLosses, onModel(runShockLossesCommand)},
+        {kDuctDetails, onModel(runDuctDetailsCommand)},
         {kDeleteFan, onModel(runDeleteFanCommand)},
         {kNotepad, onModel(runNotepadCommand)},
         {kExecute, [this] { executeActive(); }},

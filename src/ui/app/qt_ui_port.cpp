@@ -1,5 +1,6 @@
 #include "ui/app/qt_ui_port.h"
 
+#include "core/input/duct_details_values.h"
 #include "core/input/fixed_quantity_values.h"
 #include "core/model/string_table.h"
 #include "ui/core_text.h"
@@ -8,6 +9,7 @@
 #include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
+#include "ui/sheets/duct_prop_sheet.h"
 #include "ui/sheets/shock_loss_sheet.h"
 
 #include <QApplication>
@@ -57,6 +59,15 @@ bool QtUiPort::runFixedQuantity(FixedQuantityValues& values) {
         return false;
     }
     values = dialog.values();
+    return true;
+}
+
+bool QtUiPort::runDuctDetails(DuctDetailsValues& values) {
+    CDuctPropSheet sheet(values, *this, m_parent);
+    if (sheet.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = sheet.values();
     return true;
 }
 

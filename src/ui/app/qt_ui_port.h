@@ -22,6 +22,7 @@ public:
     void showMessage(std::string_view text, MessageIcon icon) override;
     bool runShockLosses(ShockLossValues& values) override;
     bool runFixedQuantity(FixedQuantityValues& values) override;
+    bool runDuctDetails(DuctDetailsValues& values) override;
     bool runFanNumber(FanNumberDialog dialog, int& number) override;
     bool runNotepad(std::string& text) override;
     bool runGraphOptions(GraphOptions& options) override;

@@ -1,6 +1,6 @@
 // The Qt port's sheets and dialogs that this version does not have: each is named to the main
 // window (which says so in its status bar) and answered with Cancel.
-#include "core/input/duct_details_values.h"
+#include "core/fans/add_fan_dialog.h"
 #include "ui/app/qt_ui_port.h"
 
 #include <QStringList>
@@ -12,9 +12,9 @@ namespace {
 TEST(QtUiPort, NamesEachSheetItDoesNotHaveAndAnswersCancel) {
     QStringList named;
     QtUiPort port(nullptr, [&named](const QString& what) { named << what; });
-    DuctDetailsValues ductDetails;
-    EXPECT_FALSE(port.runDuctDetails(ductDetails));
-    EXPECT_EQ(named, (QStringList{QStringLiteral("the Duct Details sheet")}));
+    AddFanValues fan;
+    EXPECT_FALSE(port.runAddEditFan(fan));
+    EXPECT_EQ(named, (QStringList{QStringLiteral("the Add/Edit Fan dialog")}));
 }
 
 } // namespace

@@ -1,0 +1,304 @@
+// The Duct Details sheet as a person meets it: opened by the Duct Details command and by Execute,
+// typed into, refused and mended, confirmed or cancelled. Messages are caught by the port; the
+// modal sheet is driven from inside its own event loop.
+#include "core/commands/command_table.h"
+#include "core/input/preset_dialogs.h"
+#include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
+#include "core/model/units.h"
+#include "support/fake_ui_port.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/qt_ui_port.h"
+#include "ui/app/shell_questions.h"
+#include "ui/dialogs/dialog_preset_k_factor.h"
+#include "ui/dialogs/diameter_preset.h"
+#include "ui/grid/grid_control.h"
+#include "ui/sheets/duct_prop_sheet.h"
+#include "ui/sheets/leakage_page.h"
+#include "ui/sheets/property_page_zones.h"
+#include "ui/sheets/resistance_page.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace flowmar {
+namespace {
+
+using namespace duct_details;
+
+// The real dialogs, with the message boxes caught.
+class RecordingPort : public QtUiPort {
+public:
+    RecordingPort() : QtUiPort(nullptr, {}) {}
+    std::vector<std::string> messages;
+    using QtUiPort::showMessage;
+    void showMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
+};
+
+class NoQuestions : public ShellQuestions {
+public:
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
+    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
+                                                        std::string_view) override {
+        return std::nullopt;
+    }
+    QString chooseOpenPath(const QString&) override { return {}; }
+};
+
+// Runs script on the modal dialog of type Dialog once it is open; the dialog is cancelled
+// afterwards if the script left it open, so a failed check never leaves the test waiting. The
+// timer lives as long as the returned object, so it can fire in no other test.
+template <typename Dialog>
+std::unique_ptr<QTimer> whenOpen(std::function<void(Dialog&)> script, bool* ran) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [script, ran] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "the expected dialog is not open";
+            return;
+        }
+        *ran = true;
+        script(*dialog);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    timer->start(0);
+    return timer;
+}
+
+template <typename Widget>
+Widget* controlOf(const CDuctPropSheet& sheet, int id) {
+    auto* widget = qobject_cast<Widget*>(sheet.control(id));
+    EXPECT_NE(widget, nullptr) << "control " << id;
+    return widget;
+}
+
+void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+class DuctDetailsSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(frame.openFile(QStringLiteral(FLOWMAR_EXAMPLES "/forcing-one-fan.dct")));
+        doc = frame.activeDocument();
+        ASSERT_NE(doc, nullptr);
+        ASSERT_EQ(doc->unitSystem, kSI);
+        port.messages.clear();
+    }
+
+    RecordingPort port;
+    NoQuestions questions;
+    CMainFrame frame{&port, &questions};
+    CFlowmarDoc* doc = nullptr;
+};
+
+TEST_F(DuctDetailsSheetTest, ARefusedPageStaysInFrontUntilMendedAndOkStoresSI) {
+    bool ran = false;
+    const auto timer = whenOpen<CDuctPropSheet>(
+        [this](CDuctPropSheet& sheet) {
+            EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Duct Details"));
+            ASSERT_EQ(sheet.tabs()->count(), 4);
+            EXPECT_EQ(sheet.tabs()->tabText(3), QStringLiteral("General"));
+            EXPECT_EQ(sheet.tabs()->currentIndex(), kResistancePage);
+            auto* length = controlOf<QLineEdit>(sheet, resistance_page::kLength);
+            ASSERT_NE(length, nullptr);
+            retype(length, QStringLiteral("0.99"));
+            sheet.tabs()->setCurrentIndex(kGeneralPage);
+
+            EXPECT_EQ(port.messages,
+                      (std::vector<std::string>{std::string(messages::kDuctLengthOutOfRangeSI)}));
+            EXPECT_EQ(sheet.tabs()->currentIndex(), kResistancePage) << "the page stays";
+            EXPECT_EQ(sheet.focusWidget(), length);
+            EXPECT_EQ(length->selectedText(), QStringLiteral("0.99"));
+
+            retype(length, QStringLiteral("1500"));
+            sheet.tabs()->setCurrentIndex(kLeakagePage);
+            ASSERT_EQ(sheet.tabs()->currentIndex(), kLeakagePage);
+            sheet.leakagePage()->slider()->setValue(150000);
+            EXPECT_EQ(controlOf<QLineEdit>(sheet, leakage_page::kResistance)->text(),
+                      QStringLiteral("150000"));
+            sheet.tabs()->setCurrentIndex(kGeneralPage);
+            auto* limit = controlOf<QLineEdit>(sheet, general_page::kIterationLimit);
+            ASSERT_NE(limit, nullptr);
+            retype(limit, QStringLiteral("2500"));
+            QTest::keyClick(limit, Qt::Key_Return); // Enter is OK
+            EXPECT_FALSE(sheet.isVisible());
+            EXPECT_EQ(port.messages.size(), 1u);
+        },
+        &ran);
+    frame.commandAction(commands::kDuctDetails)->trigger();
+    ASSERT_TRUE(ran);
+    EXPECT_DOUBLE_EQ(doc->ductLength, 1500);
+    EXPECT_EQ(doc->leakageResistance100, 150000);
+    EXPECT_EQ(doc->iterationLimit, 2500);
+}
+
+TEST_F(DuctDetailsSheetTest, CancelTakesNothingBackButMarksTheModel) {
+    doc->setModifiedFlag(false);
+    const double length = doc->ductLength;
+    const double frictionFactor = doc->frictionFactor;
+    const auto presets = doc->diameterPresets;
+    bool ran = false;
+    const auto timer = whenOpen<CDuctPropSheet>(
+        [](CDuctPropSheet& sheet) {
+            retype(controlOf<QLineEdit>(sheet, resistance_page::kLength), QStringLiteral("2000"));
+            controlOf<QListWidget>(sheet, resistance_page::kDuctTypeList)->setCurrentRow(3);
+            QTest::keyClick(&sheet, Qt::Key_Escape);
+            EXPECT_FALSE(sheet.isVisible()) << "Esc cancels";
+        },
+        &ran);
+    frame.commandAction(commands::kDuctDetails)->trigger();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(doc->ductLength, length);
+    EXPECT_EQ(doc->frictionFactor, frictionFactor);
+    EXPECT_EQ(doc->diameterPresets, presets);
+    EXPECT_TRUE(doc->isModified()) << "the command marks the model before the sheet opens";
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(DuctDetailsSheetTest, ExecuteWithABadZoneSaysSoThenOpensTheSheetAtResistance) {
+    doc->zonesOff = 0;
+    doc->zoneStart[1] = -50;
+    doc->zoneEnd[1] = 100;
+    bool ran = false;
+    const auto timer = whenOpen<CDuctPropSheet>(
+        [this](CDuctPropSheet& sheet) {
+            EXPECT_EQ(port.messages,
+                      (std::vector<std::string>{std::string(messages::kZoneDistanceNegative)}))
+                << "the message comes before the sheet";
+            EXPECT_EQ(sheet.tabs()->currentIndex(), kResistancePage);
+        },
+        &ran);
+    frame.commandAction(commands::kExecute)->trigger();
+    EXPECT_TRUE(ran);
+}
+
+// Without the event loop of exec: the sheet's own handling of the Zones page and OK.
+TEST(DuctPropSheet, ClearFormThenOkMovesTheTenthZoneToTheTop) {
+    testing::FakeUiPort port;
+    DuctDetailsValues values;
+    values.ductLength = 1000;
+    values.ductDiameter = 0.76;
+    values.frictionFactor = 0.0035;
+    values.leakageResistance100 = 20000;
+    values.zones[1] = {0, 300, 0.8, 0.003, 20000};
+    values.zones[10] = {300, 1000, 0.9, 0.004, 30000};
+    CDuctPropSheet sheet(values, port);
+    sheet.tabs()->setCurrentIndex(kZonesPage);
+    GridControl* grid = sheet.zonesPage()->grid();
+    EXPECT_EQ(grid->rowCount(), 9);
+    EXPECT_EQ(grid->shownText(1, 2), QStringLiteral("300.0"));
+    controlOf<QPushButton>(sheet, zones_page::kClearForm)->click();
+    EXPECT_EQ(grid->shownText(1, 2), QStringLiteral("0.0"));
+    ASSERT_TRUE(grid->enterText(5, 1, QStringLiteral("1000")));
+    ASSERT_TRUE(grid->enterText(5, 2, QStringLiteral("1200 m")));
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    const DuctDetailsValues back = sheet.values();
+    EXPECT_EQ(back.zones[1].start, 300) << "the held tenth zone, now first";
+    EXPECT_EQ(back.zones[2].end, 1200) << "the typed row, read by its leading number";
+    EXPECT_EQ(back.zones[3].end, 0);
+}
+
+TEST(DuctPropSheet, ImperialLeakagePageShowsItsOwnEndLabels) {
+    testing::FakeUiPort port;
+    DuctDetailsValues values;
+    values.unitSystem = kImperial;
+    values.ductLength = 3280;
+    values.ductDiameter = 30;
+    values.frictionFactor = 10;
+    values.leakageResistance100 = 2500;
+    CDuctPropSheet sheet(values, port);
+    sheet.tabs()->setCurrentIndex(kLeakagePage);
+    CLeakagePage* page = sheet.leakagePage();
+    EXPECT_FALSE(sheet.control(leakage_page::kLeftEndSI)->isVisibleTo(page));
+    EXPECT_TRUE(sheet.control(leakage_page::kLeftEndImperial)->isVisibleTo(page));
+    EXPECT_FALSE(sheet.control(leakage_page::kPowerOfTen)->isVisibleTo(page));
+    EXPECT_EQ(page->slider()->maximum(), 1000);
+    EXPECT_EQ(page->slider()->value(), 1);
+    auto* box = controlOf<QLineEdit>(sheet, leakage_page::kResistance);
+    retype(box, QStringLiteral("949"));
+    EXPECT_EQ(page->slider()->value(), 1) << "typing does not move the slider";
+    sheet.accept();
+    EXPECT_NE(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(port.messages,
+              (std::vector<std::string>{"Value must be between 950.00 and 1450000."}));
+    page->slider()->setValue(0);
+    EXPECT_EQ(box->text(), QStringLiteral("950.0"));
+}
+
+// The tab order follows the layout: length, the diameter list, its Edit button and box, then the
+// duct types, their Edit button and the friction factor.
+TEST(DuctPropSheet, TabWalksTheResistancePageInLayoutOrder) {
+    testing::FakeUiPort port;
+    DuctDetailsValues values;
+    CDuctPropSheet sheet(values, port);
+    using namespace resistance_page;
+    std::vector<QWidget*> expected;
+    for (const int id : {kLength, kDiameterList, kEditDiameters, kDiameter, kDuctTypeList,
+                         kEditFrictionFactors, kFrictionFactor}) {
+        expected.push_back(sheet.control(id));
+    }
+    std::vector<QWidget*> walked;
+    QWidget* at = expected.front();
+    do {
+        if (std::find(expected.begin(), expected.end(), at) != expected.end()) {
+            walked.push_back(at);
+        }
+        at = at->nextInFocusChain();
+    } while (at != expected.front() && walked.size() < expected.size());
+    EXPECT_EQ(walked, expected);
+}
+
+TEST(DuctPropSheet, TheDiameterEditButtonTakesThePresetsOfItsDialog) {
+    testing::FakeUiPort port;
+    DuctDetailsValues values;
+    values.ductDiameter = 0.76;
+    values.diameterPresetIndex = 2;
+    CDuctPropSheet sheet(values, port);
+    bool ran = false;
+    const auto timer = whenOpen<CDiameterPreset>(
+        [](CDiameterPreset& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Preset Diameter Dialog"));
+            EXPECT_EQ(dialog.edit(2)->text(), QStringLiteral("1.0"));
+            dialog.edit(2)->setText(QStringLiteral("1.05"));
+            dialog.accept();
+        },
+        &ran);
+    controlOf<QPushButton>(sheet, resistance_page::kEditDiameters)->click();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(controlOf<QListWidget>(sheet, resistance_page::kDiameterList)->item(2)->text(),
+              QStringLiteral("1.05"));
+    EXPECT_EQ(controlOf<QLineEdit>(sheet, resistance_page::kDiameter)->text(),
+              QStringLiteral("1.05"))
+        << "the selected preset is written into the box again";
+}
+
+TEST(PresetDialogs, HandBackWhatWasTypedUnchecked) {
+    CDialogPresetKFactor dialog({"A", "B", "C", "D"}, {"1", "2", "3", "4"});
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Preset k Factor Dialog"));
+    dialog.nameEdit(1)->setText(QStringLiteral("Steel"));
+    dialog.valueEdit(3)->setText(QString());
+    EXPECT_EQ(dialog.names(), (PresetTexts{"A", "Steel", "C", "D"}));
+    EXPECT_EQ(dialog.values(), (PresetTexts{"1", "2", "3", ""}));
+}
+
+} // namespace
+} // namespace flowmar
