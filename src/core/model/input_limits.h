@@ -14,6 +14,10 @@ inline constexpr int kMaxFixedResistance = 100;
 inline constexpr int kNotepadMaxLength = 1000;
 // The General page's iteration limit: a file asking for more would run for hours.
 inline constexpr int kMaxIterationLimit = 100'000;
+// Far beyond any fitting (a nearly closed damper is a few thousand) or fan, and small enough that
+// no pressure Execute derives from them can overflow: a file holding more is refused.
+inline constexpr int kMaxShockFactor = 1'000'000;
+inline constexpr int kMaxFixedQuantity = 1'000'000; // m³/s
 // The fan-number dialogs.
 inline constexpr int kFirstFanNumber = 1;
 inline constexpr int kLastFanNumber = 100;
