@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 
-#include "cli/cli_port.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/open_documents.h"
+#include "core/commands/stream_port.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/files/atomic_file.h"
 #include "core/files/model_file.h"
@@ -225,7 +225,7 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
 
 } // namespace
 
-int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
+int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
               std::ostream& err) {
     RunOptions options;
     if (const std::string fault = parseRunOptions(args, options); !fault.empty()) {
@@ -269,7 +269,7 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
     return exitStatus;
 }
 
-int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err) {
+int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err) {
     GraphArgs graph;
     if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
         return wrongCall(err, fault);
@@ -368,7 +368,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    CliPort port(err);
+    StreamPort port(err);
     if (command == "run") {
         return runModels(rest, port, out, err);
     }

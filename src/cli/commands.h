@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace flowmar::cli {
+namespace flowmar {
+class StreamPort;
+}
 
-class CliPort;
+namespace flowmar::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitStopped = 1;
@@ -24,11 +26,11 @@ inline constexpr int kDefaultGraphHeight = 900;
 // command.
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream& out,
+int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
               std::ostream& err);
 // graph MODEL -o FILE.svg: opens the model as run does and writes its Graph View as SVG, stretched
 // onto --width x --height pixels, with the graph options the flags turn off.
-int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err);
+int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err);
 int convertFile(const std::vector<std::string>& args, std::ostream& err);
 int writeNewModel(const std::vector<std::string>& args, std::ostream& err);
 

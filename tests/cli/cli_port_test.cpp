@@ -1,6 +1,6 @@
 // The command line's port: messages reach standard error and the JSON output, and each sheet or
 // dialog it does not open is one line on standard error, answered with Cancel.
-#include "cli/cli_port.h"
+#include "core/commands/stream_port.h"
 #include "core/input/duct_details_values.h"
 #include "core/input/shock_loss_values.h"
 #include "core/model/messages.h"
@@ -15,9 +15,9 @@
 namespace flowmar::cli {
 namespace {
 
-TEST(CliPort, ReportsEachSheetItWouldOpenAndAnswersCancel) {
+TEST(StreamPort, ReportsEachSheetItWouldOpenAndAnswersCancel) {
     std::ostringstream err;
-    CliPort port(err);
+    StreamPort port(err);
     DuctDetailsValues ductDetails;
     ShockLossValues shockLosses;
     int fanNumber = 3;
@@ -32,9 +32,9 @@ TEST(CliPort, ReportsEachSheetItWouldOpenAndAnswersCancel) {
     EXPECT_TRUE(port.takeMessages().empty()) << "a dialog not opened is no message";
 }
 
-TEST(CliPort, WritesEachMessageAndKeepsItForTheResults) {
+TEST(StreamPort, WritesEachMessageAndKeepsItForTheResults) {
     std::ostringstream err;
-    CliPort port(err);
+    StreamPort port(err);
     port.showMessage(messages::kDuctDetailsIncomplete);
     port.showMessage(messages::kNoFanDefined, MessageIcon::Warning);
     EXPECT_EQ(err.str(), std::string(messages::kDuctDetailsIncomplete) + "\n" +

@@ -1,7 +1,7 @@
 // The command line end to end on the example models: every example runs, converts both ways
 // without loss, and every failure gives its exit status and a message.
-#include "cli/cli_port.h"
 #include "cli/commands.h"
+#include "core/commands/stream_port.h"
 #include "core/model/messages.h"
 #include "core/model/version.h"
 #include "support/xml_checker.h"
@@ -49,7 +49,7 @@ protected:
     int run(std::vector<std::string> args) {
         out.str("");
         err.str("");
-        CliPort port(err);
+        StreamPort port(err);
         return runModels(args, port, out, err);
     }
 
@@ -185,7 +185,7 @@ TEST_P(ExampleGraph, WritesWellFormedSvgWithTheGraphsTexts) {
     const ExampleCase& c = GetParam();
     const fs::path model = kExamples / (std::string(c.name) + ".dct");
     const std::string svgFile = file("graph.svg").string();
-    CliPort port(err);
+    StreamPort port(err);
     ASSERT_EQ(writeGraph({model.string(), "-o", svgFile}, port, err), kExitOk) << err.str();
     EXPECT_EQ(err.str(), "");
     const std::string svg = readText(svgFile);
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandLine, GraphTakesItsSizeAndOptionsFromTheFlags) {
     const std::string model = (kExamples / "zones-and-losses.json").string();
     const std::string svgFile = file("g.svg").string();
-    CliPort port(err);
+    StreamPort port(err);
     ASSERT_EQ(writeGraph({"--width", "1600", "--height", "1000", "--velocity", "--units",
                           "imperial", model, "-o", svgFile},
                          port, err),
@@ -241,7 +241,7 @@ TEST_F(CommandLine, GraphTakesItsSizeAndOptionsFromTheFlags) {
 
 TEST_F(CommandLine, GraphExitStatusIsThatOfRun) {
     const std::string svgFile = file("g.svg").string();
-    CliPort port(err);
+    StreamPort port(err);
     EXPECT_EQ(writeGraph({file("missing.dct").string(), "-o", svgFile}, port, err), kExitUsage);
     EXPECT_NE(err.str().find("missing.dct"), std::string::npos) << err.str();
     EXPECT_FALSE(fs::exists(svgFile));

@@ -6,8 +6,8 @@
 // runs the program from there: so the files are the same on every machine, and each golden file
 // names the model it belongs to. The tests run that model by its full path and check that the
 // program echoes the path it was given.
-#include "cli/cli_port.h"
 #include "cli/commands.h"
+#include "core/commands/stream_port.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -226,7 +226,7 @@ TEST(GoldenResults, TheProgramGivesEveryGoldenResult) {
         // The call make-golden makes, in process.
         std::ostringstream out;
         std::ostringstream err;
-        CliPort port(err);
+        StreamPort port(err);
         ASSERT_NE(runModels({"--json", "--pretty", model.string()}, port, out, err), kExitUsage)
             << shownName(golden) << ": " << err.str();
         Json now = Json::parse(out.str(), nullptr, /*allow_exceptions=*/false);

@@ -7,6 +7,7 @@
 
 #include "core/engine/fan_mode.h"
 #include "core/engine/fixed_quantity.h"
+#include "core/engine/input_checks.h"
 #include "core/engine/segment_grid.h"
 #include "core/engine/shock_losses.h"
 #include "core/engine/zone_checks.h"
@@ -128,6 +129,9 @@ ExecuteResult Execute(CFlowmarDoc& doc) {
     doc.setModifiedFlag();
     if (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths) {
         run.stop(messages::kLeakagePathCountOutOfRange);
+        return run;
+    }
+    if (!checkPhysicalInput(doc, run)) {
         return run;
     }
     const SegmentGrid grid = SegmentGrid::fromInput(doc);

@@ -367,6 +367,13 @@ SolutionStatus solveFanMode(CFlowmarDoc& doc, ExecuteResult& run) {
     }
     const SegmentGrid grid = SegmentGrid::fromDerived(doc);
     prepareFans(doc, grid, w);
+    // Each segment holds its far end, not its start, so a curve fan at exactly 0 m lies in none
+    // and takes no part; stored models give that result, but it must not pass unsaid.
+    for (int i = 1; i <= w.fans; ++i) {
+        if (r.fanUsesCurve[i] == 1 && r.fanSegment[i] == 0) {
+            run.tell(messages::fanLeftOutAtDuctStart(i));
+        }
+    }
 
     bool converged = false;
     bool finite = true;

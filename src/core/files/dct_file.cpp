@@ -3,6 +3,7 @@
 #include "core/files/archive.h"
 #include "core/files/atomic_file.h"
 #include "core/files/file_bytes.h"
+#include "core/files/model_codes.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 
@@ -203,6 +204,10 @@ std::string refusedCount(const CFlowmarDoc& doc) {
     if (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths) {
         return messages::countOutOfRange(messages::kNumberOfLeakagePaths, doc.leakagePathCount, 0,
                                          kMaxLeakagePaths);
+    }
+    // A code outside its list would be read as one of its values without a word.
+    if (const std::string fault = refusedCode(doc); !fault.empty()) {
+        return fault;
     }
     // Sweeps without end and no way to stop them; lower limits stay as the file has them.
     if (doc.iterationLimit > limits::kMaxIterationLimit) {

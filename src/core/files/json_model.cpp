@@ -5,6 +5,7 @@
 #include "core/fans/duct_fan.h"
 #include "core/files/fan_curve_json.h"
 #include "core/files/json_reader.h"
+#include "core/files/model_codes.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 
@@ -107,6 +108,9 @@ void readModel(JsonObjectReader& top, CFlowmarDoc& doc) {
     // a hand-edited model cannot ask for more than the model holds.
     if (top.ok() && (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths)) {
         top.fail("The key \"leakagePathCount\" must lie between 0 and 99.");
+    }
+    if (const std::string fault = refusedCode(doc); top.ok() && !fault.empty()) {
+        top.fail("The model is refused: " + fault + ".");
     }
     if (top.ok() && doc.iterationLimit > limits::kMaxIterationLimit) {
         top.fail("The key \"iterationLimit\" is refused: " +

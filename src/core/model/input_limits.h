@@ -20,6 +20,10 @@ inline constexpr int kMinLeakageResistanceSI = 100;
 inline constexpr int kMaxLeakageResistanceSI = 150'000;
 inline constexpr int kMinLeakageResistanceImperial = 950;
 inline constexpr int kMaxLeakageResistanceImperial = 1'450'000;
+// Far beyond any fitting (a nearly closed damper is a few thousand) or fan, and small enough that
+// no pressure Execute derives from them can overflow: a file holding more is refused.
+inline constexpr int kMaxShockFactor = 1'000'000;
+inline constexpr int kMaxFixedQuantity = 1'000'000; // m³/s
 // The fan-number dialogs.
 inline constexpr int kFirstFanNumber = 1;
 inline constexpr int kLastFanNumber = 100;

@@ -4,12 +4,59 @@
 #include "core/model/units.h"
 #include "core/model/version.h"
 
+#include <cmath>
+
 namespace flowmar::messages {
 
 std::string fanCurveUnusable(int fanNumber) {
     return "The curve of fan " + std::to_string(fanNumber) +
            " cannot be used: it needs at least two points with rising quantities. Edit the fan "
            "curve or tag the fan for a fixed pressure. Execution terminated.";
+}
+
+namespace {
+
+// A value as a message quotes it: "-1.2", "1e+308"; NaN and infinity in words.
+std::string heldValue(double value) {
+    if (std::isnan(value)) {
+        return "no number";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "an infinite value" : "a negative infinite value";
+    }
+    return formatDouble("%g", value);
+}
+
+constexpr MessageText kMaxShockFactorText = composeMessage(Grouped{limits::kMaxShockFactor});
+constexpr MessageText kMaxFixedQuantityText = composeMessage(Grouped{limits::kMaxFixedQuantity});
+
+} // namespace
+
+std::string airDensityRefused(double value) {
+    return "The air density must be above 0 kg/m³, but the model holds " + heldValue(value) +
+           ". Set it on the General page. Execution terminated.";
+}
+
+std::string shockFactorRefused(std::string_view which, double value) {
+    return "The " + std::string(which) + " must lie between 0 and " +
+           std::string(kMaxShockFactorText.view()) + ", but the model holds " + heldValue(value) +
+           ". Set it on the Entry and Exit page. Execution terminated.";
+}
+
+std::string fixedQuantityRefused(double value) {
+    return "The fixed quantity must lie between 0 and " +
+           std::string(kMaxFixedQuantityText.view()) + " m³/s, but the model holds " +
+           heldValue(value) + ". Set it with the Fixed Quantity Tool. Execution terminated.";
+}
+
+std::string codeRefused(std::string_view what, long long value, std::string_view accepted) {
+    return std::string(what) + " (" + std::to_string(value) + ") must be " + std::string(accepted);
+}
+
+std::string fanLeftOutAtDuctStart(int fanNumber) {
+    return "Fan " + std::to_string(fanNumber) +
+           " stands at 0 m, before the first segment of the duct, and took no part in the "
+           "solution. Place it beyond 0 m to include it.";
 }
 
 std::string saveChangesQuestion(std::string_view documentTitle) {
@@ -24,12 +71,27 @@ std::string wouldOpen(std::string_view dialogName) {
     return "(would open " + std::string(dialogName) + ")";
 }
 
+namespace {
+
+// A fault is a phrase ("the file ends early") or, from the JSON reader, whole sentences that end
+// in their own full stop: the message ends in exactly one.
+std::string fileMessage(std::string_view verb, std::string_view file, std::string_view fault) {
+    std::string text = "Cannot " + std::string(verb) + " \"" + std::string(file) + "\": ";
+    text += fault;
+    if (!text.ends_with('.')) {
+        text += '.';
+    }
+    return text;
+}
+
+} // namespace
+
 std::string cannotOpenFile(std::string_view file, std::string_view fault) {
-    return "Cannot open \"" + std::string(file) + "\": " + std::string(fault) + ".";
+    return fileMessage("open", file, fault);
 }
 
 std::string cannotSaveFile(std::string_view file, std::string_view fault) {
-    return "Cannot save \"" + std::string(file) + "\": " + std::string(fault) + ".";
+    return fileMessage("save", file, fault);
 }
 
 std::string iterationLimitTooHigh(long long value) {

@@ -178,6 +178,24 @@ inline constexpr std::string_view kResultsNotFinite =
     "The solution did not give finite values. Check the input data, in particular the fan curves, "
     "shock losses and air density. The previous results are kept.";
 
+// Values no duct can have, refused by Execute with what the model holds.
+std::string airDensityRefused(double value);
+inline constexpr std::string_view kEntryShockFactor = "entry shock loss factor";
+inline constexpr std::string_view kExitShockFactor = "exit shock loss factor";
+std::string shockFactorRefused(std::string_view which, double value);
+std::string fixedQuantityRefused(double value);
+// A coded value of a model file outside its list: "the duct type (3) must be 1 (forcing) or 2
+// (exhausting)".
+std::string codeRefused(std::string_view what, long long value, std::string_view accepted);
+inline constexpr std::string_view kDuctTypeCode = "the duct type";
+inline constexpr std::string_view kDuctTypeCodes = "1 (forcing) or 2 (exhausting)";
+inline constexpr std::string_view kSolutionModeCode = "the solution mode";
+inline constexpr std::string_view kSolutionModeCodes = "0 (fixed quantity) or 1 (fans)";
+inline constexpr std::string_view kFixedQuantityLocationCode = "the fixed quantity's location";
+inline constexpr std::string_view kFixedQuantityLocationCodes = "0 (face) or 1 (fan end)";
+// A curve fan at exactly 0 m, in no segment, took no part in the solution.
+std::string fanLeftOutAtDuctStart(int fanNumber);
+
 // "Fan N has ..." for a fan whose curve cannot be evaluated.
 std::string fanCurveUnusable(int fanNumber);
 

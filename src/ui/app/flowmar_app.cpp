@@ -1,11 +1,13 @@
 #include "ui/app/flowmar_app.h"
 
+#include "core/commands/stream_port.h"
 #include "core/model/document_templates.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/splash_window.h"
 
 #include <clocale>
 #include <cstdio>
+#include <iostream>
 
 namespace flowmar {
 
@@ -54,7 +56,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-CFlowmarApp::CFlowmarApp() = default;
+CFlowmarApp::CFlowmarApp(std::ostream& printMessages) : m_printMessages(printMessages) {}
+CFlowmarApp::CFlowmarApp() : CFlowmarApp(std::cerr) {}
 CFlowmarApp::~CFlowmarApp() = default;
 
 bool CFlowmarApp::initInstance(const QStringList& arguments) {
@@ -67,8 +70,12 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     }
     const bool printing = line.print || !line.printTo.isEmpty();
     SplashWindow::setEnabled(line.splash && !printing);
-    m_mainFrame = std::make_unique<CMainFrame>();
+    if (printing) {
+        m_printPort = std::make_unique<StreamPort>(m_printMessages);
+    }
+    m_mainFrame = std::make_unique<CMainFrame>(m_printPort.get());
     if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
+        m_finished = true;
         return false;
     }
     if (printing) {
@@ -80,7 +87,7 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         }
         const bool printed = m_mainFrame->printActive(pdf, line.printView);
         m_finished = true;
-        return printed;
+        return printed && !m_printPort->hasMessages();
     }
     m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? Toolbar::Duct
                                                                         : Toolbar::FanDatabase);

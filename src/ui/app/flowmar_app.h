@@ -6,11 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <iosfwd>
 #include <memory>
 
 namespace flowmar {
 
 class CMainFrame;
+class StreamPort;
 
 struct CommandLine {
     QString file;       // a model to open
@@ -28,16 +30,22 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 class CFlowmarApp {
 public:
+    // printMessages takes the messages of a run that only prints: nobody is there to click a
+    // message box away.
+    explicit CFlowmarApp(std::ostream& printMessages);
     CFlowmarApp();
     ~CFlowmarApp();
 
     // Start-up; false when the command line cannot be processed. When it asks only to print,
-    // `finished` is set and the program ends after printing.
+    // `finished` is set and the program ends after printing; then false also when anything was
+    // reported (a model that cannot be read or executed), its messages on printMessages.
     bool initInstance(const QStringList& arguments);
     bool finished() const { return m_finished; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
 
 private:
+    std::ostream& m_printMessages;
+    std::unique_ptr<StreamPort> m_printPort;
     std::unique_ptr<CMainFrame> m_mainFrame;
     bool m_finished = false;
 };

@@ -240,12 +240,29 @@ INSTANTIATE_TEST_SUITE_P(
                   [](CFlowmarDoc& d) { d.leakagePathCount = -1; },
                   std::string(messages::kLeakagePathCountOutOfRange)},
         GuardCase{"a negative exit loss", [](CFlowmarDoc& d) { d.exitShockFactor = -1e6; },
+                  messages::shockFactorRefused(messages::kExitShockFactor, -1e6)},
+        GuardCase{"an entry factor whose pressures would overflow",
+                  [](CFlowmarDoc& d) { d.entryShockFactor = 1e308; },
+                  messages::shockFactorRefused(messages::kEntryShockFactor, 1e308)},
+        GuardCase{"a negative air density would give a negative face quantity",
+                  [](CFlowmarDoc& d) { d.airDensity = -1.2; }, messages::airDensityRefused(-1.2)},
+        GuardCase{"a negative fixed quantity would still give a booster pressure",
+                  [](CFlowmarDoc& d) {
+                      d.solutionMode = kFixedQuantityMode;
+                      d.fixedQuantity = -5;
+                  },
+                  messages::fixedQuantityRefused(-5)},
+        GuardCase{"a negative row factor makes a segment's resistance negative",
+                  [](CFlowmarDoc& d) {
+                      d.smoothElbowDistance[1] = 500;
+                      d.smoothElbowFactor[1] = -1e6;
+                  },
                   std::string(messages::kNegativeSegmentResistance)},
         GuardCase{"a curve point of NaN pressure",
                   [](CFlowmarDoc& d) { d.fanCurvePressure[2][1] = std::nan(""); },
                   std::string(messages::kResultsNotFinite)},
         GuardCase{"a NaN air density", [](CFlowmarDoc& d) { d.airDensity = std::nan(""); },
-                  std::string(messages::kResultsNotFinite)}));
+                  messages::airDensityRefused(std::nan(""))}));
 
 TEST(Execute, CountsAboveCapacityAreNeverFollowedPastATable) {
     CFlowmarDoc doc = testing::ductModel();

@@ -254,5 +254,25 @@ TEST(FanMode, FanAtTheDuctEndLiesInTheLastSegment) {
     EXPECT_EQ(doc.results.fanSegment[1], 1) << "0 is stored as 0.00001 m, in segment 1";
 }
 
+// A stored model may hold a curve fan at exactly 0 m (the program moves a typed 0 to 0.00001 m).
+// It lies in no segment and has always been left out; the run keeps that result and its status,
+// but says so.
+TEST(FanMode, CurveFanAtExactlyZeroIsLeftOutWithANote) {
+    CFlowmarDoc doc = testing::ductModel();
+    testing::addTypicalFan(doc, 0);
+    testing::addTypicalFan(doc, 0);
+    doc.fanDistance[1] = 0;
+    FakeUiPort port;
+    EXPECT_EQ(Execute(doc, port).status, SolutionStatus::Converged);
+    EXPECT_EQ(port.messages, (std::vector<std::string>{messages::fanLeftOutAtDuctStart(1)}));
+    EXPECT_EQ(doc.results.fanSegment[1], 0);
+    EXPECT_EQ(doc.results.fanSegment[2], 1);
+
+    CFlowmarDoc alone = testing::ductModel();
+    testing::addTypicalFan(alone, 0);
+    const double withOneFan = (Execute(alone, port), faceQuantity(alone));
+    EXPECT_EQ(faceQuantity(doc), withOneFan) << "the fan at 0 m adds nothing";
+}
+
 } // namespace
 } // namespace flowmar

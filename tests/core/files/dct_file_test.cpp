@@ -106,6 +106,7 @@ struct FieldCase {
     std::size_t offset;
     bool isInt;
     void* (*field)(CFlowmarDoc&);
+    int mark = 7; // an int's mark: within every count's range, so nothing is clamped
 };
 
 #define F64(at, name)                                                                              \
@@ -116,9 +117,13 @@ struct FieldCase {
     FieldCase {                                                                                    \
 #name, at, true, [](CFlowmarDoc & d) -> void* { return &d.name; }                          \
     }
+// A coded field takes its other listed code: a reader refuses any code outside the list.
+#define CODE(at, name, other)                                                                      \
+    FieldCase {                                                                                    \
+#name, at, true, [](CFlowmarDoc & d) -> void* { return &d.name; }, other                   \
+    }
 
 constexpr double kMarkDouble = -1234.5625;
-constexpr int kMarkInt = 7; // within every count's range, so nothing is clamped
 
 class StoredNumber : public ::testing::TestWithParam<FieldCase> {};
 
@@ -127,7 +132,7 @@ TEST_P(StoredNumber, SitsAtItsOffsetAndReadsBack) {
     const Bytes before = bytesOf(CFlowmarDoc{});
     CFlowmarDoc doc;
     if (c.isInt) {
-        *static_cast<int*>(c.field(doc)) = kMarkInt;
+        *static_cast<int*>(c.field(doc)) = c.mark;
     } else {
         *static_cast<double*>(c.field(doc)) = kMarkDouble;
     }
@@ -140,14 +145,14 @@ TEST_P(StoredNumber, SitsAtItsOffsetAndReadsBack) {
         }
     }
     if (c.isInt) {
-        EXPECT_EQ(int32At(after, c.offset), kMarkInt);
+        EXPECT_EQ(int32At(after, c.offset), c.mark);
     } else {
         EXPECT_EQ(doubleAt(after, c.offset), kMarkDouble);
     }
     DuctFileRead read = readBack(after);
     ASSERT_TRUE(read.ok()) << read.error;
     if (c.isInt) {
-        EXPECT_EQ(*static_cast<int*>(c.field(*read.document)), kMarkInt);
+        EXPECT_EQ(*static_cast<int*>(c.field(*read.document)), c.mark);
     } else {
         EXPECT_EQ(*static_cast<double*>(c.field(*read.document)), kMarkDouble);
     }
@@ -167,9 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
         I32(168, results.reservedInt1), I32(172, plotZeroPressure), F64(176, airDensity),
         I32(184, fanCount), I32(188, results.fixedPressureFanCount), I32(192, fanEditMode),
         I32(196, fanEditIndex), I32(200, fixedQuantityApplied), F64(204, fixedQuantity),
-        I32(212, fixedQuantityLocation), I32(216, solutionMode),
-        I32(220, frictionFactorPresetIndex), F64(224, results.boosterPressure),
-        I32(232, diameterPresetIndex)));
+        CODE(212, fixedQuantityLocation, kLocationFanSource),
+        CODE(216, solutionMode, kFixedQuantityMode), I32(220, frictionFactorPresetIndex),
+        F64(224, results.boosterPressure), I32(232, diameterPresetIndex)));
 
 constexpr std::size_t kFan7 = kFanRecords + 6 * kRecordSize;
 
@@ -220,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Tail, StoredNumber,
                                            I32(kSettingsAndNotepad + 12, zoneCount),
                                            I32(kSettingsAndNotepad + 16, zonesOff),
                                            I32(kSettingsAndNotepad + 20, zoneCountCopy),
-                                           I32(kSettingsAndNotepad + 24, ductType),
+                                           CODE(kSettingsAndNotepad + 24, ductType, kExhausting),
                                            I32(kSettingsAndNotepad + 29, executionMode),
                                            I32(kSettingsAndNotepad + 33, iterationLimit),
                                            I32(kSettingsAndNotepad + 37, unitSystem)));
@@ -459,7 +464,18 @@ INSTANTIATE_TEST_SUITE_P(
             messages::countOutOfRange(messages::kNumberOfLeakagePaths, -2147483648LL, 0, 99)},
         DamageCase{"a billion sweeps would run for hours with no way to stop them",
                    [](Bytes& b) { putInt32(b, kSettingsAndNotepad + 33, 1'000'000'000); },
-                   messages::iterationLimitTooHigh(1'000'000'000)}));
+                   messages::iterationLimitTooHigh(1'000'000'000)},
+        DamageCase{"a duct type that is neither forcing nor exhausting",
+                   [](Bytes& b) { putInt32(b, kSettingsAndNotepad + 24, 3); },
+                   messages::codeRefused(messages::kDuctTypeCode, 3, messages::kDuctTypeCodes)},
+        DamageCase{
+            "a solution mode that is neither fans nor a fixed quantity",
+            [](Bytes& b) { putInt32(b, 216, 2); },
+            messages::codeRefused(messages::kSolutionModeCode, 2, messages::kSolutionModeCodes)},
+        DamageCase{"a fixed quantity placed neither at the face nor at the fan end",
+                   [](Bytes& b) { putInt32(b, 212, -1); },
+                   messages::codeRefused(messages::kFixedQuantityLocationCode, -1,
+                                         messages::kFixedQuantityLocationCodes)}));
 
 TEST(DuctFile, CountOutOfRangeMessageReadsAsASentence) {
     EXPECT_EQ(messages::cannotOpenFile(

@@ -152,7 +152,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "The model holds a number too large to be read."},
         RefusalCase{"more sweeps than the General page takes", R"({"iterationLimit": 100001})",
                     "The key \"iterationLimit\" is refused: the iteration limit (100001) lies "
-                    "above 100,000, the most the General page takes."}));
+                    "above 100,000, the most the General page takes."},
+        RefusalCase{"a duct type outside its list is never read as one of its values",
+                    R"({"ductType": 0})",
+                    "The model is refused: the duct type (0) must be 1 (forcing) or 2 "
+                    "(exhausting)."},
+        RefusalCase{"a solution mode outside its list", R"({"solutionMode": 2})",
+                    "The model is refused: the solution mode (2) must be 0 (fixed quantity) or 1 "
+                    "(fans)."}));
 
 TEST(JsonModel, IterationLimitsUpToTheGeneralPagesMostAreKept) {
     CFlowmarDoc doc;

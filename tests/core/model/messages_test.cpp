@@ -40,5 +40,15 @@ TEST(Messages, ComposingGroupsThousandsAndKeepsSigns) {
     EXPECT_EQ(text.view(), "1,234,567 999 -42 -1,000");
 }
 
+// A JSON reader's fault is whole sentences with their own full stop; a binary reader's a phrase.
+TEST(Messages, FileMessagesEndInExactlyOneFullStop) {
+    EXPECT_EQ(messages::cannotOpenFile("m.json", "The key \"ductType\" must be a number."),
+              "Cannot open \"m.json\": The key \"ductType\" must be a number.");
+    EXPECT_EQ(messages::cannotOpenFile("m.dct", messages::kFileEndsEarly),
+              "Cannot open \"m.dct\": the file ends early.");
+    EXPECT_EQ(messages::cannotSaveFile("m.dct", messages::kDiskFull),
+              "Cannot save \"m.dct\": there is no room left on the disk.");
+}
+
 } // namespace
 } // namespace flowmar

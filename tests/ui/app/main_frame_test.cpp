@@ -4,6 +4,7 @@
 #include "core/input/graph_options.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "support/fake_ui_port.h"
 #include "ui/app/flowmar_app.h"
 #include "ui/app/main_frame.h"
@@ -238,6 +239,25 @@ TEST(CommandLine, PrintToAPdfFileWritesEachSummaryOnOnePage) {
     }
     CFlowmarApp app;
     EXPECT_FALSE(app.initInstance({QStringLiteral("--print-to"), QStringLiteral("x.pdf")}));
+}
+
+// Printing from the command line has nobody to click a message box away: a model that cannot be
+// read or executed must end the program with its message on standard error, never wait.
+TEST(CommandLine, PrintingAModelThatFailsReportsOnTheStreamAndFails) {
+    QTemporaryDir folder;
+    const QString noFans = folder.filePath(QStringLiteral("no-fans.json"));
+    std::ofstream(noFans.toStdString()) << R"({"ductLength": 1000, "ductDiameter": 0.9})";
+    const QString cut = folder.filePath(QStringLiteral("cut.dct"));
+    std::ofstream(cut.toStdString()) << "FLOW";
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    for (const auto& [model, words] : {std::pair{noFans, std::string(messages::kNoFanDefined)},
+                                       std::pair{cut, std::string("Cannot open \"")}}) {
+        std::ostringstream err;
+        CFlowmarApp app(err);
+        EXPECT_FALSE(app.initInstance({model, QStringLiteral("--print-to"), pdf}));
+        EXPECT_TRUE(app.finished());
+        EXPECT_NE(err.str().find(words), std::string::npos) << err.str();
+    }
 }
 
 TEST(CommandLine, ReadsTheFileAndThePrintRequests) {

@@ -1,0 +1,23 @@
+#include "core/commands/stream_port.h"
+
+#include "core/model/messages.h"
+
+#include <ostream>
+#include <utility>
+
+namespace flowmar {
+
+std::vector<std::string> StreamPort::takeMessages() {
+    return std::exchange(m_messages, {});
+}
+
+void StreamPort::showMessage(std::string_view text, MessageIcon) {
+    m_messages.emplace_back(text);
+    m_err << text << '\n';
+}
+
+void StreamPort::dialogDeclined(Dialog dialog) {
+    m_err << messages::wouldOpen(dialogName(dialog)) << '\n';
+}
+
+} // namespace flowmar
