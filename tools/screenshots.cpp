@@ -58,44 +58,46 @@ void saveShockLossPages(flowmar::CFlowmarDoc& doc, const QDir& dir) {
         }
     }
     doc.unitSystem = unitSystem;
-    // Each tab of the Duct Details sheet of a new model in one unit system, and the preset dialogs
-    // its Resistance page opens.
-    void saveDuctDetails(flowmar::UiPort & port, int unitSystem, const QDir& dir) {
-        flowmar::CFlowmarDoc doc;
-        doc.ductLength = 1000;
-        doc.ductDiameter = 0.762;
-        doc.frictionFactor = 0.0035;
-        doc.diameterPresetIndex = 1;
-        if (unitSystem == flowmar::kImperial) {
-            flowmar::applyImperialDefaults(doc);
-        }
-        doc.zoneStart[1] = 0;
-        doc.zoneEnd[1] = 400;
-        doc.zoneDiameter[1] = 0.762;
-        doc.zoneFrictionFactor[1] = 0.0035;
-        doc.zoneLeakageResistance100[1] = 20000;
-        doc.zoneStart[2] = 400;
-        doc.zoneEnd[2] = 1000;
-        doc.zoneDiameter[2] = 0.9;
-        doc.zoneFrictionFactor[2] = 0.003;
-        doc.zoneLeakageResistance100[2] = 35000;
-        const flowmar::DuctDetailsValues values = flowmar::ductDetailsFromDocument(doc);
-        const QString units =
-            unitSystem == flowmar::kImperial ? QStringLiteral("imperial") : QStringLiteral("si");
-        flowmar::CDuctPropSheet sheet(values, port);
-        const QStringList pages{QStringLiteral("resistance"), QStringLiteral("leakage"),
-                                QStringLiteral("zones"), QStringLiteral("general")};
-        for (int page = 0; page < pages.size(); ++page) {
-            sheet.tabs()->setCurrentIndex(page);
-            save(sheet, dir, QStringLiteral("sheet-duct-details-%1-%2").arg(pages[page], units));
-        }
-        sheet.hide();
-        flowmar::CDiameterPreset diameters(flowmar::defaultDiameterPresets(unitSystem));
-        save(diameters, dir, QStringLiteral("dialog-preset-diameter-%1").arg(units));
-        flowmar::CDialogPresetKFactor kFactors(values.ductTypeNames,
-                                               flowmar::defaultFrictionFactorPresets(unitSystem));
-        save(kFactors, dir, QStringLiteral("dialog-preset-k-factor-%1").arg(units));
+}
+
+// Each tab of the Duct Details sheet of a new model in one unit system, and the preset dialogs
+// its Resistance page opens.
+void saveDuctDetails(flowmar::UiPort& port, int unitSystem, const QDir& dir) {
+    flowmar::CFlowmarDoc doc;
+    doc.ductLength = 1000;
+    doc.ductDiameter = 0.762;
+    doc.frictionFactor = 0.0035;
+    doc.diameterPresetIndex = 1;
+    if (unitSystem == flowmar::kImperial) {
+        flowmar::applyImperialDefaults(doc);
     }
+    doc.zoneStart[1] = 0;
+    doc.zoneEnd[1] = 400;
+    doc.zoneDiameter[1] = 0.762;
+    doc.zoneFrictionFactor[1] = 0.0035;
+    doc.zoneLeakageResistance100[1] = 20000;
+    doc.zoneStart[2] = 400;
+    doc.zoneEnd[2] = 1000;
+    doc.zoneDiameter[2] = 0.9;
+    doc.zoneFrictionFactor[2] = 0.003;
+    doc.zoneLeakageResistance100[2] = 35000;
+    const flowmar::DuctDetailsValues values = flowmar::ductDetailsFromDocument(doc);
+    const QString units =
+        unitSystem == flowmar::kImperial ? QStringLiteral("imperial") : QStringLiteral("si");
+    flowmar::CDuctPropSheet sheet(values, port);
+    const QStringList pages{QStringLiteral("resistance"), QStringLiteral("leakage"),
+                            QStringLiteral("zones"), QStringLiteral("general")};
+    for (int page = 0; page < pages.size(); ++page) {
+        sheet.tabs()->setCurrentIndex(page);
+        save(sheet, dir, QStringLiteral("sheet-duct-details-%1-%2").arg(pages[page], units));
+    }
+    sheet.hide();
+    flowmar::CDiameterPreset diameters(flowmar::defaultDiameterPresets(unitSystem));
+    save(diameters, dir, QStringLiteral("dialog-preset-diameter-%1").arg(units));
+    flowmar::CDialogPresetKFactor kFactors(values.ductTypeNames,
+                                           flowmar::defaultFrictionFactorPresets(unitSystem));
+    save(kFactors, dir, QStringLiteral("dialog-preset-k-factor-%1").arg(units));
+}
 
 } // namespace
 
