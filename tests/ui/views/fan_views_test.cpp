@@ -113,8 +113,9 @@ TEST_F(FanViews, FanInputOpensFromTheViewMenuWithOneRowPerFan) {
     EXPECT_EQ(frame.activeView(), view);
 }
 
-TEST_F(FanViews, FanResultsOpensFromTheToolbarWithEachFansOperatingPoint) {
-    frame.commandAction(commands::kFanResults)->trigger();
+TEST_F(FanViews, FanResultsOpensFromTheViewMenuWithEachFansOperatingPoint) {
+    EXPECT_TRUE(frame.commandAction(commands::kFanResults)->isEnabled()) << "its toolbar button";
+    frame.viewMenuEntry(templates::kFanResults)->trigger();
     FanGridView* view = activeFanView();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->templateId(), templates::kFanResults);
