@@ -22,6 +22,8 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/sheets/duct_prop_sheet.h"
 #include "ui/sheets/shock_loss_sheet.h"
+#include "ui/views/fan_input_view.h"
+#include "ui/views/fan_view.h"
 #include "ui/views/graph_view.h"
 
 #include <QApplication>
@@ -142,6 +144,24 @@ int main(int argc, char** argv) {
             frame.printActive(dir.filePath(QStringLiteral("%1-page-%2.pdf").arg(name).arg(view)),
                               view);
         }
+        // The two fan grids, in the window beside the summaries and alone, and their printed
+        // pages (several when the fans need them).
+        frame.showView(flowmar::templates::kFanInput);
+        frame.showView(flowmar::templates::kFanResults);
+        frame.mdiArea()->tileSubWindows();
+        save(frame, dir, name + QStringLiteral("-window-fans"));
+        {
+            flowmar::CFanInputView input(*frame.activeDocument());
+            input.resize(900, 260);
+            save(input, dir, name + QStringLiteral("-fan-input"));
+            flowmar::CFanView results(*frame.activeDocument());
+            results.resize(1000, 260);
+            save(results, dir, name + QStringLiteral("-fan-results"));
+        }
+        frame.printActive(dir.filePath(name + QStringLiteral("-fan-input-pages.pdf")),
+                          flowmar::templates::kFanInput);
+        frame.printActive(dir.filePath(name + QStringLiteral("-fan-results-pages.pdf")),
+                          flowmar::templates::kFanResults);
     }
 
     flowmar::CMainFrame empty;

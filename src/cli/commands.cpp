@@ -10,6 +10,9 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/model/units.h"
+#include "core/views/fan_input.h"
+#include "core/views/fan_results.h"
+#include "core/views/fan_results_chart.h"
 #include "core/views/graph_drawing.h"
 #include "core/views/results_json.h"
 #include "core/views/summary_input_report.h"
@@ -70,6 +73,7 @@ struct RunOptions {
     bool json = false;
     bool pretty = false;
     std::string csvFile;
+    bool fanReports = false; // --report fans
     std::vector<std::string> models;
 };
 
@@ -81,6 +85,14 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
             options.json = true;
         } else if (arg == "--pretty") {
             options.pretty = true;
+        } else if (arg == "--report") {
+            if (i + 1 == args.size()) {
+                return messages::optionNeedsValue(arg);
+            }
+            if (args[++i] != "fans") {
+                return messages::reportNotKnown(args[i]);
+            }
+            options.fanReports = true;
         } else if (arg == "--units" || arg == "--csv") {
             if (i + 1 == args.size()) {
                 return messages::optionNeedsValue(arg);
@@ -107,19 +119,30 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
     if (options.pretty && !options.json) {
         return std::string(messages::kPrettyNeedsJson);
     }
+    if (options.fanReports && options.json) {
+        return std::string(messages::kReportIsText);
+    }
     if (!options.csvFile.empty() && options.models.size() != 1) {
         return std::string(messages::kCsvNeedsOneModel);
     }
     return {};
 }
 
-void printReports(const CFlowmarDoc& doc, std::ostream& out) {
-    for (const std::string& line : summaryInputLines(doc)) {
+void printLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
         out << line << '\n';
     }
+}
+
+void printReports(const CFlowmarDoc& doc, bool fanReports, std::ostream& out) {
+    printLines(summaryInputLines(doc), out);
     out << '\n';
-    for (const std::string& line : summaryResultsLines(doc)) {
-        out << line << '\n';
+    printLines(summaryResultsLines(doc), out);
+    if (fanReports) {
+        out << '\n';
+        printLines(fanInputLines(doc), out);
+        out << '\n';
+        printLines(fanResultsLines(doc), out);
     }
 }
 
@@ -143,6 +166,7 @@ struct GraphArgs {
     std::optional<int> units;
     std::vector<int GraphOptions::*> switchedOff;
     bool velocity = false;
+    int fanResultsChart = 0; // a fan's Fan Results chart instead of the graph; 0 for none
 };
 
 // The largest canvas side: an SVG many times a screen's size serves no one.
@@ -187,6 +211,19 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
             graph.switchedOff.push_back(flag->option);
             continue;
         }
+        if (arg == "--fan-results-chart") {
+            if (i + 1 == args.size()) {
+                return messages::optionNeedsValue(arg);
+            }
+            const std::string& value = args[++i];
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), graph.fanResultsChart);
+            if (ec != std::errc{} || end != value.data() + value.size() ||
+                graph.fanResultsChart < 1) {
+                return messages::fanNumberNotKnown(value);
+            }
+            continue;
+        }
         if (arg == "-o" || arg == "--width" || arg == "--height" || arg == "--units") {
             if (i + 1 == args.size()) {
                 return messages::optionNeedsValue(arg);
@@ -221,6 +258,33 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
         return std::string(messages::kGraphOverModel);
     }
     return {};
+}
+
+// The chart of one fan that ran on its curve in the model's last fan-mode solution; no file when
+// there is no such chart.
+int writeFanResultsChart(const GraphArgs& graph, const CFlowmarDoc& doc, SolutionStatus status,
+                         std::ostream& err) {
+    const int fan = graph.fanResultsChart;
+    const bool fanMode =
+        status == SolutionStatus::Converged || status == SolutionStatus::IterationLimit;
+    if (!fanMode || !hasFanModeResults(doc)) {
+        err << messages::kNoFanModeResults << '\n';
+        return kExitStopped;
+    }
+    if (fan > std::min(doc.fanCount, kMaxFans)) {
+        err << messages::kFanNumberDoesNotExist << '\n';
+        return kExitStopped;
+    }
+    if (!fanOperatingPoint(doc, fan).onCurve) {
+        err << messages::fanNotOnCurve(fan) << '\n';
+        return kExitStopped;
+    }
+    CFlowmarDoc shown = doc;
+    shown.unitSystem = graph.units.value_or(doc.unitSystem);
+    if (!writeTextFile(graph.svgFile, renderSvg(fanResultsChart(shown, fan)), err)) {
+        return kExitUsage;
+    }
+    return exitStatusOf(status);
 }
 
 } // namespace
@@ -258,7 +322,7 @@ int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostre
             }
             CFlowmarDoc shown = doc;
             shown.unitSystem = options.units.value_or(doc.unitSystem);
-            printReports(shown, out);
+            printReports(shown, options.fanReports, out);
         }
         if (!options.csvFile.empty() &&
             !writeTextFile(options.csvFile, segmentTableCsv(doc), err)) {
@@ -282,6 +346,9 @@ int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostr
     }
     const CFlowmarDoc& doc = *opened.document->model;
     const ExecuteResult& result = opened.execution;
+    if (graph.fanResultsChart > 0) {
+        return writeFanResultsChart(graph, doc, result.status, err);
+    }
     GraphOptions options = graphOptionsOf(doc);
     for (int GraphOptions::*option : graph.switchedOff) {
         options.*option = 0;

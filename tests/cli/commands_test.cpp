@@ -270,6 +270,87 @@ TEST_F(CommandLine, GraphExitStatusIsThatOfRun) {
               kExitUsage);
 }
 
+TEST_F(CommandLine, ReportFansAddsTheFanReportsAfterTheSummaries) {
+    const std::string model = (kExamples / "boosters.dct").string();
+    ASSERT_EQ(run({model}), kExitOk);
+    const std::string summaries = out.str();
+    ASSERT_EQ(run({"--report", "fans", model}), kExitOk) << err.str();
+    const std::string withFans = out.str();
+    ASSERT_EQ(withFans.rfind(summaries, 0), 0u) << "the summaries first, unchanged";
+    const std::string fans = withFans.substr(summaries.size());
+    const auto input = fans.find("Flowmar Version 1.0 - Fan Input Data");
+    const auto results = fans.find("Flowmar Version 1.0 - Fan Results");
+    ASSERT_NE(input, std::string::npos);
+    ASSERT_NE(results, std::string::npos);
+    EXPECT_LT(input, results);
+    for (const char* line : {"Fan Number = 3", "FAN CURVE.", "Fan Input Power = "}) {
+        EXPECT_NE(fans.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(std::count(fans.begin(), fans.end(), '\f'), 0) << "no page breaks";
+
+    ASSERT_EQ(run({"--report", "fans", "--units", "imperial", model}), kExitOk);
+    EXPECT_NE(out.str().find("Fan Airflow : "), std::string::npos);
+    EXPECT_NE(out.str().find(" (kcfm)"), std::string::npos);
+    EXPECT_EQ(run({"--report", "fan", model}), kExitUsage);
+    EXPECT_NE(err.str().find("--report takes \"fans\""), std::string::npos) << err.str();
+    EXPECT_EQ(run({"--report", "fans", "--json", model}), kExitUsage);
+    EXPECT_EQ(run({model, "--report"}), kExitUsage);
+}
+
+TEST_F(CommandLine, FanResultsChartOfAFanThatRanOnItsCurve) {
+    const std::string svgFile = file("fan.svg").string();
+    CliPort port(err);
+    const std::string boosters = (kExamples / "boosters.dct").string();
+    ASSERT_EQ(writeGraph({"--fan-results-chart", "2", boosters, "-o", svgFile}, port, err), kExitOk)
+        << err.str();
+    const std::string svg = readText(svgFile);
+    EXPECT_EQ(testing::xmlFault(svg), "");
+    for (const char* text : {">Pressure - Curve<", ">Input Fan Power - Data Points<", ">Q (m³/s)<",
+                             ">P (kPa)<", ">IHP (kW)<"}) {
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    }
+    EXPECT_EQ(svg.find(">Flow Trend<"), std::string::npos) << "the chart, not the graph";
+    ASSERT_EQ(
+        writeGraph({"--fan-results-chart", "1", "--units", "imperial", boosters, "-o", svgFile},
+                   port, err),
+        kExitOk);
+    EXPECT_NE(readText(svgFile).find(">Q (kcfm)<"), std::string::npos);
+
+    // No chart, no file: a fixed-pressure fan, a fan beyond the model's, a fixed quantity.
+    std::ofstream(file("fixed.json")) << R"({"ductLength": 1000, "ductDiameter": 0.9,
+        "fans": [{"points": [{"pressure": 3000, "quantity": 5}, {"pressure": 1000,
+        "quantity": 20}]}, {"distance": 500, "fixedPressure": 500, "useFixedPressure": true}]})";
+    struct Refused {
+        std::string model;
+        std::string fan;
+        std::string message;
+    };
+    const std::vector<Refused> refused{
+        {file("fixed.json").string(), "2", "Fan 2 did not run on its curve: it has no chart."},
+        {boosters, "4", "This fan number does not exist."},
+        {(kExamples / "fixed-quantity-face.dct").string(), "1",
+         std::string(messages::kNoFanModeResults)},
+    };
+    for (const Refused& r : refused) {
+        err.str("");
+        fs::remove(svgFile);
+        EXPECT_EQ(writeGraph({"--fan-results-chart", r.fan, r.model, "-o", svgFile}, port, err),
+                  kExitStopped)
+            << r.message;
+        EXPECT_NE(err.str().find(r.message), std::string::npos) << err.str();
+        EXPECT_FALSE(fs::exists(svgFile)) << r.message;
+    }
+    ASSERT_EQ(writeGraph({"--fan-results-chart", "1", file("fixed.json").string(), "-o", svgFile},
+                         port, err),
+              kExitOk)
+        << "its curve fan has a chart";
+    for (const char* wrong : {"0", "two", "1.5", "-1"}) {
+        EXPECT_EQ(writeGraph({"--fan-results-chart", wrong, boosters, "-o", svgFile}, port, err),
+                  kExitUsage)
+            << wrong;
+    }
+}
+
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
     EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
     EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");

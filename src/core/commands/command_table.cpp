@@ -63,7 +63,7 @@ constexpr std::array kCommands{
 };
 
 // Commands whose sheets, dialogs or views are still to come: shown, but never enabled.
-constexpr std::array kCommandsToCome{kAddFan, kEditFan, kSortFans, kDatabaseAddFan};
+constexpr std::array kCommandsToCome{kAddFan, kEditFan, kDatabaseAddFan};
 
 constexpr std::array kFileMenu{kFileNew,     kFileOpen,    kClose,     kSave,         kSaveAs,
                                kSaveGraphAs, kSeparator,   kPrint,     kPrintPreview, kPrintSetup,
@@ -74,7 +74,8 @@ constexpr std::array kViewMenu{kToolbar,        kStatusBar,  kSeparator,
                                kFanCurve,       kFanResults, kGraph};
 constexpr std::array kDataInputMenu{kDuctDetails, kShockLosses, kFixedQuantityTool};
 constexpr std::array kFansMenu{kAddFan, kDeleteFan, kEditFan};
-constexpr std::array kToolsMenu{kNotepad, kExecute, kUnitConversion};
+// Sort Fans belongs to the Fan Input View's Tools menu.
+constexpr std::array kToolsMenu{kNotepad, kExecute, kUnitConversion, kSortFans};
 constexpr std::array kPropertiesMenu{kDefineGraph};
 constexpr std::array kWindowMenu{kNewWindow, kCascade, kTile};
 constexpr std::array kHelpMenu{kHelpContents, kAbout};
@@ -102,7 +103,8 @@ constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kP
 constexpr std::array kDuctViews{kSummaryOfInput, kFanInput,   kSummaryOfResults,
                                 kFanCurve,       kFanResults, kGraph};
 // The views of a duct model built so far.
-constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph};
+constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph, kFanInput,
+                                         kFanResults};
 
 template <typename List>
 constexpr bool contains(const List& list, int id) {
@@ -182,6 +184,10 @@ CommandState commandState(int id, const CommandContext& context) {
     case kDefineGraph:
         state.enabled = graphActive;
         state.visible = graphActive;
+        break;
+    case kSortFans:
+        state.enabled = context.activeView == kFanInput;
+        state.visible = state.enabled;
         break;
     case kToolbar:
         state.enabled = true;

@@ -146,6 +146,18 @@ std::string pixelsOutOfRange(std::string_view option, std::string_view value, in
            std::to_string(largest) + ", not \"" + std::string(value) + "\".";
 }
 
+std::string reportNotKnown(std::string_view value) {
+    return "--report takes \"fans\", not \"" + std::string(value) + "\".";
+}
+
+std::string fanNumberNotKnown(std::string_view value) {
+    return "--fan-results-chart takes a fan number from 1, not \"" + std::string(value) + "\".";
+}
+
+std::string fanNotOnCurve(int fanNumber) {
+    return "Fan " + std::to_string(fanNumber) + " did not run on its curve: it has no chart.";
+}
+
 std::string modelHeading(std::string_view file) {
     return "== " + std::string(file) + " ==";
 }

@@ -235,8 +235,10 @@ std::string cannotSaveGraph(std::string_view file); // "Cannot save "<file>"."
 // call, each followed by kSeeHelp.
 inline constexpr std::string_view kCommandLineHelp = R"(Usage:
   flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] MODEL...
+  flowmar-cli run --report fans [--units si|imperial] MODEL...
   flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
                     [--no-OPTION...] MODEL -o FILE.svg
+  flowmar-cli graph --fan-results-chart N [--units si|imperial] MODEL -o FILE.svg
   flowmar-cli convert IN OUT
   flowmar-cli new [--imperial] OUT
   flowmar-cli --help
@@ -250,6 +252,8 @@ run      Opens each model (.dct or .json) as the program's Open does: reads it, 
            --json                print one JSON object per model instead of the reports
            --pretty              with --json: indent each object over several lines
            --csv FILE            write the segment table of the (single) model as CSV
+           --report fans         after the summaries, the text of the Fan Input and the Fan
+                                 Results reports
 graph    Opens the model as run does and writes its Graph View (flow and pressures along the
          duct with the duct's schematic) as an SVG picture stretched onto W x H pixels
          (default 1200 x 900), in the model's units or those of --units.
@@ -257,6 +261,9 @@ graph    Opens the model as run does and writes its Graph View (flow and pressur
            --no-zero-line, --no-total-pressure, --no-static-pressure, --no-schematic,
            --no-fans, --no-shock-losses, --no-arrows
                                  leave that part of the graph out
+           --fan-results-chart N the Fan Results chart of fan N (from 1) instead: its curve
+                                 and operating point; exit status 1 when fan N did not run on
+                                 its curve or the model has no fan-mode results
 convert  Converts a duct model between .dct and .json, or a fan database between .fdb and
          .json, by the extensions of IN and OUT.
 new      Writes a new, empty model (SI unless --imperial) to OUT (.dct or .json).
@@ -285,6 +292,13 @@ inline constexpr std::string_view kGraphOverModel =
     "graph would write the picture over the model itself.";
 inline constexpr std::string_view kConvertNeedsInAndOut = "convert needs IN and OUT.";
 inline constexpr std::string_view kNewNeedsOut = "new needs OUT.";
+std::string reportNotKnown(std::string_view value); // --report takes "fans", not "<value>".
+inline constexpr std::string_view kReportIsText =
+    "--report prints text; it does not go with --json.";
+std::string fanNumberNotKnown(std::string_view value); // --fan-results-chart takes a fan number...
+inline constexpr std::string_view kNoFanModeResults =
+    "The model has no fan-mode results: the Fan Results have no chart to draw.";
+std::string fanNotOnCurve(int fanNumber); // "Fan N did not run on its curve: it has no chart."
 // "== <file> ==": the line before each model's reports when run reports several.
 std::string modelHeading(std::string_view file);
 // "flowmar-cli 1.01c": what --version prints.

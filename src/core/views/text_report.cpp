@@ -23,22 +23,6 @@ std::size_t characterCount(std::string_view text) {
     return count;
 }
 
-std::string rowText(const ReportRow& row) {
-    std::string line;
-    std::size_t width = 0;
-    for (const ReportCell& cell : row) {
-        const int column = std::max(0, (cell.x - static_cast<int>(kBodyX)) / kUnitsPerCharacter);
-        std::size_t start = static_cast<std::size_t>(column);
-        if (width > 0 && start <= width) {
-            start = width + 1;
-        }
-        line.append(start - width, ' ');
-        line += cell.text;
-        width = start + characterCount(cell.text);
-    }
-    return line;
-}
-
 } // namespace
 
 Font reportFont() {
@@ -72,6 +56,22 @@ Drawing drawTextReport(const TextReport& report, const PageRect& page, const Tex
     return drawing;
 }
 
+std::string reportRowText(const ReportRow& row) {
+    std::string line;
+    std::size_t width = 0;
+    for (const ReportCell& cell : row) {
+        const int column = std::max(0, (cell.x - static_cast<int>(kBodyX)) / kUnitsPerCharacter);
+        std::size_t start = static_cast<std::size_t>(column);
+        if (width > 0 && start <= width) {
+            start = width + 1;
+        }
+        line.append(start - width, ' ');
+        line += cell.text;
+        width = start + characterCount(cell.text);
+    }
+    return line;
+}
+
 std::vector<std::string> textReportLines(const TextReport& report) {
     std::vector<std::string> lines{report.heading, std::string(characterCount(report.heading), '-'),
                                    "", report.title};
@@ -79,7 +79,7 @@ std::vector<std::string> textReportLines(const TextReport& report) {
         lines.emplace_back();
     }
     for (const ReportRow& row : report.rows) {
-        lines.push_back(rowText(row));
+        lines.push_back(reportRowText(row));
     }
     return lines;
 }

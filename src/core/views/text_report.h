@@ -56,4 +56,7 @@ Drawing drawTextReport(const TextReport& report, const PageRect& page,
 // blank after the cell before.
 std::vector<std::string> textReportLines(const TextReport& report);
 
+// One row as a line of plain text, its cells at the character columns of their x.
+std::string reportRowText(const ReportRow& row);
+
 } // namespace flowmar

@@ -30,9 +30,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 line.printView = templates::kSummaryOfInput;
             } else if (value == QLatin1String("results")) {
                 line.printView = templates::kSummaryOfResults;
+            } else if (value == QLatin1String("fan-input")) {
+                line.printView = templates::kFanInput;
+            } else if (value == QLatin1String("fan-results")) {
+                line.printView = templates::kFanResults;
             } else {
                 line.valid = false;
-                line.error = QStringLiteral("--print-view takes \"input\" or \"results\".");
+                line.error = QStringLiteral(
+                    "--print-view takes \"input\", \"results\", \"fan-input\" or \"fan-results\".");
                 return line;
             }
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {

@@ -24,7 +24,8 @@ struct CommandLine {
     QString error;
 };
 
-// Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf] [--print-view input|results]
+// Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf] [--print-view
+// input|results|fan-input|fan-results]
 // [--no-splash]` (arguments without the program name).
 CommandLine parseCommandLine(const QStringList& arguments);
 

@@ -202,6 +202,7 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kNotepad, onModel(runNotepadCommand)},
         {kExecute, [this] { executeActive(); }},
         {kUnitConversion, onModel(runUnitConversionCommand)},
+        {kSortFans, onModel([](CFlowmarDoc& doc, UiPort&) { sortFans(doc); })},
         {kDefineGraph, onModel(runGraphOptionsCommand)},
         {kNewWindow, [this] { onNewWindow(); }},
         {kCascade, [this] { m_mdi->cascadeSubWindows(); }},

@@ -1,5 +1,6 @@
 #include "ui/views/page_printing.h"
 
+#include "core/views/grid_page_plan.h"
 #include "ui/views/drawing_painter.h"
 #include "ui/views/duct_view.h"
 
@@ -47,6 +48,27 @@ bool printOnePage(QPrinter& printer, QPageLayout::Orientation orientation,
     const QtTextMetrics metrics(printer);
     const Drawing page = layout(printablePageRect(printer), metrics);
     paintDrawing(painter, page, printableArea(printer), DrawingFit::Isotropic);
+    return painter.end();
+}
+
+bool printPages(QPrinter& printer, QPageLayout::Orientation orientation,
+                const PagesLayout& layout) {
+    printer.setPageOrientation(orientation);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QtTextMetrics metrics(printer);
+    const std::vector<Drawing> pages = layout(printablePageRect(printer), metrics);
+    const GridPageRange range =
+        printedPageRange(printer.fromPage(), printer.toPage(), static_cast<int>(pages.size()));
+    for (int page = range.first; page <= range.last && page <= int(pages.size()); ++page) {
+        if (page > range.first) {
+            printer.newPage();
+        }
+        paintDrawing(painter, pages[std::size_t(page - 1)], printableArea(printer),
+                     DrawingFit::Isotropic);
+    }
     return painter.end();
 }
 

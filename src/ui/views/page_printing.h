@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QPrinter;
 
@@ -30,6 +31,14 @@ using PageLayout = std::function<Drawing(const PageRect& page, const TextMetrics
 // output file that cannot be written, for example).
 bool printOnePage(QPrinter& printer, QPageLayout::Orientation orientation,
                   const PageLayout& layout);
+
+// Lays out every page of a report in a printable area with the metrics of the device.
+using PagesLayout =
+    std::function<std::vector<Drawing>(const PageRect& page, const TextMetrics& metrics)>;
+
+// Prints the pages of the printer's page range (every page when it has none) in the given
+// orientation, each as printOnePage prints its one. False when the printer cannot start.
+bool printPages(QPrinter& printer, QPageLayout::Orientation orientation, const PagesLayout& layout);
 
 // Prints the view to a PDF file at path, in the orientation it asks for, on the default paper
 // size of the user's locale. False when the view does not print or the file cannot be written.

@@ -1,6 +1,8 @@
 #include "ui/views/view_factory.h"
 
 #include "core/model/document_templates.h"
+#include "ui/views/fan_input_view.h"
+#include "ui/views/fan_view.h"
 #include "ui/views/form_id_view.h"
 #include "ui/views/form_results_view.h"
 #include "ui/views/graph_view.h"
@@ -15,6 +17,10 @@ DuctView* createDuctView(int templateId, CFlowmarDoc& document) {
         return new CFormResults(document);
     case templates::kGraph:
         return new CGraphView(document);
+    case templates::kFanInput:
+        return new CFanInputView(document);
+    case templates::kFanResults:
+        return new CFanView(document);
     default:
         return nullptr;
     }

@@ -80,6 +80,7 @@ TEST_P(CommandStateCase, FollowsTheActiveDocumentAndView) {
 
 constexpr CommandContext kSummaryActive{ActiveDocument::DuctModel, kSummaryOfInput, true};
 constexpr CommandContext kGraphActive{ActiveDocument::DuctModel, kGraph, true};
+constexpr CommandContext kFanInputActive{ActiveDocument::DuctModel, kFanInput, true};
 constexpr CommandContext kDatabaseActive{ActiveDocument::FanDatabase, templates::kFanDatabase,
                                          false};
 
@@ -105,7 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         StateCase{"Save Graph As with the Graph View", kSaveGraphAs, kGraphActive, true, true},
         StateCase{"Define belongs to the Graph View", kDefineGraph, kGraphActive, true, true},
-        StateCase{"printing needs a view that prints", kPrint, kDatabaseActive, false, true}));
+        StateCase{"printing needs a view that prints", kPrint, kDatabaseActive, false, true},
+        StateCase{"the Fan Input View opens from any view of a model", kFanInput, kGraphActive,
+                  true, true},
+        StateCase{"the Fan Results view opens from the Fan Input View", kFanResults,
+                  kFanInputActive, true, true},
+        StateCase{"Sort Fans is in the Fan Input View's Tools menu", kSortFans, kFanInputActive,
+                  true, true},
+        StateCase{"and in no other view's", kSortFans, kSummaryActive, false, false}));
 
 TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
     CommandContext context{ActiveDocument::DuctModel, kSummaryOfInput, true};
