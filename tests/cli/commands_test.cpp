@@ -299,7 +299,7 @@ TEST_F(CommandLine, ReportFansAddsTheFanReportsAfterTheSummaries) {
 
 TEST_F(CommandLine, FanResultsChartOfAFanThatRanOnItsCurve) {
     const std::string svgFile = file("fan.svg").string();
-    CliPort port(err);
+    StreamPort port(err);
     const std::string boosters = (kExamples / "boosters.dct").string();
     ASSERT_EQ(writeGraph({"--fan-results-chart", "2", boosters, "-o", svgFile}, port, err), kExitOk)
         << err.str();
