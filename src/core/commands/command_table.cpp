@@ -103,7 +103,7 @@ constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kP
 constexpr std::array kDuctViews{kSummaryOfInput, kFanInput,   kSummaryOfResults,
                                 kFanCurve,       kFanResults, kGraph};
 // The views of a duct model built so far.
-constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph};
+constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph, kFanCurve};
 
 template <typename List>
 constexpr bool contains(const List& list, int id) {

@@ -28,9 +28,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 line.printView = templates::kSummaryOfInput;
             } else if (value == QLatin1String("results")) {
                 line.printView = templates::kSummaryOfResults;
+            } else if (value == QLatin1String("fan-curve")) {
+                line.printView = templates::kFanCurve;
             } else {
                 line.valid = false;
-                line.error = QStringLiteral("--print-view takes \"input\" or \"results\".");
+                line.error =
+                    QStringLiteral("--print-view takes \"input\", \"results\" or \"fan-curve\".");
                 return line;
             }
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {
