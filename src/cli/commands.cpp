@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/cli_port.h"
+#include "cli/fan_curve_graph.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/open_documents.h"
 #include "core/fans/fan_database_doc.h"
@@ -270,6 +271,9 @@ int runModels(const std::vector<std::string>& args, CliPort& port, std::ostream&
 }
 
 int writeGraph(const std::vector<std::string>& args, CliPort& port, std::ostream& err) {
+    if (asksForFanCurve(args)) {
+        return writeFanCurveGraph(args, port, err);
+    }
     GraphArgs graph;
     if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
         return wrongCall(err, fault);
