@@ -109,7 +109,8 @@ const typename Rows::value_type& rowFor(const Rows& rows, double value) {
 constexpr std::array<double, 6> kTickY{300, 250, 200, 150, 100, 50};
 constexpr std::array<double, 6> kLabelY{292, 242, 192, 142, 92, 42};
 
-// Imperial input power: Pa × m³/s per percent of efficiency, in hp.
+// Imperial input power: thousandths of an inch of water gauge × kcfm per percent of efficiency,
+// in hp.
 constexpr double kHorsepowerFactor = 0.01575757575757576;
 
 bool finite(double v) {
@@ -318,9 +319,11 @@ std::optional<FanCurveChartData> fanCurveChartData(const CFlowmarDoc& doc, int f
         if (imperial) {
             data.pressure[m] = pressure * imperial::kInWgPerKilopascal * ratio;
             data.quantity[m] = quantity * imperial::kKcfmPerCubicMetrePerSecond;
+            // From the shown pressure before the density correction, in thousandths in.w.g.
+            const double shownPressure = pressure * imperial::kInWgPerKilopascal;
             data.power[m] = efficiency == 0.0 ? 0.0
-                                              : pressure * data.quantity[m] * kHorsepowerFactor /
-                                                    efficiency * ratio;
+                                              : shownPressure * data.quantity[m] *
+                                                    kHorsepowerFactor / efficiency * ratio;
         } else {
             data.pressure[m] = pressure * ratio;
             data.quantity[m] = quantity;

@@ -256,6 +256,24 @@ TEST(FanCurveChart, ImperialChartConvertsTheCurveAndTheOperatingPoint) {
     EXPECT_EQ(centre(red[0]), (Point{75 + 82, 300 - 90}));
 }
 
+TEST(FanCurveChart, ImperialPowerIsTheSIPowerInHorsepowerForTheCurveAndTheOperatingPoint) {
+    // The curve's powers and the operating power must stay comparable on the one power axis:
+    // both are the kW of SI times 1.341 (the factors agree to a few parts in ten thousand).
+    CFlowmarDoc doc = knownFan();
+    doc.airDensity = 1.5; // a ratio of 1.25, applied to the curve only
+    const std::optional<FanCurveChartData> si = fanCurveChartData(doc, 1);
+    doc.unitSystem = kImperial;
+    const std::optional<FanCurveChartData> hp = fanCurveChartData(doc, 1);
+    ASSERT_TRUE(si && hp);
+    for (std::size_t m = 1; m <= 4; ++m) {
+        EXPECT_NEAR(hp->power[m], si->power[m] * imperial::kHorsepowerPerKilowatt,
+                    si->power[m] * 1e-3)
+            << "point " << m;
+    }
+    EXPECT_NEAR(hp->operatingPower, si->operatingPower * imperial::kHorsepowerPerKilowatt,
+                si->operatingPower * 1e-3);
+}
+
 TEST(FanCurveChart, NothingIsDrawnWithoutAnOperatingPoint) {
     struct Case {
         const char* why;
