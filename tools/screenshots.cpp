@@ -76,6 +76,9 @@ void saveFanCurveViews(flowmar::CMainFrame& frame, const QDir& dir, const QStrin
     doc.unitSystem = units;
     doc.curveViewKind = 0;
     doc.updateAllViews();
+    // And as a person opens it: in its frame among the model's other windows.
+    frame.showView(flowmar::templates::kFanCurve);
+    save(frame, dir, name + QStringLiteral("-window-fancurve"));
 }
 
 } // namespace
