@@ -40,8 +40,14 @@ CSplitFrame::CSplitFrame(CFanCurveFormView* form, CFanCurveView* chart, QWidget*
     : CChildFrame(panes(form, chart), {chart, form}, parent),
       m_splitter(qobject_cast<QSplitter*>(layout()->itemAt(0)->widget())), m_form(form),
       m_chart(chart) {
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focusMoved(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+CSplitFrame::~CSplitFrame() {
+    // The focus leaves the panes while the base classes take them down, when this frame is no
+    // longer one: stop watching before that.
+    disconnect(m_focusWatch);
 }
 
 DuctView* CSplitFrame::templateView() const {

@@ -16,6 +16,7 @@ class CSplitFrame : public CChildFrame {
     Q_OBJECT
 public:
     explicit CSplitFrame(CFlowmarDoc& document, QWidget* parent = nullptr);
+    ~CSplitFrame() override;
 
     CFanCurveFormView* formPane() const { return m_form; }
     CFanCurveView* chartPane() const { return m_chart; }
@@ -36,6 +37,7 @@ private:
     CFanCurveFormView* m_form;
     CFanCurveView* m_chart;
     bool m_halved = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace flowmar
