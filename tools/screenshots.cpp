@@ -10,7 +10,9 @@
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/units.h"
+#include "core/views/fan_curve_chart.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/split_frame.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/dialog_preset_k_factor.h"
@@ -101,6 +103,51 @@ void saveDuctDetails(flowmar::UiPort& port, int unitSystem, const QDir& dir) {
     save(kFactors, dir, QStringLiteral("dialog-preset-k-factor-%1").arg(units));
 }
 
+// The Fan Curve View of a model with fan-mode results: every fan, each curve kind, in SI and in
+// Imperial units, and the chart pane's printed page in both.
+void saveFanCurveViews(flowmar::CMainFrame& frame, const QDir& dir, const QString& name) {
+    flowmar::CFlowmarDoc& doc = *frame.activeDocument();
+    if (doc.fanCount == 0 || doc.results.boosterPressure != 0.0) {
+        return;
+    }
+    const int units = doc.unitSystem;
+    const QStringList kinds{QStringLiteral("pq"), QStringLiteral("wq"), QStringLiteral("pwq")};
+    flowmar::CSplitFrame split(doc);
+    split.resize(860, 600);
+    for (const int system : {flowmar::kSI, flowmar::kImperial}) {
+        const QString unitName =
+            system == flowmar::kSI ? QStringLiteral("si") : QStringLiteral("imperial");
+        doc.unitSystem = system;
+        for (int fan = 0; fan < doc.fanCount; ++fan) {
+            for (int kind = 0; kind < 3; ++kind) {
+                doc.curveViewFan = fan;
+                doc.curveViewKind = kind;
+                doc.updateAllViews();
+                save(split, dir,
+                     QStringLiteral("%1-fancurve-fan%2-%3-%4")
+                         .arg(name)
+                         .arg(fan + 1)
+                         .arg(kinds[kind], unitName));
+            }
+        }
+        doc.curveViewFan = 0;
+        doc.curveViewKind = flowmar::fan_curve_view::kPressurePowerQuantity;
+        doc.updateAllViews();
+        frame.printActive(dir.filePath(QStringLiteral("%1-page-%2-%3.pdf")
+                                           .arg(name)
+                                           .arg(flowmar::templates::kFanCurve)
+                                           .arg(unitName)),
+                          flowmar::templates::kFanCurve);
+    }
+    split.hide();
+    doc.unitSystem = units;
+    doc.curveViewKind = 0;
+    doc.updateAllViews();
+    // And as a person opens it: in its frame among the model's other windows.
+    frame.showView(flowmar::templates::kFanCurve);
+    save(frame, dir, name + QStringLiteral("-window-fancurve"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -162,6 +209,7 @@ int main(int argc, char** argv) {
                           flowmar::templates::kFanInput);
         frame.printActive(dir.filePath(name + QStringLiteral("-fan-results-pages.pdf")),
                           flowmar::templates::kFanResults);
+        saveFanCurveViews(frame, dir, name);
     }
 
     flowmar::CMainFrame empty;

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/fan_curve_graph.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
@@ -334,6 +335,9 @@ int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostre
 }
 
 int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err) {
+    if (asksForFanCurve(args)) {
+        return writeFanCurveGraph(args, port, err);
+    }
     GraphArgs graph;
     if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
         return wrongCall(err, fault);

@@ -103,8 +103,8 @@ constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kP
 constexpr std::array kDuctViews{kSummaryOfInput, kFanInput,   kSummaryOfResults,
                                 kFanCurve,       kFanResults, kGraph};
 // The views of a duct model built so far.
-constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph, kFanInput,
-                                         kFanResults};
+constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph,
+                                         kFanInput,       kFanResults,       kFanCurve};
 
 template <typename List>
 constexpr bool contains(const List& list, int id) {

@@ -176,4 +176,29 @@ std::string leakageResistanceOutOfRange(int unitSystem) {
            formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
 }
 
+std::string fanCurveNumberNeeded(std::string_view value) {
+    return "--fan-curve takes a fan number from 1, not \"" + std::string(value) + "\".";
+}
+
+std::string curveKindNotKnown(std::string_view value) {
+    return "--kind takes \"pq\", \"wq\" or \"pwq\", not \"" + std::string(value) + "\".";
+}
+
+std::string noFanModeResults(std::string_view file) {
+    return "\"" + std::string(file) +
+           "\" has no fan-mode results to chart: it has no fans, or its last solution was for a "
+           "fixed quantity.";
+}
+
+std::string noSuchFan(int fanNumber, int fanCount) {
+    return "The model has no fan " + std::to_string(fanNumber) + ": its fans are 1 to " +
+           std::to_string(fanCount) + ".";
+}
+
+std::string fanWithoutOperatingPoint(int fanNumber) {
+    return "Fan " + std::to_string(fanNumber) +
+           " has no operating point to chart: it runs at a fixed pressure or the last Execute "
+           "did not solve for it.";
+}
+
 } // namespace flowmar::messages

@@ -239,6 +239,8 @@ inline constexpr std::string_view kCommandLineHelp = R"(Usage:
   flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
                     [--no-OPTION...] MODEL -o FILE.svg
   flowmar-cli graph --fan-results-chart N [--units si|imperial] MODEL -o FILE.svg
+  flowmar-cli graph --fan-curve N [--kind pq|wq|pwq] [--page] [--units si|imperial]
+                    MODEL -o FILE.svg
   flowmar-cli convert IN OUT
   flowmar-cli new [--imperial] OUT
   flowmar-cli --help
@@ -264,6 +266,12 @@ graph    Opens the model as run does and writes its Graph View (flow and pressur
            --fan-results-chart N the Fan Results chart of fan N (from 1) instead: its curve
                                  and operating point; exit status 1 when fan N did not run on
                                  its curve or the model has no fan-mode results
+         With --fan-curve N it writes instead the Fan Curve View's chart of fan N (from 1): the
+         fan's curve at the duct's air density, its input power and its operating point.
+           --kind pq|wq|pwq      Pressure-Quantity (default), Power-Quantity or both
+           --page                the whole printed page (a landscape A4 sheet) instead
+         A fan without an operating point, or a model without fan-mode results, gives exit
+         status 1 and no file.
 convert  Converts a duct model between .dct and .json, or a fan database between .fdb and
          .json, by the extensions of IN and OUT.
 new      Writes a new, empty model (SI unless --imperial) to OUT (.dct or .json).
@@ -328,5 +336,12 @@ inline constexpr std::string_view kFrictionFactorOutOfRangeImperial =
 // "Value must be between 100 and 150000." in SI; in Imperial the lower bound shows with two
 // decimals in the locale's form: "Value must be between 950.00 and 1450000."
 std::string leakageResistanceOutOfRange(int unitSystem);
+// graph --fan-curve: the faults of a call and of a model that has no fan curve to chart.
+std::string fanCurveNumberNeeded(std::string_view value); // --fan-curve takes a fan number ...
+std::string curveKindNotKnown(std::string_view value);    // --kind takes "pq", "wq" or "pwq", ...
+inline constexpr std::string_view kFanCurveOnlyOptions = "--kind and --page go with --fan-curve.";
+std::string noFanModeResults(std::string_view file); // "<file>" has no fan-mode results ...
+std::string noSuchFan(int fanNumber, int fanCount);  // The model has no fan 4: its fans are ...
+std::string fanWithoutOperatingPoint(int fanNumber); // Fan 2 has no operating point ...
 
 } // namespace flowmar::messages

@@ -10,22 +10,39 @@
 
 namespace flowmar {
 
-CChildFrame::CChildFrame(DuctView* view, QWidget* parent)
-    : QWidget(parent), m_view(view), m_caption(new QLabel) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+namespace {
+
+QScrollArea* scrolling(QWidget* view) {
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(view);
-    layout->addWidget(scroll, 1);
+    return scroll;
+}
+
+} // namespace
+
+CChildFrame::CChildFrame(DuctView* view, QWidget* parent)
+    : QWidget(parent), m_view(view), m_views{view}, m_caption(new QLabel) {
+    build(scrolling(view));
+}
+
+CChildFrame::CChildFrame(QWidget* body, std::vector<DuctView*> views, QWidget* parent)
+    : QWidget(parent), m_view(views.front()), m_views(std::move(views)), m_caption(new QLabel) {
+    build(body);
+}
+
+void CChildFrame::build(QWidget* body) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(body, 1);
     auto* status = new QStatusBar;
     status->setSizeGripEnabled(false);
     // One pane as wide as the longest caption a view gives.
     m_caption->setFixedWidth(status->fontMetrics().horizontalAdvance(
         QStringLiteral("Fan Operating Characteristics   ")));
-    m_caption->setText(view->statusCaption());
+    m_caption->setText(m_view->statusCaption());
     status->addWidget(m_caption);
     layout->addWidget(status);
 }

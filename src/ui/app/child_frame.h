@@ -1,10 +1,14 @@
 // CChildFrame: the frame of one view inside the main window: the view (scrolling when the frame
-// is smaller than it) and a status bar of one pane that shows the view's caption.
+// is smaller than it) and a status bar of one pane that shows the view's caption. A frame of
+// several panes (CSplitFrame) lays out its own views and says which of them is active.
 #pragma once
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
+class QVBoxLayout;
 
 namespace flowmar {
 
@@ -16,12 +20,27 @@ class CChildFrame : public QWidget {
 public:
     explicit CChildFrame(DuctView* view, QWidget* parent = nullptr);
 
+    // The view that commands and printing act on: the frame's one view, or the active pane.
     DuctView* view() const { return m_view; }
+    // Every view the frame shows.
+    const std::vector<DuctView*>& views() const { return m_views; }
+    // The view that stands for the frame's template when it is named from outside (printing a
+    // template's view from the command line): the frame's first view unless a frame says other.
+    virtual DuctView* templateView() const { return m_views.front(); }
     CFlowmarDoc& document() const;
     QString caption() const;
 
+protected:
+    // For frames that place their views themselves: `body` takes the place of the scrolling
+    // view above the status bar; views are the views inside it, the first one active.
+    CChildFrame(QWidget* body, std::vector<DuctView*> views, QWidget* parent = nullptr);
+    void setActiveView(DuctView* view) { m_view = view; }
+
 private:
+    void build(QWidget* body);
+
     DuctView* m_view;
+    std::vector<DuctView*> m_views;
     QLabel* m_caption;
 };
 

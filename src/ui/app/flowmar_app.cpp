@@ -34,10 +34,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 line.printView = templates::kFanInput;
             } else if (value == QLatin1String("fan-results")) {
                 line.printView = templates::kFanResults;
+            } else if (value == QLatin1String("fan-curve")) {
+                line.printView = templates::kFanCurve;
             } else {
                 line.valid = false;
-                line.error = QStringLiteral(
-                    "--print-view takes \"input\", \"results\", \"fan-input\" or \"fan-results\".");
+                line.error = QStringLiteral("--print-view takes \"input\", \"results\", "
+                                            "\"fan-input\", \"fan-results\" or \"fan-curve\".");
                 return line;
             }
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {

@@ -24,9 +24,9 @@ struct CommandLine {
     QString error;
 };
 
-// Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf] [--print-view
-// input|results|fan-input|fan-results]
-// [--no-splash]` (arguments without the program name).
+// Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf]
+// [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]` (arguments without
+// the program name).
 CommandLine parseCommandLine(const QStringList& arguments);
 
 class CFlowmarApp {

@@ -9,6 +9,7 @@
 #include "core/model/string_table.h"
 #include "ui/app/app_icons.h"
 #include "ui/app/child_frame.h"
+#include "ui/app/frame_factory.h"
 #include "ui/app/qt_ui_port.h"
 #include "ui/app/shell_questions.h"
 #include "ui/core_text.h"
@@ -411,11 +412,10 @@ void CMainFrame::watchDocument(OpenDocument& document) {
 }
 
 QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
-    DuctView* view = createDuctView(templateId, *document.model);
-    if (view == nullptr) {
+    CChildFrame* frame = createChildFrame(templateId, *document.model);
+    if (frame == nullptr) {
         return nullptr;
     }
-    auto* frame = new CChildFrame(view);
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(templateTitle(templateId));
@@ -424,7 +424,9 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
     const DocumentState* state = &document.state();
     m_frames[state].frames.push_back(sub);
     connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
-    connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
+    for (DuctView* view : frame->views()) {
+        connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
+    }
     sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
     sub->show();
     m_mdi->setActiveSubWindow(sub);
@@ -547,6 +549,10 @@ bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
         return false;
     }
     DuctView* view = activeView();
+    // A frame of several panes prints the pane that stands for the template named.
+    if (const auto* sub = m_mdi->currentSubWindow(); view != nullptr && templateId != 0) {
+        view = qobject_cast<CChildFrame*>(sub->widget())->templateView();
+    }
     if (view == nullptr || !view->canPrint()) {
         return false;
     }
