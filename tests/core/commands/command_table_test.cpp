@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"a fan database has no shock losses", kShockLosses, kDatabaseActive, false, true},
         StateCase{"a fan database has no duct details", kDuctDetails, kDatabaseActive, false, true},
         StateCase{"a view built in this version", kGraph, kSummaryActive, true, true},
-        StateCase{"a view still to come", kFanResults, kSummaryActive, false, true},
+        StateCase{"a fan database has no fan views", kFanResults, kDatabaseActive, false, true},
         StateCase{"the Fan Curve View opens from any view of a model", kFanCurve, kSummaryActive,
                   true, true},
         StateCase{"the View menu leaves out the active view's own entry", kSummaryOfInput,
