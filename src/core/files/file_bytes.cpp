@@ -25,6 +25,10 @@ FileBytes readFileBytes(const std::filesystem::path& path) {
         result.fault = messages::kFileNotReadable;
         return result;
     }
+    if (fs::file_size(path, ec) > kMaxReadableFileSize && !ec) {
+        result.fault = messages::kFileTooLargeToRead;
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.fault = messages::kFileNotReadable;
@@ -39,6 +43,12 @@ FileBytes readFileBytes(const std::filesystem::path& path) {
         in.read(reinterpret_cast<char*>(result.bytes.data() + used), kBlock);
         const auto got = static_cast<std::size_t>(in.gcount());
         result.bytes.resize(used + got);
+        // The file may have grown since its size was taken.
+        if (result.bytes.size() > kMaxReadableFileSize) {
+            result.bytes.clear();
+            result.fault = messages::kFileTooLargeToRead;
+            return result;
+        }
         if (in.eof()) {
             break;
         }

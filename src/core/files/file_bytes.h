@@ -16,8 +16,14 @@ struct FileBytes {
     bool ok() const { return fault.empty(); }
 };
 
+// The most a model or fan database file can be: the largest real model is a few hundred kB and a
+// library of a thousand fans a few MB. A larger file is refused before it is parsed, so a damaged
+// or hostile file cannot take minutes and gigabytes to be refused.
+inline constexpr std::uintmax_t kMaxReadableFileSize = 64u * 1024 * 1024;
+
 // Reads the file without changing it (opened read-only). Only a regular file (or a link to one)
-// is read: a device or a pipe is refused as unreadable.
+// is read: a device or a pipe is refused as unreadable, a file above kMaxReadableFileSize as too
+// large.
 FileBytes readFileBytes(const std::filesystem::path& path);
 
 } // namespace flowmar

@@ -207,6 +207,8 @@ inline constexpr std::string_view kFileTextLengthImpossible =
 inline constexpr std::string_view kFileDoesNotExist = "the file does not exist";
 inline constexpr std::string_view kFileIsFolder = "it is a folder, not a file";
 inline constexpr std::string_view kFileNotReadable = "the file cannot be read";
+inline constexpr std::string_view kFileTooLargeToRead =
+    "the file is larger than 64 MB, far more than any model or fan database holds";
 inline constexpr std::string_view kFolderDoesNotExist = "the folder does not exist";
 inline constexpr std::string_view kFolderNotWritable = "the folder cannot be written to";
 inline constexpr std::string_view kFileReadOnly = "the file is read-only";

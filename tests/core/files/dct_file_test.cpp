@@ -1,4 +1,5 @@
 #include "core/files/dct_file.h"
+#include "core/files/file_bytes.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "support/file_models.h"
@@ -10,6 +11,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -540,6 +543,21 @@ TEST(DuctFile, MissingFileAndFolderAreNamed) {
     EXPECT_EQ(readDuctFile("/dev/zero").error,
               messages::cannotOpenFile("/dev/zero", messages::kFileNotReadable))
         << "a device that never ends is not read";
+}
+
+// A file far beyond any model is refused before a byte of it is parsed; one at the limit is read
+// (and then refused for what it holds). The files are sparse, so the test writes nothing large.
+TEST(DuctFile, AFileAboveTheSizeLimitIsRefusedUnread) {
+    TempFolder folder;
+    const auto huge = folder / "huge.dct";
+    std::ofstream(huge).put('x');
+    std::filesystem::resize_file(huge, kMaxReadableFileSize + 1);
+    EXPECT_EQ(readDuctFile(huge).error,
+              messages::cannotOpenFile(huge.string(), messages::kFileTooLargeToRead));
+    std::filesystem::resize_file(huge, kMaxReadableFileSize);
+    const FileBytes atLimit = readFileBytes(huge);
+    EXPECT_TRUE(atLimit.ok()) << atLimit.fault;
+    EXPECT_EQ(atLimit.bytes.size(), kMaxReadableFileSize);
 }
 
 TEST(DuctFile, SaveIntoAMissingFolderSaysSo) {
