@@ -31,6 +31,18 @@
 
 namespace flowmar::cli {
 
+// Through the same atomic save as the models, so a failed write never leaves half a file.
+bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const FileStatus written =
+        writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
+    if (!written.ok()) {
+        err << written.error << '\n';
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 // A wrong call: the fault, then where to read how to call.
@@ -145,18 +157,6 @@ void printReports(const CFlowmarDoc& doc, bool fanReports, std::ostream& out) {
         out << '\n';
         printLines(fanResultsLines(doc), out);
     }
-}
-
-// Through the same atomic save as the models, so a failed write never leaves half a file.
-bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const FileStatus written =
-        writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
-    if (!written.ok()) {
-        err << written.error << '\n';
-        return false;
-    }
-    return true;
 }
 
 struct GraphArgs {

@@ -34,4 +34,7 @@ int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostr
 int convertFile(const std::vector<std::string>& args, std::ostream& err);
 int writeNewModel(const std::vector<std::string>& args, std::ostream& err);
 
+// Writes text (an SVG, a CSV) through the models' atomic save; false after telling err why.
+bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
+
 } // namespace flowmar::cli

@@ -3,7 +3,6 @@
 #include "cli/commands.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
-#include "core/files/atomic_file.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/model/units.h"
@@ -13,11 +12,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <span>
 
 namespace flowmar::cli {
 
@@ -146,14 +143,7 @@ int writeFanCurveGraph(const std::vector<std::string>& args, StreamPort& port, s
         call.page
             ? renderSvg(fanCurvePage(shown, FanCurvePane::Chart, fan_curve_view::kA4LandscapePage))
             : renderSvg(fanCurveChart(shown));
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(svg.data());
-    const FileStatus written =
-        writeFileAtomically(call.svgFile, std::span<const std::uint8_t>(bytes, svg.size()));
-    if (!written.ok()) {
-        err << written.error << '\n';
-        return kExitUsage;
-    }
-    return kExitOk;
+    return writeTextFile(call.svgFile, svg, err) ? kExitOk : kExitUsage;
 }
 
 } // namespace flowmar::cli
