@@ -160,6 +160,10 @@ Quantity studyInputQuantity(StudyInput input) {
     return Quantity::Dimensionless;
 }
 
+std::string studyInputUnit(StudyInput input, int unitSystem) {
+    return unitOf(studyInputQuantity(input), unitSystem);
+}
+
 double shownStudyValue(StudyInput input, double siValue, int unitSystem) {
     return toShown(studyInputQuantity(input), siValue, unitSystem);
 }

@@ -17,6 +17,9 @@ namespace flowmar {
 Quantity studyInputQuantity(StudyInput input);
 std::string studyInputTitle(StudyInput input, int fan, int unitSystem);
 
+// The input's unit in the unit system: "m", "in", "kcfm", ...
+std::string studyInputUnit(StudyInput input, int unitSystem);
+
 // "Duct Length", "Distance of Fan 2": the input's name without its unit.
 std::string studyInputLabel(StudyInput input, int fan);
 
