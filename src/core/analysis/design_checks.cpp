@@ -386,4 +386,8 @@ std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, SolutionStatus l
     return findings;
 }
 
+std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, const DesignCriteria& criteria) {
+    return designChecks(doc, doc.lastRun, criteria);
+}
+
 } // namespace flowmar

@@ -46,5 +46,7 @@ std::string_view findingCodeName(FindingCode code);
 // Every finding on the model as its last Execute (ending with lastRun) left it.
 std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, SolutionStatus lastRun,
                                         const DesignCriteria& criteria);
+// The same for the model's own last Execute.
+std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, const DesignCriteria& criteria);
 
 } // namespace flowmar

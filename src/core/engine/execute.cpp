@@ -122,9 +122,7 @@ void deriveEntryExitResistances(CFlowmarDoc& doc) {
     }
 }
 
-} // namespace
-
-ExecuteResult Execute(CFlowmarDoc& doc) {
+ExecuteResult runStages(CFlowmarDoc& doc) {
     ExecuteResult run;
     doc.setModifiedFlag();
     if (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths) {
@@ -171,6 +169,14 @@ ExecuteResult Execute(CFlowmarDoc& doc) {
     }
     doc.methodText = "Fixed Quantity";
     run.status = solveFixedQuantity(doc, run);
+    return run;
+}
+
+} // namespace
+
+ExecuteResult Execute(CFlowmarDoc& doc) {
+    ExecuteResult run = runStages(doc);
+    doc.lastRun = run.status;
     return run;
 }
 

@@ -3,15 +3,13 @@
 // the input sheet where the fault can be mended; the Execute command shows them.
 #pragma once
 
+#include "core/model/solution_status.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace flowmar {
-
-// Stopped by a check (the previous results stay), or with a stored solution that converged,
-// reached the iteration limit, or came from the fixed-quantity method.
-enum class SolutionStatus { Stopped, Converged, IterationLimit, FixedQuantity };
 
 // The sheet a stop asks to open once its messages have been read.
 enum class InputSheet { None, DuctDetails, ShockLosses };

@@ -4,7 +4,9 @@
 // 1-based with a fixed capacity and is one element larger than that capacity; element 0 is unused.
 #pragma once
 
+#include "core/model/design_criteria.h"
 #include "core/model/document_state.h"
+#include "core/model/solution_status.h"
 
 #include <array>
 #include <string>
@@ -171,6 +173,9 @@ public:
 
     // ---- Results of the last solution
     DuctResults results;
+    // How the last Execute of this session ended; not stored in files (a model read from a file
+    // runs Execute as it opens).
+    SolutionStatus lastRun = SolutionStatus::Stopped;
 
     // ---- Display options and notes
     int plotZeroPressure = 1;
@@ -184,6 +189,9 @@ public:
     int curveViewFan = 0;
     int curveViewKind = 0;
     std::string notepadText;
+
+    // What the engineer asks of the solved duct (a JSON model may carry it; ".dct" files do not).
+    DesignCriteria designCriteria;
 
     // Stored in the file, carrying nothing.
     int reservedInt2 = 0;

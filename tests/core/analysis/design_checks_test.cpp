@@ -193,6 +193,9 @@ TEST(DesignChecks, AStoppedExecuteFindsNothingEvenOverOldResults) {
     const SolutionStatus stopped = solve(*boosters.doc);
     ASSERT_EQ(stopped, SolutionStatus::Stopped);
     EXPECT_TRUE(designChecks(*boosters.doc, stopped, {}).empty());
+    // The model remembers how its last Execute ended.
+    EXPECT_EQ(boosters.doc->lastRun, SolutionStatus::Stopped);
+    EXPECT_TRUE(designChecks(*boosters.doc, {}).empty());
 }
 
 TEST(DesignChecks, AFixedQuantityBeyondEveryFanCurveIsNoted) {
