@@ -42,6 +42,10 @@ constexpr std::array kCommands{
                 true},
     CommandInfo{kFanResults, "Fan Results", StandardKey::None, badge(IconGroup::Views, "FR"), true},
     CommandInfo{kGraph, "Graph View", StandardKey::None, badge(IconGroup::Views, "Gr"), true},
+    CommandInfo{kDesignChecks, "Design Checks", StandardKey::None, badge(IconGroup::Views, "DC"),
+                true},
+    CommandInfo{
+        kShadeDesignRanges, "Shade Design Check Ranges", StandardKey::None, {}, false, true},
     CommandInfo{kDuctDetails, "Duct Details", StandardKey::None, badge(IconGroup::Input, "D")},
     CommandInfo{kShockLosses, "Shock Losses", StandardKey::None, badge(IconGroup::Input, "SL")},
     CommandInfo{kFixedQuantityTool, "Fixed Quantity Tool", StandardKey::None,
@@ -54,6 +58,8 @@ constexpr std::array kCommands{
     CommandInfo{kExecute, "Execute", StandardKey::None, theme("media-playback-start")},
     CommandInfo{kUnitConversion, "&Unit Conversion"},
     CommandInfo{kSortFans, "&Sort Fans"},
+    CommandInfo{kStudy, "S&tudy..."},
+    CommandInfo{kDesignCriteria, "Design &Criteria..."},
     CommandInfo{kDefineGraph, "&Define"},
     CommandInfo{kNewWindow, "&New Window"},
     CommandInfo{kCascade, "&Cascade"},
@@ -69,13 +75,14 @@ constexpr std::array kFileMenu{kFileNew,     kFileOpen,    kClose,     kSave,   
                                kSaveGraphAs, kSeparator,   kPrint,     kPrintPreview, kPrintSetup,
                                kSeparator,   kRecentFiles, kSeparator, kExit};
 constexpr std::array kEditMenu{kUndo, kCut, kCopy, kPaste};
-constexpr std::array kViewMenu{kToolbar,        kStatusBar,  kSeparator,
-                               kSummaryOfInput, kFanInput,   kSummaryOfResults,
-                               kFanCurve,       kFanResults, kGraph};
+constexpr std::array kViewMenu{kToolbar,  kStatusBar,        kSeparator, kSummaryOfInput,
+                               kFanInput, kSummaryOfResults, kFanCurve,  kFanResults,
+                               kGraph,    kDesignChecks,     kSeparator, kShadeDesignRanges};
 constexpr std::array kDataInputMenu{kDuctDetails, kShockLosses, kFixedQuantityTool};
 constexpr std::array kFansMenu{kAddFan, kDeleteFan, kEditFan};
 // Sort Fans belongs to the Fan Input View's Tools menu.
-constexpr std::array kToolsMenu{kNotepad, kExecute, kUnitConversion, kSortFans};
+constexpr std::array kToolsMenu{kNotepad,   kExecute, kUnitConversion, kSortFans,
+                                kSeparator, kStudy,   kDesignCriteria};
 constexpr std::array kPropertiesMenu{kDefineGraph};
 constexpr std::array kWindowMenu{kNewWindow, kCascade, kTile};
 constexpr std::array kHelpMenu{kHelpContents, kAbout};
@@ -96,15 +103,16 @@ constexpr std::array kDuctToolbar{
     kFileNew,   kFileOpen,         kSave,        kSeparator,         kPrint,     kAbout,
     kSeparator, kDuctDetails,      kShockLosses, kFixedQuantityTool, kSeparator, kAddFan,
     kEditFan,   kDeleteFan,        kSeparator,   kExecute,           kSeparator, kSummaryOfInput,
-    kFanInput,  kSummaryOfResults, kFanResults,  kFanCurve,          kGraph};
+    kFanInput,  kSummaryOfResults, kFanResults,  kFanCurve,          kGraph,     kDesignChecks};
 // The fan database's own commands arrive with its view; its bar holds the shared ones.
 constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kPrint, kAbout};
 
 constexpr std::array kDuctViews{kSummaryOfInput, kFanInput,   kSummaryOfResults,
-                                kFanCurve,       kFanResults, kGraph};
+                                kFanCurve,       kFanResults, kGraph,
+                                kDesignChecks,   kSeparator,  kShadeDesignRanges};
 // The views of a duct model built so far.
-constexpr std::array kAvailableDuctViews{kSummaryOfInput, kSummaryOfResults, kGraph,
-                                         kFanInput,       kFanResults,       kFanCurve};
+constexpr std::array kAvailableDuctViews{
+    kSummaryOfInput, kSummaryOfResults, kGraph, kFanInput, kFanResults, kFanCurve, kDesignChecks};
 
 template <typename List>
 constexpr bool contains(const List& list, int id) {
@@ -188,6 +196,13 @@ CommandState commandState(int id, const CommandContext& context) {
     case kSortFans:
         state.enabled = context.activeView == kFanInput;
         state.visible = state.enabled;
+        break;
+    case kShadeDesignRanges:
+        state.enabled = true;
+        state.checked = context.shadeDesignRanges;
+        break;
+    case kStudy:
+        state.enabled = duct;
         break;
     case kToolbar:
         state.enabled = true;

@@ -38,6 +38,9 @@ inline constexpr int kSummaryOfResults = templates::kSummaryOfResults;
 inline constexpr int kFanCurve = templates::kFanCurve;
 inline constexpr int kFanResults = templates::kFanResults;
 inline constexpr int kGraph = templates::kGraph;
+inline constexpr int kDesignChecks = templates::kDesignChecks;
+// Shades the Graph View's stretches that a design check flags (a program setting).
+inline constexpr int kShadeDesignRanges = 32812;
 // Data Input
 inline constexpr int kDuctDetails = 32771;
 inline constexpr int kShockLosses = 32778;
@@ -52,6 +55,8 @@ inline constexpr int kNotepad = 168;
 inline constexpr int kExecute = 32773;
 inline constexpr int kUnitConversion = 32804;
 inline constexpr int kSortFans = 32803;
+inline constexpr int kStudy = 32811;
+inline constexpr int kDesignCriteria = 32810;
 // Properties (the Graph View's)
 inline constexpr int kDefineGraph = 141;
 // Window
@@ -117,6 +122,7 @@ struct CommandContext {
     bool viewCanPrint = false;
     bool toolbarShown = true; // View > Toolbar
     bool statusBarShown = true;
+    bool shadeDesignRanges = false; // View > Shade Design Check Ranges
 };
 
 struct CommandState {

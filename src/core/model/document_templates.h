@@ -1,4 +1,4 @@
-// The seven document templates of the program: one per view of a duct model and one for the fan
+// The document templates of the program: one per view of a duct model and one for the fan
 // database, each with its resource id and its template string (window title, document name,
 // file-new name, file-dialog filter, extension, shell file-type id and name, by newlines).
 #pragma once
@@ -17,6 +17,7 @@ inline constexpr int kFanInput = 131;
 inline constexpr int kGraph = 130;
 inline constexpr int kFanCurve = 133;
 inline constexpr int kFanDatabase = 132;
+inline constexpr int kDesignChecks = 136;
 } // namespace templates
 
 struct DocumentTemplate {
@@ -26,7 +27,7 @@ struct DocumentTemplate {
 };
 
 // In the order they are registered at start-up.
-inline constexpr std::array<DocumentTemplate, 7> kDocumentTemplates{{
+inline constexpr std::array<DocumentTemplate, 8> kDocumentTemplates{{
     {templates::kSummaryOfInput,
      "Summary of Input Data\nDuctData\nFlowmar\nFlowmar File (*.dct)\n.dct\nFlowmar.Document\n"
      "Flowmar Document",
@@ -36,6 +37,7 @@ inline constexpr std::array<DocumentTemplate, 7> kDocumentTemplates{{
     {templates::kFanInput, "Fan Input View\nFan Input View", false},
     {templates::kGraph, "Graph View\nGraph View", false},
     {templates::kFanCurve, "Fan Curve View\nFan Curve View", false},
+    {templates::kDesignChecks, "Design Checks\nDesign Checks", false},
     {templates::kFanDatabase,
      "Fan Database\nFanData\nFan Database\nFan Database File (*.fdb)\n.fdb\n"
      "FanDatabaseDoc.Document\nFan Database Document",
