@@ -390,4 +390,14 @@ std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, const DesignCrit
     return designChecks(doc, doc.lastRun, criteria);
 }
 
+std::vector<ShadedRange> pressureSignRanges(const std::vector<DesignFinding>& findings) {
+    std::vector<ShadedRange> ranges;
+    for (const DesignFinding& f : findings) {
+        if (f.code == FindingCode::Suction && f.from && f.to) {
+            ranges.push_back({*f.from, *f.to});
+        }
+    }
+    return ranges;
+}
+
 } // namespace flowmar

@@ -5,6 +5,7 @@
 
 #include "core/engine/solution_status.h"
 #include "core/model/design_criteria.h"
+#include "core/views/graph_drawing.h"
 
 #include <optional>
 #include <string>
@@ -48,5 +49,8 @@ std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, SolutionStatus l
                                         const DesignCriteria& criteria);
 // The same for the model's own last Execute.
 std::vector<DesignFinding> designChecks(const CFlowmarDoc& doc, const DesignCriteria& criteria);
+
+// The stretches of static pressure with the wrong sign, for the Graph View to shade.
+std::vector<ShadedRange> pressureSignRanges(const std::vector<DesignFinding>& findings);
 
 } // namespace flowmar

@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,8 @@ constexpr double kCentreLine = -500;
 // A value beyond this (in shown units) cannot come from a solution of a real duct; it is left out
 // like a value that is not a number, so that no axis label grows to hundreds of digits.
 constexpr double kLargestPlotted = 1e9;
+// The band behind a flagged stretch: light enough for every curve to stay readable over it.
+constexpr Rgb kShade{255, 228, 200};
 // Marks are drawn where their distance falls, even beyond the duct; far beyond, they are held
 // here so that a painter never meets an absurd coordinate.
 constexpr double kFarAway = 1e6;
@@ -103,8 +106,9 @@ ValueAxis valueAxis(const SeriesValues& a, const SeriesValues& b, int n, bool us
 
 class GraphPainter {
 public:
-    GraphPainter(const CFlowmarDoc& doc, const GraphOptions& options, Drawing& drawing)
-        : m_doc(doc), m_options(options), m_drawing(drawing), m_font(graphFont()),
+    GraphPainter(const CFlowmarDoc& doc, const GraphOptions& options, Drawing& drawing,
+                 std::span<const ShadedRange> shaded = {})
+        : m_doc(doc), m_options(options), m_drawing(drawing), m_shaded(shaded), m_font(graphFont()),
           m_imperial(isImperial(doc.unitSystem)),
           m_length(toShown(Quantity::Length, doc.ductLength, doc.unitSystem)),
           m_segments(doc.segmentCount) {}
@@ -116,6 +120,7 @@ public:
 
     void draw() {
         m_drawing.addRectangle({10, -20}, {790, -580}, kBlackPen, kWhite);
+        drawShading();
         drawAxesAndGrid();
         drawDistanceAxis();
         if (m_options.showSchematic == 1) {
@@ -146,6 +151,27 @@ private:
         for (int k = 1; k <= 6; ++k) {
             const double y = kPlotBottom + kDivisionHeight * k;
             line(kPlotLeft, y, kPlotRight, y, kGridPen);
+        }
+    }
+
+    // Light bands under everything else, clipped to the plot.
+    void drawShading() {
+        if (m_shaded.empty()) {
+            return;
+        }
+        m_perUnit = kPlotWidth / (10 * distanceAxisStep(m_length));
+        for (const ShadedRange& range : m_shaded) {
+            const std::optional<double> from = xOf(range.from);
+            const std::optional<double> to = xOf(range.to);
+            if (!from || !to) {
+                continue;
+            }
+            const double left = std::clamp(std::min(*from, *to), kPlotLeft, kPlotRight);
+            const double right = std::clamp(std::max(*from, *to), kPlotLeft, kPlotRight);
+            if (right > left) {
+                m_drawing.addRectangle({left, kPlotTop}, {right, kPlotBottom},
+                                       {PenStyle::Solid, kShade, 0}, kShade);
+            }
         }
     }
 
@@ -409,6 +435,7 @@ private:
     const CFlowmarDoc& m_doc;
     const GraphOptions& m_options;
     Drawing& m_drawing;
+    std::span<const ShadedRange> m_shaded;
     const Font m_font;
     const bool m_imperial;
     const double m_length; // m or ft
@@ -432,8 +459,13 @@ Drawing graphDrawing(const CFlowmarDoc& doc) {
 }
 
 Drawing graphDrawing(const CFlowmarDoc& doc, const GraphOptions& options) {
+    return graphDrawing(doc, options, {});
+}
+
+Drawing graphDrawing(const CFlowmarDoc& doc, const GraphOptions& options,
+                     std::span<const ShadedRange> shaded) {
     Drawing drawing(kExtent);
-    GraphPainter painter(doc, options, drawing);
+    GraphPainter painter(doc, options, drawing, shaded);
     if (painter.hasResults()) {
         painter.draw();
     }

@@ -9,6 +9,7 @@
 #include "core/views/chart_mapping.h"
 #include "core/views/drawing.h"
 
+#include <span>
 #include <string_view>
 
 namespace flowmar {
@@ -67,6 +68,14 @@ Drawing graphDrawing(const CFlowmarDoc& doc);
 
 // The picture with other options (the command line's flags; the document is not changed).
 Drawing graphDrawing(const CFlowmarDoc& doc, const GraphOptions& options);
+
+// A stretch of the duct (m) shaded behind the plot: the ranges a design check flags.
+struct ShadedRange {
+    double from = 0;
+    double to = 0;
+};
+Drawing graphDrawing(const CFlowmarDoc& doc, const GraphOptions& options,
+                     std::span<const ShadedRange> shaded);
 
 // The mapping of the logical space onto a drawing rectangle: window origin (0, −600) and extent
 // (800, −600), viewport origin (left, bottom) and extent (width, height), so that logical

@@ -1,8 +1,10 @@
 #include "core/analysis/design_checks.h"
 #include "core/engine/execute.h"
 #include "core/files/model_file.h"
+#include "core/input/graph_options.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/units.h"
+#include "core/views/graph_drawing.h"
 #include "support/models.h"
 
 #include <gmock/gmock.h>
@@ -63,6 +65,25 @@ TEST(DesignChecks, BoostersDrawOnTheSuctionAheadOfThem) {
     EXPECT_LT(*suction[1].from, 1680.0);
     EXPECT_DOUBLE_EQ(*suction[1].to, 2000.0);
     EXPECT_THAT(suction[1].text, HasSubstr("2,000 m"));
+}
+
+TEST(DesignChecks, TheGraphShadesTheFlaggedStretchesBehindItsCurves) {
+    const Solved boosters = solvedExample("boosters.json");
+    const auto ranges = pressureSignRanges(designChecks(*boosters.doc, boosters.status, {}));
+    ASSERT_EQ(ranges.size(), 2U);
+    const Drawing plain = graphDrawing(*boosters.doc);
+    const Drawing shaded = graphDrawing(*boosters.doc, graphOptionsOf(*boosters.doc), ranges);
+    ASSERT_EQ(shaded.primitives().size(), plain.primitives().size() + 2);
+    // Right after the frame's white background, before any grid line or curve: 3,000 m fill
+    // 700 units from x = 50, so 1,000 m ends at x = 50 + 700 / 3.
+    for (std::size_t k = 1; k <= 2; ++k) {
+        const auto* band = std::get_if<Rectangle>(&shaded.primitives()[k]);
+        ASSERT_NE(band, nullptr);
+        ASSERT_TRUE(band->fill.has_value());
+        EXPECT_NE(*band->fill, kWhite);
+    }
+    const auto& first = std::get<Rectangle>(shaded.primitives()[1]);
+    EXPECT_NEAR(std::max(first.corner1.x, first.corner2.x), 50 + 700.0 / 3, 1.0);
 }
 
 TEST(DesignChecks, ASingleForcingFanGivesNoSuctionAndNotesItsLeakage) {
