@@ -107,9 +107,8 @@ constexpr std::array kDuctToolbar{
 // The fan database's own commands arrive with its view; its bar holds the shared ones.
 constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kPrint, kAbout};
 
-constexpr std::array kDuctViews{kSummaryOfInput, kFanInput,   kSummaryOfResults,
-                                kFanCurve,       kFanResults, kGraph,
-                                kDesignChecks,   kSeparator,  kShadeDesignRanges};
+constexpr std::array kDuctViews{kSummaryOfInput, kFanInput, kSummaryOfResults, kFanCurve,
+                                kFanResults,     kGraph,    kDesignChecks};
 // The views of a duct model built so far.
 constexpr std::array kAvailableDuctViews{
     kSummaryOfInput, kSummaryOfResults, kGraph, kFanInput, kFanResults, kFanCurve, kDesignChecks};

@@ -7,13 +7,16 @@
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/string_table.h"
+#include "core/model/units.h"
 #include "ui/app/app_icons.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/frame_factory.h"
+#include "ui/app/program_settings.h"
 #include "ui/app/qt_ui_port.h"
 #include "ui/app/shell_questions.h"
 #include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/design_criteria_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/views/duct_view.h"
 #include "ui/views/graph_view.h"
@@ -209,6 +212,12 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kCascade, [this] { m_mdi->cascadeSubWindows(); }},
         {kTile, [this] { m_mdi->tileSubWindows(); }},
         {kHelpContents, [this] { onHelpContents(); }},
+        {kDesignCriteria, [this] { onDesignCriteria(); }},
+        {kShadeDesignRanges,
+         [this] {
+             program_settings::setShadeDesignRanges(!program_settings::shadeDesignRanges());
+             refreshAllModels();
+         }},
         {kAbout,
          [this] {
              AboutDialog dialog(this);
@@ -340,6 +349,7 @@ CommandContext CMainFrame::commandContext() const {
     }
     context.toolbarShown = m_toolbarShown;
     context.statusBarShown = !statusBar()->isHidden();
+    context.shadeDesignRanges = program_settings::shadeDesignRanges();
     return context;
 }
 
@@ -426,6 +436,7 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
     connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
     for (DuctView* view : frame->views()) {
         connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
+        connect(view, &DuctView::viewRequested, this, [this](int id) { showView(id); });
     }
     sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
     sub->show();
@@ -687,6 +698,25 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         }
     }
     event->acceptProposedAction();
+}
+
+void CMainFrame::onDesignCriteria() {
+    const CFlowmarDoc* doc = activeDocument();
+    DesignCriteriaDialog dialog(program_settings::designCriteria(),
+                                doc == nullptr ? kSI : doc->unitSystem, *m_port, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        program_settings::setDesignCriteria(dialog.criteria());
+        refreshAllModels();
+    }
+}
+
+void CMainFrame::refreshAllModels() {
+    for (const auto& open : m_documents.documents()) {
+        if (open->model) {
+            open->model->updateAllViews();
+        }
+    }
+    updateCommands();
 }
 
 } // namespace flowmar

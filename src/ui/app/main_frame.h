@@ -68,6 +68,11 @@ public:
     QLabel* timePane() const { return m_timePane; }
     UiPort& port() const { return *m_port; }
 
+    // Tools > Design Criteria: the program's criteria, then every model's views refreshed.
+    void onDesignCriteria();
+    // Every view of every open model re-reads its model (after a program setting changed).
+    void refreshAllModels();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

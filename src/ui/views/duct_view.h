@@ -36,6 +36,8 @@ public:
 signals:
     // The view's caption or contents changed in a way its frame shows.
     void refreshed();
+    // The view asks for another view of its model (a template id) to be shown.
+    void viewRequested(int templateId);
 
 protected:
     // Re-reads everything the view shows from the document.

@@ -1,11 +1,14 @@
 #include "ui/views/graph_view.h"
 
+#include "core/analysis/design_checks.h"
+#include "core/input/graph_options.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/views/chart_mapping.h"
 #include "core/views/graph_drawing.h"
 #include "core/views/svg_painter.h"
+#include "ui/app/program_settings.h"
 #include "ui/core_text.h"
 #include "ui/views/drawing_painter.h"
 
@@ -31,6 +34,16 @@ void paintPage(QPaintDevice& device, const QRect& printable, const Drawing& draw
     paintDrawing(painter, drawing, printRect(device, printable), DrawingFit::Anisotropic);
 }
 
+// The picture, with the stretches the design checks flag shaded when the program asks for it.
+Drawing viewDrawing(const CFlowmarDoc& doc) {
+    if (!program_settings::shadeDesignRanges()) {
+        return graphDrawing(doc);
+    }
+    const auto ranges =
+        pressureSignRanges(designChecks(doc, program_settings::criteriaFor(doc.designCriteria)));
+    return graphDrawing(doc, graphOptionsOf(doc), ranges);
+}
+
 } // namespace
 
 CGraphView::CGraphView(CFlowmarDoc& document, QWidget* parent) : DuctView(document, parent) {
@@ -54,17 +67,17 @@ void CGraphView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, graphDrawing(document()), QRectF(rect()), DrawingFit::Anisotropic);
+    paintDrawing(painter, viewDrawing(document()), QRectF(rect()), DrawingFit::Anisotropic);
 }
 
 void CGraphView::print(QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
     paintPage(printer, printer.pageLayout().paintRectPixels(printer.resolution()),
-              graphDrawing(document()));
+              viewDrawing(document()));
 }
 
 bool CGraphView::saveGraphAs(const QString& path, QString* error) const {
-    const Drawing drawing = graphDrawing(document());
+    const Drawing drawing = viewDrawing(document());
     const QString lower = path.toLower();
     bool saved = false;
     if (lower.endsWith(QLatin1String(".png"))) {

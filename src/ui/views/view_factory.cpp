@@ -1,6 +1,7 @@
 #include "ui/views/view_factory.h"
 
 #include "core/model/document_templates.h"
+#include "ui/views/design_checks_view.h"
 #include "ui/views/fan_input_view.h"
 #include "ui/views/fan_view.h"
 #include "ui/views/form_id_view.h"
@@ -21,6 +22,8 @@ DuctView* createDuctView(int templateId, CFlowmarDoc& document) {
         return new CFanInputView(document);
     case templates::kFanResults:
         return new CFanView(document);
+    case templates::kDesignChecks:
+        return new CDesignChecksView(document);
     default:
         return nullptr;
     }

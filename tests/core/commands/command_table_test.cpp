@@ -115,7 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
                   kFanInputActive, true, true},
         StateCase{"Sort Fans is in the Fan Input View's Tools menu", kSortFans, kFanInputActive,
                   true, true},
-        StateCase{"and in no other view's", kSortFans, kSummaryActive, false, false}));
+        StateCase{"and in no other view's", kSortFans, kSummaryActive, false, false},
+        StateCase{"the Design Checks view opens from any view of a model", kDesignChecks,
+                  kGraphActive, true, true},
+        StateCase{"a study runs on a duct model", kStudy, kGraphActive, true, true},
+        StateCase{"a fan database has nothing to study", kStudy, kDatabaseActive, false, true},
+        StateCase{"the shading toggle is no view", kShadeDesignRanges, kSummaryActive, true,
+                  true}));
 
 TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
     CommandContext context{ActiveDocument::DuctModel, kSummaryOfInput, true};
@@ -126,6 +132,9 @@ TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
     EXPECT_FALSE(commandState(kToolbar, context).checked);
     EXPECT_FALSE(commandState(kStatusBar, context).checked);
     EXPECT_EQ(toolbarFor(context), Toolbar::None) << "a hidden toolbar stays hidden";
+    EXPECT_FALSE(commandState(kShadeDesignRanges, context).checked);
+    context.shadeDesignRanges = true;
+    EXPECT_TRUE(commandState(kShadeDesignRanges, context).checked);
 }
 
 } // namespace
