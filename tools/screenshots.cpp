@@ -12,8 +12,10 @@
 #include "core/model/units.h"
 #include "core/views/fan_curve_chart.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/program_settings.h"
 #include "ui/app/split_frame.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/design_criteria_dialog.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/dialog_preset_k_factor.h"
 #include "ui/dialogs/diameter_preset.h"
@@ -24,6 +26,7 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/sheets/duct_prop_sheet.h"
 #include "ui/sheets/shock_loss_sheet.h"
+#include "ui/views/design_checks_view.h"
 #include "ui/views/fan_input_view.h"
 #include "ui/views/fan_view.h"
 #include "ui/views/graph_view.h"
@@ -210,6 +213,17 @@ int main(int argc, char** argv) {
         frame.printActive(dir.filePath(name + QStringLiteral("-fan-results-pages.pdf")),
                           flowmar::templates::kFanResults);
         saveFanCurveViews(frame, dir, name);
+        // What the design checks find, and the Graph View with the flagged stretches shaded.
+        {
+            flowmar::CDesignChecksView checks(*frame.activeDocument());
+            checks.resize(1100, 240);
+            save(checks, dir, name + QStringLiteral("-design-checks"));
+            flowmar::program_settings::setShadeDesignRanges(true);
+            flowmar::CGraphView graph(*frame.activeDocument());
+            graph.resize(1000, 700);
+            save(graph, dir, name + QStringLiteral("-graph-shaded"));
+            flowmar::program_settings::setShadeDesignRanges(false);
+        }
     }
 
     flowmar::CMainFrame empty;
@@ -231,6 +245,10 @@ int main(int argc, char** argv) {
     for (const int unitSystem : {flowmar::kSI, flowmar::kImperial}) {
         saveDuctDetails(empty.port(), unitSystem, dir);
     }
+    flowmar::DesignCriteria criteria;
+    criteria.requiredFaceQuantity = 18;
+    flowmar::DesignCriteriaDialog criteriaDialog(criteria, flowmar::kSI, empty.port());
+    save(criteriaDialog, dir, QStringLiteral("dialog-design-criteria"));
     flowmar::AboutDialog about;
     save(about, dir, QStringLiteral("dialog-about"));
     flowmar::SplashWindow::setEnabled(true);

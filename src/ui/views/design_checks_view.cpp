@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -38,10 +39,15 @@ QString whereText(const DesignFinding& finding, int unitSystem) {
 } // namespace
 
 CDesignChecksView::CDesignChecksView(CFlowmarDoc& document, QWidget* parent)
-    : DuctView(document, parent), m_list(new QTreeWidget) {
+    : DuctView(document, parent), m_list(new QTreeWidget), m_details(new QLabel) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_details);
+    m_details->setWordWrap(true);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_details->setMargin(6);
+    m_details->setFrameShape(QFrame::StyledPanel);
     m_list->setColumnCount(kColumnCount);
     m_list->setHeaderLabels({tr("Finding"), tr("Explanation"), tr("Where")});
     m_list->setRootIsDecorated(false);
@@ -54,6 +60,9 @@ CDesignChecksView::CDesignChecksView(CFlowmarDoc& document, QWidget* parent)
     m_list->header()->setSectionResizeMode(kWhere, QHeaderView::ResizeToContents);
     connect(m_list, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item, int) { activate(item); });
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        m_details->setText(item == nullptr ? QString() : item->text(kText));
+    });
     followDocument();
 }
 
@@ -107,6 +116,7 @@ void CDesignChecksView::refill() {
                                  : tr("The design checks find nothing to flag in this duct."));
         item->setData(kTitle, Qt::UserRole, -1);
     }
+    m_list->setCurrentItem(m_list->topLevelItem(0));
 }
 
 void CDesignChecksView::activate(QTreeWidgetItem* item) {

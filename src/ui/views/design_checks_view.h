@@ -1,7 +1,7 @@
 // CDesignChecksView: the Design Checks view of a duct model. It lists what the design checks find
 // in the results of the last Execute, a warning or note icon before each, refreshed whenever the
-// model changes; choosing a finding opens the view it is about (the Graph View for a stretch of
-// the duct, the Fan Results view for a fan).
+// model changes, the current one's whole explanation under the list; choosing a finding opens the
+// view it is about (the Graph View for a stretch of the duct, the Fan Results view for a fan).
 #pragma once
 
 #include "core/analysis/design_checks.h"
@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -24,6 +25,8 @@ public:
     QSize sizeHint() const override { return {760, 320}; }
 
     QTreeWidget& list() const { return *m_list; }
+    // The whole explanation of the current finding, wrapped, under the list.
+    QLabel& details() const { return *m_details; }
     const std::vector<DesignFinding>& findings() const { return m_findings; }
 
     // The view a finding is about: the Fan Results view for a fan, the Summary of Results for
@@ -37,6 +40,7 @@ private:
     void activate(QTreeWidgetItem* item);
 
     QTreeWidget* m_list;
+    QLabel* m_details;
     std::vector<DesignFinding> m_findings;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/views/design_checks_view.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -61,6 +62,8 @@ TEST_F(DesignChecksViewTest, ListsTheBoostersSuctionAndOpensTheGraphForIt) {
     EXPECT_TRUE(list.topLevelItem(0)->text(1).contains(QStringLiteral("Fan 2")));
     EXPECT_EQ(list.topLevelItem(0)->text(2), QStringLiteral("Fan 2, 670 – 1000 m"));
     EXPECT_FALSE(list.topLevelItem(0)->icon(0).isNull());
+    EXPECT_TRUE(view->details().text().endsWith(QStringLiteral("ahead of the fan.")))
+        << "the whole explanation of the first finding";
 
     emit list.itemActivated(list.topLevelItem(0), 0);
     ASSERT_NE(frame.activeView(), nullptr);
