@@ -24,6 +24,7 @@
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 #include "ui/dialogs/splash_window.h"
+#include "ui/dialogs/study_dialog.h"
 #include "ui/sheets/duct_prop_sheet.h"
 #include "ui/sheets/shock_loss_sheet.h"
 #include "ui/views/design_checks_view.h"
@@ -223,6 +224,16 @@ int main(int argc, char** argv) {
             graph.resize(1000, 700);
             save(graph, dir, name + QStringLiteral("-graph-shaded"));
             flowmar::program_settings::setShadeDesignRanges(false);
+        }
+        // A length study of the model with a requirement below what it delivers today.
+        {
+            const flowmar::CFlowmarDoc& doc = *frame.activeDocument();
+            const double face = doc.results.branchFlow[2 * std::size_t(doc.segmentCount)];
+            flowmar::StudyDialog study(doc, face * 0.9, frame.port());
+            if (study.run()) {
+                study.waitForResults();
+                save(study, dir, name + QStringLiteral("-study"));
+            }
         }
     }
 

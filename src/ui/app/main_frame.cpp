@@ -18,6 +18,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/design_criteria_dialog.h"
 #include "ui/dialogs/splash_window.h"
+#include "ui/dialogs/study_dialog.h"
 #include "ui/views/duct_view.h"
 #include "ui/views/graph_view.h"
 #include "ui/views/view_factory.h"
@@ -213,6 +214,7 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kTile, [this] { m_mdi->tileSubWindows(); }},
         {kHelpContents, [this] { onHelpContents(); }},
         {kDesignCriteria, [this] { onDesignCriteria(); }},
+        {kStudy, [this] { onStudy(); }},
         {kShadeDesignRanges,
          [this] {
              program_settings::setShadeDesignRanges(!program_settings::shadeDesignRanges());
@@ -708,6 +710,17 @@ void CMainFrame::onDesignCriteria() {
         program_settings::setDesignCriteria(dialog.criteria());
         refreshAllModels();
     }
+}
+
+void CMainFrame::onStudy() {
+    const CFlowmarDoc* doc = activeDocument();
+    if (doc == nullptr) {
+        return;
+    }
+    StudyDialog dialog(*doc,
+                       program_settings::criteriaFor(doc->designCriteria).requiredFaceQuantity,
+                       *m_port, this);
+    dialog.exec();
 }
 
 void CMainFrame::refreshAllModels() {

@@ -70,6 +70,8 @@ public:
 
     // Tools > Design Criteria: the program's criteria, then every model's views refreshed.
     void onDesignCriteria();
+    // Tools > Study: the active model's study dialog (the model is not changed).
+    void onStudy();
     // Every view of every open model re-reads its model (after a program setting changed).
     void refreshAllModels();
 
