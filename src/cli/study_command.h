@@ -1,0 +1,32 @@
+// flowmar-cli study: one model, one input (or two) through a range, a table, JSON or CSV of every
+// step and an SVG of the chart. The options arrive parsed; this runs them.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace flowmar {
+class StreamPort;
+}
+
+namespace flowmar::cli {
+
+struct StudyOptions {
+    std::string model;
+    std::string vary;                  // NAME=FROM:TO:STEPS
+    std::optional<std::string> vary2;  // a second input: a grid
+    std::optional<double> requireFace; // m³/s
+    bool json = false;
+    bool pretty = false;
+    std::string csvFile;   // empty: none
+    std::string svgFile;   // empty: none
+    bool progress = false; // a bar on err while the steps run
+};
+
+// 0 when every step ran to results, 1 when some step stopped, 2 for a range that makes no study
+// or a model that cannot be read (said on err).
+int runStudyCommand(const StudyOptions& options, StreamPort& port, std::ostream& out,
+                    std::ostream& err);
+
+} // namespace flowmar::cli
