@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/fan_curve_graph.h"
+#include "cli/output_guard.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
@@ -138,6 +139,9 @@ std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& op
     if (!options.csvFile.empty() && options.models.size() != 1) {
         return std::string(messages::kCsvNeedsOneModel);
     }
+    if (!options.csvFile.empty()) {
+        return outputFault("--csv", options.csvFile, options.models, false);
+    }
     return {};
 }
 
@@ -254,11 +258,7 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
     if (graph.svgFile.empty()) {
         return std::string(messages::kGraphNeedsOutput);
     }
-    std::error_code ec;
-    if (std::filesystem::equivalent(graph.model, graph.svgFile, ec)) {
-        return std::string(messages::kGraphOverModel);
-    }
-    return {};
+    return outputFault("-o", graph.svgFile, {graph.model}, false);
 }
 
 // The chart of one fan that ran on its curve in the model's last fan-mode solution; no file when
@@ -375,6 +375,9 @@ int convertFile(const std::vector<std::string>& args, std::ostream& err) {
     }
     const std::string& in = args[0];
     const std::string& out = args[1];
+    if (const std::string fault = outputFault("OUT", out, {in}, true); !fault.empty()) {
+        return wrongCall(err, fault);
+    }
     const FileKind inKind = fileKindOf(in);
     const FileKind outKind = fileKindOf(out);
     // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.

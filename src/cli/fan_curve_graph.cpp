@@ -1,6 +1,7 @@
 #include "cli/fan_curve_graph.h"
 
 #include "cli/commands.h"
+#include "cli/output_guard.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
 #include "core/model/flowmar_doc.h"
@@ -96,11 +97,7 @@ std::string parse(const std::vector<std::string>& args, FanCurveArgs& call) {
     if (call.svgFile.empty()) {
         return std::string(messages::kGraphNeedsOutput);
     }
-    std::error_code ec;
-    if (std::filesystem::equivalent(call.model, call.svgFile, ec)) {
-        return std::string(messages::kGraphOverModel);
-    }
-    return {};
+    return outputFault("-o", call.svgFile, {call.model}, false);
 }
 
 } // namespace

@@ -351,6 +351,80 @@ TEST_F(CommandLine, FanResultsChartOfAFanThatRanOnItsCurve) {
     }
 }
 
+TEST_F(CommandLine, NeverWritesOverAnInputOrAModel) {
+    // Every file here holds bytes the refused call must leave as they are.
+    fs::copy_file(kExamples / "forcing-one-fan.json", file("m.json"));
+    fs::copy_file(kExamples / "forcing-one-fan.dct", file("m.dct"));
+    fs::copy_file(kExamples / "forcing-one-fan.json", file("other.json"));
+    fs::copy_file(kExamples / "fan-database.fdb", file("db.fdb"));
+    fs::create_symlink(file("m.json"), file("link.csv"));
+    fs::create_symlink(file("m.json"), file("link.svg"));
+    fs::create_symlink(file("other.json"), file("table.csv"));
+    fs::create_directories(file("sub"));
+    const auto f = [this](const char* name) { return file(name).string(); };
+    struct Case {
+        const char* why;
+        std::vector<std::string> call;
+        const char* words;
+        const char* kept; // the file that must not change
+    };
+    const std::vector<Case> cases{
+        {"the table over the model it was run from",
+         {"run", "--csv", f("m.json"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"the same through a symlink",
+         {"run", "--csv", f("link.csv"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"the same through a path that climbs back",
+         {"run", "--csv", (file("sub") / ".." / "m.json").string(), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"a table over another model",
+         {"run", "--csv", f("other.json"), f("m.dct")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a table over a model through a symlink named like a table",
+         {"run", "--csv", f("table.csv"), f("m.dct")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a picture over another model",
+         {"graph", f("m.dct"), "-o", f("other.json")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a picture over its own model via a symlink",
+         {"graph", f("m.json"), "-o", f("link.svg")},
+         "an input of the same call",
+         "m.json"},
+        {"a fan-curve picture over a fan database",
+         {"graph", "--fan-curve", "1", f("m.dct"), "-o", f("db.fdb")},
+         "holds a model or a fan database",
+         "db.fdb"},
+        {"a conversion onto its own input",
+         {"convert", f("m.json"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"a conversion onto its input through a symlink",
+         {"convert", f("m.json"), f("link.csv")},
+         "an input of the same call",
+         "m.json"},
+    };
+    for (const Case& c : cases) {
+        const std::string before = readText(file(c.kept));
+        out.str("");
+        err.str("");
+        EXPECT_EQ(runCommandLine(c.call, out, err), kExitUsage) << c.why;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_EQ(readText(file(c.kept)), before) << c.why;
+    }
+    // What the guard lets through still works: a table next to the model, a converted copy.
+    EXPECT_EQ(runCommandLine({"run", "--csv", f("m.csv"), f("m.json")}, out, err), kExitOk);
+    EXPECT_TRUE(fs::exists(file("m.csv")));
+    EXPECT_EQ(runCommandLine({"convert", f("m.json"), f("copy.dct")}, out, err), kExitOk);
+    EXPECT_EQ(readText(file("copy.dct")), readText(file("m.dct")));
+}
+
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
     EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
     EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");

@@ -346,4 +346,9 @@ std::string noFanModeResults(std::string_view file); // "<file>" has no fan-mode
 std::string noSuchFan(int fanNumber, int fanCount);  // The model has no fan 4: its fans are ...
 std::string fanWithoutOperatingPoint(int fanNumber); // Fan 2 has no operating point ...
 
+// An output of the command line that would land on a model, a fan database or an input of the
+// same call: nothing is written.
+std::string outputIsAnInput(std::string_view option, std::string_view file);
+std::string outputIsAModelFile(std::string_view option, std::string_view file);
+
 } // namespace flowmar::messages
