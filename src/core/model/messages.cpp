@@ -212,4 +212,8 @@ std::string outputIsAModelFile(std::string_view option, std::string_view file) {
            "never written over with anything else.";
 }
 
+std::string notWithFanCurve(std::string_view option) {
+    return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
+}
+
 } // namespace flowmar::messages
