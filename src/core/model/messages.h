@@ -245,6 +245,7 @@ inline constexpr std::string_view kCommandLineHelp = R"(Usage:
                     MODEL -o FILE.svg
   flowmar-cli convert IN OUT
   flowmar-cli new [--imperial] OUT
+  flowmar-cli COMMAND --help
   flowmar-cli --help
   flowmar-cli --version
 
