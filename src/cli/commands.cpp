@@ -1,11 +1,16 @@
 #include "cli/commands.h"
 
+#include "cli/call.h"
 #include "cli/fan_curve_graph.h"
+#include "cli/output_guard.h"
 #include "core/commands/document_commands.h"
+#include "core/commands/execute_command.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/files/atomic_file.h"
+#include "core/files/file_bytes.h"
+#include "core/files/json_model.h"
 #include "core/files/model_file.h"
 #include "core/input/graph_options.h"
 #include "core/model/flowmar_doc.h"
@@ -24,6 +29,8 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
+#include <iostream>
+#include <istream>
 #include <iterator>
 #include <optional>
 #include <ostream>
@@ -43,13 +50,16 @@ bool writeTextFile(const std::string& path, const std::string& text, std::ostrea
     return true;
 }
 
-namespace {
-
-// A wrong call: the fault, then where to read how to call.
-int wrongCall(std::ostream& err, std::string_view fault) {
-    err << fault << '\n' << messages::kSeeHelp << '\n';
-    return kExitUsage;
+bool writeText(const std::string& path, const std::string& text, std::ostream& out,
+               std::ostream& err) {
+    if (path == kStandardStream) {
+        out << text;
+        return static_cast<bool>(out);
+    }
+    return writeTextFile(path, text, err);
 }
+
+namespace {
 
 // The most serious outcome of several runs: a file fault, then a stop, then the limit.
 int worse(int a, int b) {
@@ -81,64 +91,79 @@ int exitStatusOf(SolutionStatus status) {
     return kExitStopped;
 }
 
+std::string checkUnits(const std::string& value) {
+    return value == "si" || value == "imperial" ? std::string() : messages::unitsNotKnown(value);
+}
+
+std::optional<int> unitsOf(const std::string& value) {
+    if (value.empty()) {
+        return std::nullopt;
+    }
+    return value == "si" ? kSI : kImperial;
+}
+
+// A whole number from lowest to highest; the fault otherwise.
+std::string checkWholeNumber(const std::string& value, int lowest, int highest,
+                             const std::string& fault) {
+    int number = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+    const bool whole = ec == std::errc{} && end == value.data() + value.size();
+    return whole && number >= lowest && number <= highest ? std::string() : fault;
+}
+
 struct RunOptions {
-    std::optional<int> units;
+    std::string units;
     bool json = false;
     bool pretty = false;
     std::string csvFile;
-    bool fanReports = false; // --report fans
+    std::string report; // "fans" for the fan reports
     std::vector<std::string> models;
 };
 
-// Parses the options of run; returns an error text for a wrong call.
-std::string parseRunOptions(const std::vector<std::string>& args, RunOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--pretty") {
-            options.pretty = true;
-        } else if (arg == "--report") {
-            if (i + 1 == args.size()) {
-                return messages::optionNeedsValue(arg);
-            }
-            if (args[++i] != "fans") {
-                return messages::reportNotKnown(args[i]);
-            }
-            options.fanReports = true;
-        } else if (arg == "--units" || arg == "--csv") {
-            if (i + 1 == args.size()) {
-                return messages::optionNeedsValue(arg);
-            }
-            const std::string& value = args[++i];
-            if (arg == "--csv") {
-                options.csvFile = value;
-            } else if (value == "si") {
-                options.units = kSI;
-            } else if (value == "imperial") {
-                options.units = kImperial;
-            } else {
-                return messages::unitsNotKnown(value);
-            }
-        } else if (arg.starts_with("--")) {
-            return messages::unknownOption(arg);
-        } else {
-            options.models.push_back(arg);
-        }
-    }
+// Parses the options of run; returns an error text for a wrong call, after the parse itself.
+std::string checkRunOptions(const RunOptions& options) {
     if (options.models.empty()) {
         return std::string(messages::kRunNeedsModel);
     }
     if (options.pretty && !options.json) {
         return std::string(messages::kPrettyNeedsJson);
     }
-    if (options.fanReports && options.json) {
+    if (!options.report.empty() && options.json) {
         return std::string(messages::kReportIsText);
     }
     if (!options.csvFile.empty() && options.models.size() != 1) {
         return std::string(messages::kCsvNeedsOneModel);
     }
+    if (std::ranges::count(options.models, std::string(kStandardStream)) > 1) {
+        return std::string(messages::kOneModelFromStandardInput);
+    }
+    if (options.csvFile == kStandardStream) {
+        return std::string(messages::kCsvNotToStandardOutput);
+    }
+    if (!options.csvFile.empty()) {
+        return outputFault("--csv", options.csvFile, options.models, false);
+    }
     return {};
+}
+
+void defineRun(Call& call, RunOptions& options) {
+    CLI::App& app = call.app();
+    call.check(app.add_option("--units", options.units, std::string(messages::kCliUnits))
+                   ->type_name("si|imperial"),
+               checkUnits);
+    app.add_flag("--json", options.json, std::string(messages::kCliJson));
+    app.add_flag("--pretty", options.pretty, std::string(messages::kCliPretty));
+    call.check(
+        app.add_option("--csv", options.csvFile, std::string(messages::kCliCsv))->type_name("FILE"),
+        [](const std::string& value) {
+            return value.empty() ? messages::optionNeedsValue("--csv") : std::string();
+        });
+    call.check(app.add_option("--report", options.report, std::string(messages::kCliReport))
+                   ->type_name("fans"),
+               [](const std::string& value) {
+                   return value == "fans" ? std::string() : messages::reportNotKnown(value);
+               });
+    app.add_option("MODEL", options.models, std::string(messages::kCliModels));
 }
 
 void printLines(const std::vector<std::string>& lines, std::ostream& out) {
@@ -164,10 +189,13 @@ struct GraphArgs {
     std::string svgFile;
     int width = kDefaultGraphWidth;
     int height = kDefaultGraphHeight;
-    std::optional<int> units;
+    std::string units;
     std::vector<int GraphOptions::*> switchedOff;
     bool velocity = false;
     int fanResultsChart = 0; // a fan's Fan Results chart instead of the graph; 0 for none
+    int fanCurve = 0;        // a fan's Fan Curve View chart instead of the graph; 0 for none
+    std::string kind;        // of the fan-curve chart
+    bool page = false;       // the fan curve's printed page instead of its chart
 };
 
 // The largest canvas side: an SVG many times a screen's size serves no one.
@@ -188,64 +216,86 @@ constexpr GraphFlag kGraphFlags[] = {
     {"--no-static-pressure", &GraphOptions::plotStaticPressure},
 };
 
-bool parsePixels(const std::string& text, int& pixels) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 1 ||
-        value > kLargestGraphSide) {
-        return false;
+// The options of the Graph View that say nothing to a fan-curve chart.
+constexpr const char* kGraphViewOnly[] = {"--width", "--height", "--velocity",
+                                          "--fan-results-chart"};
+
+int curveKindOf(const std::string& kind) {
+    if (kind == "wq") {
+        return fan_curve_view::kPowerQuantity;
     }
-    pixels = value;
-    return true;
+    if (kind == "pwq") {
+        return fan_curve_view::kPressurePowerQuantity;
+    }
+    return fan_curve_view::kPressureQuantity;
 }
 
-// Parses the arguments of graph; returns an error text for a wrong call.
-std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& graph) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--velocity") {
-            graph.velocity = true;
-            continue;
+void defineGraph(Call& call, GraphArgs& graph, std::vector<CLI::Option*>& flags) {
+    CLI::App& app = call.app();
+    const auto pixels = [](const char* option) {
+        return [option](const std::string& value) {
+            return checkWholeNumber(value, 1, kLargestGraphSide,
+                                    messages::pixelsOutOfRange(option, value, kLargestGraphSide));
+        };
+    };
+    call.check(
+        app.add_option("--width", graph.width, std::string(messages::kCliWidth))->type_name("W"),
+        pixels("--width"));
+    call.check(
+        app.add_option("--height", graph.height, std::string(messages::kCliHeight))->type_name("H"),
+        pixels("--height"));
+    call.check(app.add_option("--units", graph.units, std::string(messages::kCliUnits))
+                   ->type_name("si|imperial"),
+               checkUnits);
+    app.add_flag("--velocity", graph.velocity, std::string(messages::kCliVelocity));
+    for (const GraphFlag& flag : kGraphFlags) {
+        flags.push_back(
+            app.add_flag(std::string(flag.name))->description(std::string(messages::kCliLeaveOut)));
+    }
+    call.check(app.add_option("--fan-results-chart", graph.fanResultsChart,
+                              std::string(messages::kCliFanResultsChart))
+                   ->type_name("N"),
+               [](const std::string& value) {
+                   return checkWholeNumber(value, 1, kMaxFans, messages::fanNumberNotKnown(value));
+               });
+    call.check(app.add_option("--fan-curve", graph.fanCurve, std::string(messages::kCliFanCurve))
+                   ->type_name("N"),
+               [](const std::string& value) {
+                   return checkWholeNumber(value, 1, kMaxFans,
+                                           messages::fanCurveNumberNeeded(value));
+               });
+    call.check(app.add_option("--kind", graph.kind, std::string(messages::kCliKind))
+                   ->type_name("pq|wq|pwq"),
+               [](const std::string& value) {
+                   return value == "pq" || value == "wq" || value == "pwq"
+                              ? std::string()
+                              : messages::curveKindNotKnown(value);
+               });
+    app.add_flag("--page", graph.page, std::string(messages::kCliPage));
+    call.check(app.add_option("-o", graph.svgFile, std::string(messages::kCliSvgFile))
+                   ->type_name("FILE.svg"),
+               [](const std::string& value) {
+                   return value.empty() ? messages::optionNeedsValue("-o") : std::string();
+               });
+    app.add_option("MODEL", graph.model, std::string(messages::kCliModel));
+}
+
+// The faults of a graph call that no single option shows; empty for a call that may run.
+std::string checkGraphArgs(const CLI::App& app, const GraphArgs& graph) {
+    const bool fanCurve = graph.fanCurve > 0;
+    if (!fanCurve && (app.count("--kind") > 0 || graph.page)) {
+        return std::string(messages::kFanCurveOnlyOptions);
+    }
+    if (fanCurve) {
+        for (const char* option : kGraphViewOnly) {
+            if (app.count(option) > 0) {
+                return messages::notWithFanCurve(option);
+            }
         }
-        if (const auto* flag = std::ranges::find(kGraphFlags, arg, &GraphFlag::name);
-            flag != std::end(kGraphFlags)) {
-            graph.switchedOff.push_back(flag->option);
-            continue;
-        }
-        if (arg == "--fan-results-chart") {
-            if (i + 1 == args.size()) {
-                return messages::optionNeedsValue(arg);
+        for (const GraphFlag& flag : kGraphFlags) {
+            if (app.count(flag.name) > 0) {
+                return messages::notWithFanCurve(flag.name);
             }
-            const std::string& value = args[++i];
-            const auto [end, ec] =
-                std::from_chars(value.data(), value.data() + value.size(), graph.fanResultsChart);
-            if (ec != std::errc{} || end != value.data() + value.size() ||
-                graph.fanResultsChart < 1) {
-                return messages::fanNumberNotKnown(value);
-            }
-            continue;
-        }
-        if (arg == "-o" || arg == "--width" || arg == "--height" || arg == "--units") {
-            if (i + 1 == args.size()) {
-                return messages::optionNeedsValue(arg);
-            }
-            const std::string& value = args[++i];
-            if (arg == "-o") {
-                graph.svgFile = value;
-            } else if (arg == "--units") {
-                if (value != "si" && value != "imperial") {
-                    return messages::unitsNotKnown(value);
-                }
-                graph.units = value == "si" ? kSI : kImperial;
-            } else if (!parsePixels(value, arg == "--width" ? graph.width : graph.height)) {
-                return messages::pixelsOutOfRange(arg, value, kLargestGraphSide);
-            }
-        } else if (arg.starts_with("-")) {
-            return messages::unknownOption(arg);
-        } else if (graph.model.empty()) {
-            graph.model = arg;
-        } else {
-            return std::string(messages::kGraphTakesOneModel);
         }
     }
     if (graph.model.empty()) {
@@ -254,17 +304,13 @@ std::string parseGraphArgs(const std::vector<std::string>& args, GraphArgs& grap
     if (graph.svgFile.empty()) {
         return std::string(messages::kGraphNeedsOutput);
     }
-    std::error_code ec;
-    if (std::filesystem::equivalent(graph.model, graph.svgFile, ec)) {
-        return std::string(messages::kGraphOverModel);
-    }
-    return {};
+    return outputFault("-o", graph.svgFile, {graph.model}, false);
 }
 
 // The chart of one fan that ran on its curve in the model's last fan-mode solution; no file when
 // there is no such chart.
 int writeFanResultsChart(const GraphArgs& graph, const CFlowmarDoc& doc, SolutionStatus status,
-                         std::ostream& err) {
+                         std::ostream& out, std::ostream& err) {
     const int fan = graph.fanResultsChart;
     const bool fanMode =
         status == SolutionStatus::Converged || status == SolutionStatus::IterationLimit;
@@ -281,66 +327,97 @@ int writeFanResultsChart(const GraphArgs& graph, const CFlowmarDoc& doc, Solutio
         return kExitStopped;
     }
     CFlowmarDoc shown = doc;
-    shown.unitSystem = graph.units.value_or(doc.unitSystem);
-    if (!writeTextFile(graph.svgFile, renderSvg(fanResultsChart(shown, fan)), err)) {
+    shown.unitSystem = unitsOf(graph.units).value_or(doc.unitSystem);
+    if (!writeText(graph.svgFile, renderSvg(fanResultsChart(shown, fan)), out, err)) {
         return kExitUsage;
     }
     return exitStatusOf(status);
 }
 
-} // namespace
-
-int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
-              std::ostream& err) {
-    RunOptions options;
-    if (const std::string fault = parseRunOptions(args, options); !fault.empty()) {
-        return wrongCall(err, fault);
+// One JSON model from standard input, read whole (up to the size of the largest file read) and
+// run; nullptr after telling err why it cannot be read.
+std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, std::ostream& err) {
+    std::string text;
+    std::vector<char> block(64 * 1024);
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+        text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxReadableFileSize) {
+            err << messages::cannotOpenFile(messages::kStandardInput, messages::kFileTooLargeToRead)
+                << '\n';
+            return nullptr;
+        }
     }
+    auto doc = std::make_unique<CFlowmarDoc>();
+    if (const std::string fault = readJsonModel(text, *doc); !fault.empty()) {
+        err << messages::cannotOpenFile(messages::kStandardInput, fault) << '\n';
+        return nullptr;
+    }
+    return doc;
+}
+
+int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std::ostream& out,
+              std::ostream& err) {
     int exitStatus = kExitOk;
+    const std::optional<int> units = unitsOf(options.units);
     OpenDocuments documents(port);
     for (std::size_t m = 0; m < options.models.size(); ++m) {
         const std::string& path = options.models[m];
         port.takeMessages();
         // Each model is opened as the program opens it, reported, and closed again, so that a
         // file named twice runs twice.
-        const OpenDocuments::Opened opened =
-            documents.open(path, {}, OpenDocuments::Accept::DuctModel);
-        if (opened.document == nullptr) {
+        std::unique_ptr<CFlowmarDoc> fromInput;
+        CFlowmarDoc* doc = nullptr;
+        ExecuteResult result;
+        if (path == kStandardStream) {
+            fromInput = readStandardInput(in, err);
+            if (fromInput) {
+                doc = fromInput.get();
+                result = Execute(*doc, port);
+            }
+        } else {
+            const OpenDocuments::Opened opened =
+                documents.open(path, {}, OpenDocuments::Accept::DuctModel);
+            if (opened.document != nullptr) {
+                doc = opened.document->model.get();
+                result = opened.execution;
+            }
+        }
+        if (doc == nullptr) {
             port.takeMessages();
             exitStatus = worse(exitStatus, kExitUsage);
             continue;
         }
-        CFlowmarDoc& doc = *opened.document->model;
-        const ExecuteResult& result = opened.execution;
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
         if (options.json) {
             // Indented, a changed value is one changed line of a diff.
             const int indent = options.pretty ? 2 : -1;
-            out << resultsJson(path, result.status, port.takeMessages(), doc).dump(indent) << '\n';
+            out << resultsJson(path, result.status, port.takeMessages(), *doc).dump(indent) << '\n';
         } else {
             if (options.models.size() > 1) {
                 out << (m == 0 ? "" : "\n") << messages::modelHeading(path) << '\n';
             }
-            CFlowmarDoc shown = doc;
-            shown.unitSystem = options.units.value_or(doc.unitSystem);
-            printReports(shown, options.fanReports, out);
+            CFlowmarDoc shown = *doc;
+            shown.unitSystem = units.value_or(doc->unitSystem);
+            printReports(shown, options.report == "fans", out);
         }
         if (!options.csvFile.empty() &&
-            !writeTextFile(options.csvFile, segmentTableCsv(doc), err)) {
+            !writeTextFile(options.csvFile, segmentTableCsv(*doc), err)) {
             exitStatus = worse(exitStatus, kExitUsage);
         }
-        documents.close(&doc);
+        if (!fromInput) {
+            documents.close(doc);
+        }
     }
     return exitStatus;
 }
 
-int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err) {
-    if (asksForFanCurve(args)) {
-        return writeFanCurveGraph(args, port, err);
-    }
-    GraphArgs graph;
-    if (const std::string fault = parseGraphArgs(args, graph); !fault.empty()) {
-        return wrongCall(err, fault);
+int graphParsed(const GraphArgs& graph, const std::vector<CLI::Option*>& flags, StreamPort& port,
+                std::ostream& out, std::ostream& err) {
+    if (graph.fanCurve > 0) {
+        FanCurveCall call{graph.fanCurve, curveKindOf(graph.kind),
+                          graph.page,     unitsOf(graph.units),
+                          graph.model,    graph.svgFile};
+        return writeFanCurveGraph(call, port, out, err);
     }
     OpenDocuments documents(port);
     const OpenDocuments::Opened opened =
@@ -351,32 +428,81 @@ int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostr
     const CFlowmarDoc& doc = *opened.document->model;
     const ExecuteResult& result = opened.execution;
     if (graph.fanResultsChart > 0) {
-        return writeFanResultsChart(graph, doc, result.status, err);
+        return writeFanResultsChart(graph, doc, result.status, out, err);
     }
     GraphOptions options = graphOptionsOf(doc);
-    for (int GraphOptions::*option : graph.switchedOff) {
-        options.*option = 0;
+    for (std::size_t f = 0; f < flags.size(); ++f) {
+        if (flags[f]->count() > 0) {
+            options.*kGraphFlags[f].option = 0;
+        }
     }
     if (graph.velocity) {
         options.flowPlotKind = 2;
     }
     CFlowmarDoc shown = doc;
-    shown.unitSystem = graph.units.value_or(doc.unitSystem);
+    shown.unitSystem = unitsOf(graph.units).value_or(doc.unitSystem);
     const SvgOptions size{static_cast<double>(graph.width), static_cast<double>(graph.height)};
-    if (!writeTextFile(graph.svgFile, renderSvg(graphDrawing(shown, options), size), err)) {
+    if (!writeText(graph.svgFile, renderSvg(graphDrawing(shown, options), size), out, err)) {
         return kExitUsage;
     }
     return exitStatusOf(result.status);
 }
 
-int convertFile(const std::vector<std::string>& args, std::ostream& err) {
-    if (args.size() != 2) {
-        return wrongCall(err, messages::kConvertNeedsInAndOut);
+// The exit status of a call that parsed to help or to a fault.
+int statusOf(Call::Outcome outcome) {
+    return outcome == Call::Outcome::Help ? kExitOk : kExitUsage;
+}
+
+int runCall(const std::vector<std::string>& args, StreamPort& port, std::istream& in,
+            std::ostream& out, std::ostream& err) {
+    RunOptions options;
+    Call call("run", std::string(messages::kCliRun));
+    defineRun(call, options);
+    if (const Call::Outcome parsed = call.parse(args, out, err); parsed != Call::Outcome::Parsed) {
+        return statusOf(parsed);
     }
-    const std::string& in = args[0];
-    const std::string& out = args[1];
+    if (const std::string fault = checkRunOptions(options); !fault.empty()) {
+        return call.refuse(err, fault);
+    }
+    return runParsed(options, port, in, out, err);
+}
+
+int graphCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
+              std::ostream& err) {
+    GraphArgs graph;
+    std::vector<CLI::Option*> flags;
+    Call call("graph", std::string(messages::kCliGraph));
+    defineGraph(call, graph, flags);
+    const auto secondModel = [](const std::string&) {
+        return std::string(messages::kGraphTakesOneModel);
+    };
+    if (const Call::Outcome parsed = call.parse(args, out, err, secondModel);
+        parsed != Call::Outcome::Parsed) {
+        return statusOf(parsed);
+    }
+    if (const std::string fault = checkGraphArgs(call.app(), graph); !fault.empty()) {
+        return call.refuse(err, fault);
+    }
+    return graphParsed(graph, flags, port, out, err);
+}
+
+int convertCall(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string in;
+    std::string outFile;
+    Call call("convert", std::string(messages::kCliConvert));
+    call.app().add_option("IN", in, std::string(messages::kCliConvertIn));
+    call.app().add_option("OUT", outFile, std::string(messages::kCliConvertOut));
+    if (const Call::Outcome parsed = call.parse(args, out, err); parsed != Call::Outcome::Parsed) {
+        return statusOf(parsed);
+    }
+    if (in.empty() || outFile.empty()) {
+        return call.refuse(err, messages::kConvertNeedsInAndOut);
+    }
+    if (const std::string fault = outputFault("OUT", outFile, {in}, true); !fault.empty()) {
+        return call.refuse(err, fault);
+    }
     const FileKind inKind = fileKindOf(in);
-    const FileKind outKind = fileKindOf(out);
+    const FileKind outKind = fileKindOf(outFile);
     // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.
     const bool database = inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase;
     FileStatus written;
@@ -386,14 +512,14 @@ int convertFile(const std::vector<std::string>& args, std::ostream& err) {
             err << read.error << '\n';
             return kExitUsage;
         }
-        written = writeFanDatabase(*read.document, out);
+        written = writeFanDatabase(*read.document, outFile);
     } else {
         FileRead<CFlowmarDoc> read = readModelFile(in);
         if (!read.ok()) {
             err << read.error << '\n';
             return kExitUsage;
         }
-        written = writeModelFile(*read.document, out);
+        written = writeModelFile(*read.document, outFile);
     }
     if (!written.ok()) {
         err << written.error << '\n';
@@ -402,33 +528,54 @@ int convertFile(const std::vector<std::string>& args, std::ostream& err) {
     return kExitOk;
 }
 
-int writeNewModel(const std::vector<std::string>& args, std::ostream& err) {
+int newCall(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     bool imperial = false;
-    std::string out;
-    for (const std::string& arg : args) {
-        if (arg == "--imperial") {
-            imperial = true;
-        } else if (out.empty() && !arg.starts_with("--")) {
-            out = arg;
-        } else {
-            return wrongCall(err, messages::unexpectedArgument(arg));
-        }
+    std::string outFile;
+    Call call("new", std::string(messages::kCliNew));
+    call.app().add_flag("--imperial", imperial, std::string(messages::kCliImperial));
+    call.app().add_option("OUT", outFile, std::string(messages::kCliNewOut));
+    if (const Call::Outcome parsed = call.parse(args, out, err); parsed != Call::Outcome::Parsed) {
+        return statusOf(parsed);
     }
-    if (out.empty()) {
-        return wrongCall(err, messages::kNewNeedsOut);
+    if (outFile.empty()) {
+        return call.refuse(err, messages::kNewNeedsOut);
     }
     CFlowmarDoc doc;
     if (imperial) {
         applyImperialDefaults(doc);
     }
-    if (const FileStatus written = writeModelFile(doc, out); !written.ok()) {
+    if (const FileStatus written = writeModelFile(doc, outFile); !written.ok()) {
         err << written.error << '\n';
         return kExitUsage;
     }
     return kExitOk;
 }
 
+} // namespace
+
+int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
+              std::ostream& err) {
+    return runCall(args, port, std::cin, out, err);
+}
+
+int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err) {
+    return graphCall(args, port, std::cout, err);
+}
+
+int convertFile(const std::vector<std::string>& args, std::ostream& err) {
+    return convertCall(args, std::cout, err);
+}
+
+int writeNewModel(const std::vector<std::string>& args, std::ostream& err) {
+    return newCall(args, std::cout, err);
+}
+
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runCommandLine(args, std::cin, out, err);
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << messages::kCommandLineHelp;
         return args.empty() ? kExitUsage : kExitOk;
@@ -441,16 +588,16 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     StreamPort port(err);
     if (command == "run") {
-        return runModels(rest, port, out, err);
+        return runCall(rest, port, in, out, err);
     }
     if (command == "graph") {
-        return writeGraph(rest, port, err);
+        return graphCall(rest, port, out, err);
     }
     if (command == "convert") {
-        return convertFile(rest, err);
+        return convertCall(rest, out, err);
     }
     if (command == "new") {
-        return writeNewModel(rest, err);
+        return newCall(rest, out, err);
     }
     err << messages::unknownCommand(command) << "\n\n" << messages::kCommandLineHelp;
     return kExitUsage;

@@ -25,7 +25,12 @@ inline constexpr int kDefaultGraphHeight = 900;
 // arguments. Writes the help to out for --help or no arguments, and to err after an unknown
 // command.
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same, with run's "-" model read from in instead of standard input.
+int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
 
+// The commands, each with its arguments after the command word; run's "-" model and the "-"
+// outputs use the process's standard streams.
 int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
               std::ostream& err);
 // graph MODEL -o FILE.svg: opens the model as run does and writes its Graph View as SVG, stretched
@@ -36,5 +41,8 @@ int writeNewModel(const std::vector<std::string>& args, std::ostream& err);
 
 // Writes text (an SVG, a CSV) through the models' atomic save; false after telling err why.
 bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
+// The same, but "-" writes the text to out.
+bool writeText(const std::string& path, const std::string& text, std::ostream& out,
+               std::ostream& err);
 
 } // namespace flowmar::cli

@@ -351,6 +351,220 @@ TEST_F(CommandLine, FanResultsChartOfAFanThatRanOnItsCurve) {
     }
 }
 
+TEST_F(CommandLine, NeverWritesOverAnInputOrAModel) {
+    // Every file here holds bytes the refused call must leave as they are.
+    fs::copy_file(kExamples / "forcing-one-fan.json", file("m.json"));
+    fs::copy_file(kExamples / "forcing-one-fan.dct", file("m.dct"));
+    fs::copy_file(kExamples / "forcing-one-fan.json", file("other.json"));
+    fs::copy_file(kExamples / "fan-database.fdb", file("db.fdb"));
+    fs::create_symlink(file("m.json"), file("link.csv"));
+    fs::create_symlink(file("m.json"), file("link.svg"));
+    fs::create_symlink(file("other.json"), file("table.csv"));
+    fs::create_directories(file("sub"));
+    const auto f = [this](const char* name) { return file(name).string(); };
+    struct Case {
+        const char* why;
+        std::vector<std::string> call;
+        const char* words;
+        const char* kept; // the file that must not change
+    };
+    const std::vector<Case> cases{
+        {"the table over the model it was run from",
+         {"run", "--csv", f("m.json"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"the same through a symlink",
+         {"run", "--csv", f("link.csv"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"the same through a path that climbs back",
+         {"run", "--csv", (file("sub") / ".." / "m.json").string(), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"a table over another model",
+         {"run", "--csv", f("other.json"), f("m.dct")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a table over a model through a symlink named like a table",
+         {"run", "--csv", f("table.csv"), f("m.dct")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a picture over another model",
+         {"graph", f("m.dct"), "-o", f("other.json")},
+         "holds a model or a fan database",
+         "other.json"},
+        {"a picture over its own model via a symlink",
+         {"graph", f("m.json"), "-o", f("link.svg")},
+         "an input of the same call",
+         "m.json"},
+        {"a fan-curve picture over a fan database",
+         {"graph", "--fan-curve", "1", f("m.dct"), "-o", f("db.fdb")},
+         "holds a model or a fan database",
+         "db.fdb"},
+        {"a conversion onto its own input",
+         {"convert", f("m.json"), f("m.json")},
+         "an input of the same call",
+         "m.json"},
+        {"a conversion onto its input through a symlink",
+         {"convert", f("m.json"), f("link.csv")},
+         "an input of the same call",
+         "m.json"},
+    };
+    for (const Case& c : cases) {
+        const std::string before = readText(file(c.kept));
+        out.str("");
+        err.str("");
+        EXPECT_EQ(runCommandLine(c.call, out, err), kExitUsage) << c.why;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_EQ(readText(file(c.kept)), before) << c.why;
+    }
+    // What the guard lets through still works: a table next to the model, a converted copy.
+    EXPECT_EQ(runCommandLine({"run", "--csv", f("m.csv"), f("m.json")}, out, err), kExitOk);
+    EXPECT_TRUE(fs::exists(file("m.csv")));
+    EXPECT_EQ(runCommandLine({"convert", f("m.json"), f("copy.dct")}, out, err), kExitOk);
+    EXPECT_EQ(readText(file("copy.dct")), readText(file("m.dct")));
+}
+
+TEST_F(CommandLine, WrongCallsAreRefusedWithTheCommandsUsage) {
+    const std::string model = (kExamples / "boosters.dct").string();
+    const std::string svg = file("g.svg").string();
+    struct Case {
+        const char* why;
+        std::vector<std::string> call;
+        const char* words;
+        const char* usage; // the synopsis line the refusal must show
+    };
+    const std::vector<Case> cases{
+        {"a dash word is an option, never a model",
+         {"run", "-x", model},
+         "Unknown option \"-x\"",
+         "flowmar-cli run [--units"},
+        {"an empty table name is no table",
+         {"run", "--csv", "", model},
+         "--csv needs a value",
+         "flowmar-cli run [--units"},
+        {"an option at the end without its value",
+         {"run", model, "--csv"},
+         "--csv needs a value",
+         "flowmar-cli run [--units"},
+        {"units outside the two",
+         {"run", "--units", "metric", model},
+         "not \"metric\"",
+         "flowmar-cli run [--units"},
+        {"a report that does not exist",
+         {"run", "--report", "zones", model},
+         "not \"zones\"",
+         "flowmar-cli run --report fans"},
+        {"standard input holds one model",
+         {"run", "-", "-"},
+         "name - once",
+         "flowmar-cli run [--units"},
+        {"standard output carries the reports",
+         {"run", "--csv", "-", model},
+         "standard output carries the reports",
+         "flowmar-cli run [--units"},
+        {"a width outside its range",
+         {"graph", "--width", "20001", model, "-o", svg},
+         "from 1 to 20000, not \"20001\"",
+         "flowmar-cli graph [--width"},
+        {"a height that is not whole",
+         {"graph", "--height", "1e3", model, "-o", svg},
+         "not \"1e3\"",
+         "flowmar-cli graph [--width"},
+        {"an unknown long option",
+         {"graph", model, "-o", svg, "--colour"},
+         "Unknown option \"--colour\"",
+         "flowmar-cli graph --fan-curve"},
+        {"a second model",
+         {"graph", model, model, "-o", svg},
+         "graph takes one model",
+         "flowmar-cli graph [--width"},
+        {"a Graph View option on a fan-curve chart",
+         {"graph", "--fan-curve", "1", "--velocity", model, "-o", svg},
+         "--velocity does not go with --fan-curve",
+         "flowmar-cli graph --fan-curve"},
+        {"a fan beyond any model's fans",
+         {"graph", "--fan-results-chart", "9999", model, "-o", svg},
+         "not \"9999\"",
+         "flowmar-cli graph --fan-results-chart"},
+        {"convert takes two files",
+         {"convert", model},
+         "convert needs IN and OUT",
+         "flowmar-cli convert IN OUT"},
+        {"a third file for convert",
+         {"convert", model, svg, svg},
+         "Unexpected argument",
+         "flowmar-cli convert IN OUT"},
+        {"new takes no units option",
+         {"new", "--units", "si", file("n.json").string()},
+         "Unknown option \"--units\"",
+         "flowmar-cli new [--imperial] OUT"},
+    };
+    for (const Case& c : cases) {
+        out.str("");
+        err.str("");
+        EXPECT_EQ(runCommandLine(c.call, out, err), kExitUsage) << c.why;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_NE(err.str().find(c.usage), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_NE(err.str().find(messages::kSeeHelp), std::string::npos) << c.why;
+        EXPECT_EQ(out.str(), "") << c.why;
+    }
+    EXPECT_FALSE(fs::exists(svg));
+    EXPECT_FALSE(fs::exists(file("n.json")));
+}
+
+TEST_F(CommandLine, EachCommandHasItsOwnHelp) {
+    // The options each command's help must list: those of that command and no other's.
+    const std::vector<std::pair<std::string, std::vector<std::string>>> commands{
+        {"run", {"--units", "--json", "--pretty", "--csv", "--report", "MODEL"}},
+        {"graph", {"--width", "--height", "--velocity", "--no-arrows", "--fan-curve", "-o"}},
+        {"convert", {"IN", "OUT"}},
+        {"new", {"--imperial", "OUT"}},
+    };
+    for (const auto& [command, options] : commands) {
+        out.str("");
+        err.str("");
+        ASSERT_EQ(runCommandLine({command, "--help"}, out, err), kExitOk) << command;
+        EXPECT_NE(out.str().find("flowmar-cli " + command), std::string::npos) << out.str();
+        for (const std::string& option : options) {
+            EXPECT_NE(out.str().find(option), std::string::npos) << command << " " << option;
+        }
+        EXPECT_EQ(err.str(), "") << command;
+    }
+    out.str("");
+    ASSERT_EQ(runCommandLine({"new", "-h"}, out, err), kExitOk);
+    EXPECT_EQ(out.str().find("--csv"), std::string::npos) << "run's options are not new's";
+}
+
+TEST_F(CommandLine, DashReadsAModelFromStandardInputAndWritesToStandardOutput) {
+    std::istringstream in(readText(kExamples / "boosters.json"));
+    ASSERT_EQ(runCommandLine({"run", "--json", "-"}, in, out, err), kExitOk) << err.str();
+    const auto piped = nlohmann::json::parse(out.str());
+    out.str("");
+    ASSERT_EQ(runCommandLine({"run", "--json", (kExamples / "boosters.json").string()}, out, err),
+              kExitOk);
+    auto fromFile = nlohmann::json::parse(out.str());
+    fromFile["file"] = "-";
+    EXPECT_EQ(piped, fromFile) << "the same model gives the same results however it comes";
+
+    // Standard input that is not a model is refused in the same words as a file, naming it.
+    std::istringstream notJson("{\"ductLength\": ");
+    out.str("");
+    err.str("");
+    EXPECT_EQ(runCommandLine({"run", "-"}, notJson, out, err), kExitUsage);
+    EXPECT_NE(err.str().find("Cannot open \"standard input\""), std::string::npos) << err.str();
+
+    out.str("");
+    const std::string model = (kExamples / "boosters.dct").string();
+    ASSERT_EQ(runCommandLine({"graph", model, "-o", "-"}, out, err), kExitOk);
+    EXPECT_EQ(testing::xmlFault(out.str()), "");
+    EXPECT_NE(out.str().find("<svg"), std::string::npos);
+    EXPECT_FALSE(fs::exists("-")) << "no file named \"-\"";
+    out.str("");
+    ASSERT_EQ(runCommandLine({"graph", "--fan-curve", "2", model, "-o", "-"}, out, err), kExitOk);
+    EXPECT_EQ(testing::xmlFault(out.str()), "");
+}
+
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
     EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
     EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");

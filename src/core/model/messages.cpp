@@ -201,4 +201,19 @@ std::string fanWithoutOperatingPoint(int fanNumber) {
            "did not solve for it.";
 }
 
+std::string outputIsAnInput(std::string_view option, std::string_view file) {
+    return std::string(option) + " names \"" + std::string(file) +
+           "\", an input of the same call: nothing was written over it.";
+}
+
+std::string outputIsAModelFile(std::string_view option, std::string_view file) {
+    return std::string(option) + " names \"" + std::string(file) +
+           "\": a file ending in .dct, .fdb or .json holds a model or a fan database, and is "
+           "never written over with anything else.";
+}
+
+std::string notWithFanCurve(std::string_view option) {
+    return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
+}
+
 } // namespace flowmar::messages

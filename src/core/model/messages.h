@@ -245,6 +245,7 @@ inline constexpr std::string_view kCommandLineHelp = R"(Usage:
                     MODEL -o FILE.svg
   flowmar-cli convert IN OUT
   flowmar-cli new [--imperial] OUT
+  flowmar-cli COMMAND --help
   flowmar-cli --help
   flowmar-cli --version
 
@@ -345,5 +346,50 @@ inline constexpr std::string_view kFanCurveOnlyOptions = "--kind and --page go w
 std::string noFanModeResults(std::string_view file); // "<file>" has no fan-mode results ...
 std::string noSuchFan(int fanNumber, int fanCount);  // The model has no fan 4: its fans are ...
 std::string fanWithoutOperatingPoint(int fanNumber); // Fan 2 has no operating point ...
+
+// An output of the command line that would land on a model, a fan database or an input of the
+// same call: nothing is written.
+std::string outputIsAnInput(std::string_view option, std::string_view file);
+std::string outputIsAModelFile(std::string_view option, std::string_view file);
+
+// The command line's help of one command (flowmar-cli COMMAND --help) and the faults of its call
+// that the synopsis above does not already name.
+inline constexpr std::string_view kCommandHelpFlag = "Print this command's help and exit";
+inline constexpr std::string_view kCliRun =
+    "Opens each model (.dct or .json; - reads one JSON model from standard input) as the "
+    "program's Open does, runs Execute and prints its reports.";
+inline constexpr std::string_view kCliGraph =
+    "Opens the model as run does and writes its Graph View, a fan's Fan Results chart or a "
+    "fan's Fan Curve View chart as SVG.";
+inline constexpr std::string_view kCliConvert =
+    "Converts a duct model between .dct and .json, or a fan database between .fdb and .json, by "
+    "the extensions of IN and OUT.";
+inline constexpr std::string_view kCliNew = "Writes a new, empty model to OUT (.dct or .json).";
+inline constexpr std::string_view kCliUnits = "Show the reports in si or imperial units";
+inline constexpr std::string_view kCliJson = "Print one JSON object per model instead";
+inline constexpr std::string_view kCliPretty = "With --json: indent each object";
+inline constexpr std::string_view kCliCsv = "Write the segment table of the one model as CSV";
+inline constexpr std::string_view kCliReport = "fans: add the Fan Input and Fan Results reports";
+inline constexpr std::string_view kCliModels = "Duct models (.dct or .json), - for standard input";
+inline constexpr std::string_view kCliModel = "The duct model (.dct or .json)";
+inline constexpr std::string_view kCliWidth = "Picture width in pixels (1 to 20000)";
+inline constexpr std::string_view kCliHeight = "Picture height in pixels (1 to 20000)";
+inline constexpr std::string_view kCliVelocity = "Plot the velocity instead of the quantity";
+inline constexpr std::string_view kCliLeaveOut = "Leave that part of the graph out";
+inline constexpr std::string_view kCliFanResultsChart = "The Fan Results chart of fan N instead";
+inline constexpr std::string_view kCliFanCurve = "The Fan Curve View chart of fan N instead";
+inline constexpr std::string_view kCliKind = "With --fan-curve: pq, wq or pwq";
+inline constexpr std::string_view kCliPage = "With --fan-curve: the whole printed page";
+inline constexpr std::string_view kCliSvgFile = "The SVG file to write, - for standard output";
+inline constexpr std::string_view kCliConvertIn = "The file to read";
+inline constexpr std::string_view kCliConvertOut = "The file to write";
+inline constexpr std::string_view kCliImperial = "With the Imperial defaults instead of SI";
+inline constexpr std::string_view kCliNewOut = "The model file to write";
+inline constexpr std::string_view kStandardInput = "standard input";
+inline constexpr std::string_view kOneModelFromStandardInput =
+    "Standard input holds one model: name - once.";
+inline constexpr std::string_view kCsvNotToStandardOutput =
+    "--csv needs a file: standard output carries the reports.";
+std::string notWithFanCurve(std::string_view option); // <option> does not go with --fan-curve.
 
 } // namespace flowmar::messages

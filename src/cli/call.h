@@ -1,0 +1,47 @@
+// One command's call parsed with CLI11: its options typed and checked, a wrong call told in the
+// message table's words with the command's usage, and --help answered with the command's help.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flowmar::cli {
+
+// A wrong call: the fault, then where to read how to call. Returns kExitUsage.
+int wrongCall(std::ostream& err, std::string_view fault);
+
+// The synopsis lines of a command in the command line's help, "Usage:" first.
+std::string usageOf(std::string_view command);
+
+class Call {
+public:
+    Call(std::string command, std::string description);
+
+    CLI::App& app() { return m_app; }
+
+    // Checks an option's text before it is converted: check returns the fault in the message
+    // table's words, or an empty text for a value that may stand.
+    CLI::Option* check(CLI::Option* option, std::function<std::string(const std::string&)> check);
+
+    enum class Outcome { Parsed, Help, Wrong };
+    // Parses args (in order, the command's word left out). Help: the command's help went to out.
+    // Wrong: the fault and the command's usage went to err. An argument that no option or
+    // positional takes is a fault: unexpected is its text for a word, unknownOption for a dash.
+    Outcome parse(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const std::function<std::string(const std::string&)>& unexpected = {});
+
+    // A wrong call found after parsing: the fault, the command's usage and where to read more.
+    // Returns kExitUsage.
+    int refuse(std::ostream& err, std::string_view fault) const;
+
+private:
+    std::string m_command;
+    CLI::App m_app;
+    std::string m_fault; // the last check's fault, told instead of CLI11's wrapping of it
+};
+
+} // namespace flowmar::cli
