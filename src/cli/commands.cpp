@@ -3,6 +3,8 @@
 #include "cli/call.h"
 #include "cli/fan_curve_graph.h"
 #include "cli/output_guard.h"
+#include "cli/study_command.h"
+#include "cli/study_command.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/open_documents.h"
@@ -35,6 +37,8 @@
 #include <optional>
 #include <ostream>
 #include <span>
+
+#include <unistd.h>
 
 namespace flowmar::cli {
 
@@ -598,6 +602,11 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     }
     if (command == "new") {
         return newCall(rest, out, err);
+    }
+    if (command == "study") {
+        // The bar only on a terminal: a script's standard error stays its messages alone.
+        const bool progress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+        return studyCall(rest, port, out, err, progress);
     }
     err << messages::unknownCommand(command) << "\n\n" << messages::kCommandLineHelp;
     return kExitUsage;

@@ -1,12 +1,15 @@
 #include "cli/study_command.h"
 
+#include "cli/call.h"
 #include "cli/commands.h"
+#include "cli/output_guard.h"
 #include "core/analysis/study.h"
 #include "core/analysis/study_chart.h"
 #include "core/analysis/study_report.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/views/svg_painter.h"
 
 #include <algorithm>
@@ -107,6 +110,48 @@ int runStudyCommand(const StudyOptions& options, StreamPort& port, std::ostream&
         }
     }
     return status;
+}
+
+int studyCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
+              std::ostream& err, bool progress) {
+    StudyOptions options;
+    Call call("study", std::string(messages::kCliStudy));
+    CLI::App& app = call.app();
+    app.add_option("--vary", options.vary, "the input and its range")
+        ->type_name("NAME=FROM:TO:STEPS");
+    app.add_option("--vary2", options.vary2, "a second input and its range")
+        ->type_name("NAME=FROM:TO:STEPS");
+    app.add_option("--require-face", options.requireFace, "the required face quantity (m³/s)")
+        ->type_name("Q");
+    app.add_flag("--json", options.json, std::string(messages::kCliJson));
+    app.add_flag("--pretty", options.pretty, std::string(messages::kCliPretty));
+    app.add_option("--csv", options.csvFile, "write the steps as CSV")->type_name("FILE");
+    app.add_option("--svg", options.svgFile, "write the chart as SVG")->type_name("FILE");
+    app.add_option("MODEL", options.model, "the model (.dct or .json)");
+    if (const Call::Outcome parsed = call.parse(args, out, err); parsed != Call::Outcome::Parsed) {
+        return parsed == Call::Outcome::Help ? kExitOk : kExitUsage;
+    }
+    if (options.model.empty()) {
+        return call.refuse(err, messages::kStudyNeedsModel);
+    }
+    if (options.vary.empty()) {
+        return call.refuse(err, messages::kStudyNeedsVary);
+    }
+    if (options.pretty && !options.json) {
+        return call.refuse(err, messages::kPrettyNeedsJson);
+    }
+    for (const auto& [option, file] :
+         {std::pair{"--csv", &options.csvFile}, std::pair{"--svg", &options.svgFile}}) {
+        if (file->empty()) {
+            continue;
+        }
+        if (const std::string fault = outputFault(option, *file, {options.model}, false);
+            !fault.empty()) {
+            return call.refuse(err, fault);
+        }
+    }
+    options.progress = progress;
+    return runStudyCommand(options, port, out, err);
 }
 
 } // namespace flowmar::cli

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace flowmar {
 class StreamPort;
@@ -23,6 +24,10 @@ struct StudyOptions {
     std::string svgFile;   // empty: none
     bool progress = false; // a bar on err while the steps run
 };
+
+// study [options] MODEL, parsed: a wrong call gets its fault and the usage on err (exit 2).
+int studyCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
+              std::ostream& err, bool progress);
 
 // 0 when every step ran to results, 1 when some step stopped, 2 for a range that makes no study
 // or a model that cannot be read (said on err).

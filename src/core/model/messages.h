@@ -245,6 +245,8 @@ inline constexpr std::string_view kCommandLineHelp = R"(Usage:
                     MODEL -o FILE.svg
   flowmar-cli convert IN OUT
   flowmar-cli new [--imperial] OUT
+  flowmar-cli study --vary NAME=FROM:TO:STEPS [--vary2 NAME=FROM:TO:STEPS] [--require-face Q]
+                    [--json [--pretty]] [--csv FILE] [--svg FILE] MODEL
   flowmar-cli COMMAND --help
   flowmar-cli --help
   flowmar-cli --version
@@ -278,6 +280,17 @@ graph    Opens the model as run does and writes its Graph View (flow and pressur
 convert  Converts a duct model between .dct and .json, or a fan database between .fdb and
          .json, by the extensions of IN and OUT.
 new      Writes a new, empty model (SI unless --imperial) to OUT (.dct or .json).
+study    Opens the model as run does, then runs Execute on a copy of it for every value of an
+         input from FROM to TO (STEPS values, both ends included; values in SI) and prints a
+         table of the face and fan-end quantity, the booster pressure and the lowest and highest
+         static pressure of each step. NAME is ductLength, ductDiameter, frictionFactor,
+         leakageResistance100, airDensity, fixedQuantity, fanDistance:N or fanFixedPressure:N.
+           --vary2 NAME=...      a second input: every value of --vary for each of its values
+           --require-face Q      find where the face quantity crosses Q m³/s (by bisection)
+           --json                print one JSON object with every step instead of the table
+           --csv FILE            write the steps as CSV;  --svg FILE  write the chart as SVG
+         Exit status 0 when every step ran to results, 1 when some step stopped, 2 for a range
+         or model that makes no study.
 --version
          Prints the program's version.
 
@@ -355,6 +368,11 @@ std::string outputIsAModelFile(std::string_view option, std::string_view file);
 // The command line's help of one command (flowmar-cli COMMAND --help) and the faults of its call
 // that the synopsis above does not already name.
 inline constexpr std::string_view kCommandHelpFlag = "Print this command's help and exit";
+inline constexpr std::string_view kCliStudy =
+    "Runs Execute on copies of the model over a range of one input (or two) and prints every "
+    "step's results.";
+inline constexpr std::string_view kStudyNeedsModel = "study needs a model.";
+inline constexpr std::string_view kStudyNeedsVary = "study needs --vary NAME=FROM:TO:STEPS.";
 inline constexpr std::string_view kCliRun =
     "Opens each model (.dct or .json; - reads one JSON model from standard input) as the "
     "program's Open does, runs Execute and prints its reports.";
