@@ -4,7 +4,6 @@
 #include "cli/fan_curve_graph.h"
 #include "cli/output_guard.h"
 #include "cli/study_command.h"
-#include "cli/study_command.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/open_documents.h"
@@ -37,7 +36,6 @@
 #include <optional>
 #include <ostream>
 #include <span>
-
 #include <unistd.h>
 
 namespace flowmar::cli {
