@@ -1,0 +1,85 @@
+#include "cli/check_options.h"
+
+#include "cli/call.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace flowmar::cli {
+
+namespace {
+
+std::optional<double> numberOf(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string fractionFault(const std::string& option, const std::optional<double>& value) {
+    if (value && !(*value >= 0 && *value <= 1)) {
+        return option + " takes a fraction from 0 to 1.";
+    }
+    return {};
+}
+
+} // namespace
+
+void defineCheckOptions(Call& call, CheckOptions& options) {
+    CLI::App& app = call.app();
+    app.add_option("--require-face", options.requireFace, "check the face quantity against Q m³/s")
+        ->type_name("Q");
+    app.add_option("--min-efficiency-fraction", options.minEfficiencyFraction,
+                   "note a fan below this fraction of its best efficiency (default 0.7)")
+        ->type_name("F");
+    app.add_option("--max-leakage-share", options.maxLeakageShare,
+                   "warn when leakage takes more of the fan-end quantity (default 0.5)")
+        ->type_name("S");
+    app.add_option("--velocity-range", options.velocityRange,
+                   "warn when the duct's mean velocity lies outside MIN:MAX m/s")
+        ->type_name("MIN:MAX");
+    app.add_flag("--strict", options.strict,
+                 "exit status 4 when a design check warns and nothing more serious happened");
+}
+
+std::optional<DesignCriteria> criteriaOf(const CheckOptions& options, std::string& fault) {
+    DesignCriteria criteria;
+    if (options.requireFace && !(*options.requireFace > 0 && std::isfinite(*options.requireFace))) {
+        fault = "--require-face takes a quantity above 0.";
+        return std::nullopt;
+    }
+    criteria.requiredFaceQuantity = options.requireFace;
+    for (const auto& [option, value] :
+         {std::pair{std::string("--min-efficiency-fraction"), options.minEfficiencyFraction},
+          std::pair{std::string("--max-leakage-share"), options.maxLeakageShare}}) {
+        if (fault = fractionFault(option, value); !fault.empty()) {
+            return std::nullopt;
+        }
+    }
+    criteria.minEfficiencyFraction = options.minEfficiencyFraction;
+    criteria.maxLeakageShare = options.maxLeakageShare;
+    if (!options.velocityRange.empty()) {
+        const std::string_view range = options.velocityRange;
+        const std::size_t colon = range.find(':');
+        const std::string_view low = range.substr(0, colon);
+        const std::string_view high =
+            colon == std::string_view::npos ? std::string_view() : range.substr(colon + 1);
+        criteria.velocityMin = low.empty() ? std::nullopt : numberOf(low);
+        criteria.velocityMax = high.empty() ? std::nullopt : numberOf(high);
+        const bool bad =
+            colon == std::string_view::npos || (!low.empty() && !criteria.velocityMin) ||
+            (!high.empty() && !criteria.velocityMax) || (low.empty() && high.empty()) ||
+            (criteria.velocityMin && criteria.velocityMax &&
+             *criteria.velocityMin > *criteria.velocityMax);
+        if (bad) {
+            fault = "--velocity-range takes MIN:MAX in m/s (either may be left out), not \"" +
+                    options.velocityRange + "\".";
+            return std::nullopt;
+        }
+    }
+    return criteria;
+}
+
+} // namespace flowmar::cli
