@@ -23,6 +23,12 @@ nlohmann::ordered_json resultsJson(std::string_view file, SolutionStatus status,
                                    const std::vector<std::string>& messages,
                                    const CFlowmarDoc& doc);
 
+// The same object written straight into out (appended, no line end), compact for indent < 0 or
+// indented by that many spaces: the batch's fast path, equal to resultsJson number for number.
+void writeResultsJson(std::string& out, std::string_view file, SolutionStatus status,
+                      const std::vector<std::string>& messages, const CFlowmarDoc& doc,
+                      int indent = -1);
+
 // The segment table as CSV with a header line, SI units in the column names.
 std::string segmentTableCsv(const CFlowmarDoc& doc);
 
