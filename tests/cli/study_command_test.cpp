@@ -23,11 +23,17 @@ const std::string kBoosters = std::string(FLOWMAR_EXAMPLES) + "/boosters.json";
 class StudyCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_folder = fs::temp_directory_path() / "flowmar-cli-study";
+        // One folder per test: ctest runs the tests of this suite at the same time.
+        m_folder = fs::temp_directory_path() /
+                   ("flowmar-cli-study-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
 
     int run(const StudyOptions& options) {
         out.str("");
