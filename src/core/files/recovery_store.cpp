@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -114,7 +115,11 @@ RecoveryStore::RecoveryStore(fs::path folder) : m_folder(std::move(folder)) {
     const auto started = std::chrono::duration_cast<std::chrono::milliseconds>(
                              std::chrono::system_clock::now().time_since_epoch())
                              .count();
-    m_owner = "p" + std::to_string(::getpid()) + "x" + std::to_string(started);
+    // Two stores of one program (or one started within the same millisecond) must not share a
+    // name: a count of the stores made so far tells them apart.
+    static std::atomic<int> made{0};
+    m_owner = "p" + std::to_string(::getpid()) + "x" + std::to_string(started) + "n" +
+              std::to_string(made.fetch_add(1));
     std::error_code error;
     fs::create_directories(m_folder, error);
     const fs::path lockFile = m_folder / (m_owner + std::string(kLockSuffix));
