@@ -24,59 +24,42 @@ namespace {
 constexpr double kDischargeAllowance = 1.05;
 constexpr double kDischargeAllowancePa = 1.0;
 
-// value with the given decimals and its integer digits grouped in threes: "1,840", "-708".
-std::string grouped(double value, int decimals) {
-    const std::string format = "%." + std::to_string(decimals) + "f";
-    std::string text = formatDouble(format.c_str(), value);
-    if (!std::isfinite(value)) {
-        return text;
-    }
-    const std::size_t digitsFrom = text.starts_with('-') ? 1 : 0;
-    std::size_t digitsTo = digitsFrom;
-    while (digitsTo < text.size() && text[digitsTo] >= '0' && text[digitsTo] <= '9') {
-        ++digitsTo;
-    }
-    for (std::size_t k = digitsTo; k > digitsFrom + 3; k -= 3) {
-        text.insert(k - 3, ",");
-    }
-    return text;
-}
-
 // Every quantity a finding names, in the model's units.
 class Shown {
 public:
     explicit Shown(int unitSystem) : m_units(unitSystem), m_imperial(isImperial(unitSystem)) {}
 
     std::string distance(double metres) const {
-        return grouped(toShown(Quantity::Length, metres, m_units), 0) + (m_imperial ? " ft" : " m");
+        return groupedNumber(toShown(Quantity::Length, metres, m_units), 0) +
+               (m_imperial ? " ft" : " m");
     }
     std::string staticPressure(double pascals) const {
         return m_imperial
-                   ? grouped(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
-                   : grouped(pascals, 0) + " Pa";
+                   ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
+                   : groupedNumber(pascals, 0) + " Pa";
     }
     std::string quantity(double cubicMetresPerSecond) const {
-        return grouped(toShown(Quantity::AirQuantity, cubicMetresPerSecond, m_units), 2) +
+        return groupedNumber(toShown(Quantity::AirQuantity, cubicMetresPerSecond, m_units), 2) +
                (m_imperial ? " kcfm" : " m³/s");
     }
     std::string velocity(double metresPerSecond) const {
         return m_imperial
-                   ? grouped(metresPerSecond * imperial::kFeetPerMinutePerMetrePerSecond, 0) +
+                   ? groupedNumber(metresPerSecond * imperial::kFeetPerMinutePerMetrePerSecond, 0) +
                          " fpm"
-                   : grouped(metresPerSecond, 1) + " m/s";
+                   : groupedNumber(metresPerSecond, 1) + " m/s";
     }
     std::string fanPressure(double pascals) const {
         return m_imperial
-                   ? grouped(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
-                   : grouped(pascals / 1000, 2) + " kPa";
+                   ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
+                   : groupedNumber(pascals / 1000, 2) + " kPa";
     }
     // Quantity lost per 100 m (or 100 ft) of duct.
     std::string lossPer100(double lost, double ductLength) const {
         const double per100 = toShown(Quantity::AirQuantity, lost, m_units) /
                               toShown(Quantity::Length, ductLength, m_units) * 100;
-        return grouped(per100, 3) + (m_imperial ? " kcfm per 100 ft" : " m³/s per 100 m");
+        return groupedNumber(per100, 3) + (m_imperial ? " kcfm per 100 ft" : " m³/s per 100 m");
     }
-    static std::string percent(double value) { return grouped(value, 0) + " %"; }
+    static std::string percent(double value) { return groupedNumber(value, 0) + " %"; }
 
 private:
     int m_units;

@@ -116,21 +116,10 @@ std::string unitOf(Quantity quantity, int unitSystem) {
     return "";
 }
 
-// A long number grouped in threes for the sentence: "1,840".
+// A number for the sentence, with decimals by its size, grouped in threes: "1,840".
 std::string readable(double value) {
     const double magnitude = std::abs(value);
-    const int decimals = magnitude >= 100 ? 0 : magnitude >= 1 ? 2 : 4;
-    const std::string format = "%." + std::to_string(decimals) + "f";
-    std::string text = formatDouble(format.c_str(), value);
-    const std::size_t start = text.starts_with('-') ? 1 : 0;
-    std::size_t end = start;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
-        ++end;
-    }
-    for (std::size_t k = end; k > start + 3; k -= 3) {
-        text.insert(k - 3, ",");
-    }
-    return text;
+    return groupedNumber(value, magnitude >= 100 ? 0 : magnitude >= 1 ? 2 : 4);
 }
 
 double rangeStep(const StudyRange& range) {

@@ -220,4 +220,21 @@ std::string withText(std::string_view format, std::string_view text) {
     return result;
 }
 
+std::string groupedNumber(double value, int decimals) {
+    const std::string format = "%." + std::to_string(decimals) + "f";
+    std::string text = formatDouble(format.c_str(), value);
+    if (!std::isfinite(value)) {
+        return text;
+    }
+    const std::size_t digitsFrom = text.starts_with('-') ? 1 : 0;
+    std::size_t digitsTo = digitsFrom;
+    while (digitsTo < text.size() && text[digitsTo] >= '0' && text[digitsTo] <= '9') {
+        ++digitsTo;
+    }
+    for (std::size_t k = digitsTo; k > digitsFrom + 3; k -= 3) {
+        text.insert(k - 3, ",");
+    }
+    return text;
+}
+
 } // namespace flowmar

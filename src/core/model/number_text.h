@@ -34,6 +34,10 @@ inline constexpr std::string_view kNoNumber = "-";
 // literal text around it; for a value that is not finite the conversion is replaced by kNoNumber.
 std::string formatDouble(const char* format, double value);
 
+// value with the given decimals and its integer digits grouped in threes ("1,840", "-708");
+// kNoNumber for a value that is not finite.
+std::string groupedNumber(double value, int decimals);
+
 // The format applied to value; the format holds exactly one integer conversion.
 std::string formatInt(const char* format, int value);
 
