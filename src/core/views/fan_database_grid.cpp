@@ -19,6 +19,10 @@ constexpr int kSelectFanColumns = 3;
 constexpr std::array<std::string_view, kSelectFanColumns + 1> kSelectFanHeaders{
     "No.", "Manufacturer", "Model", "Setting"};
 constexpr int kSelectFanWidth = 85;
+// Grid units a character of a text needs, and the cell's margins: a column is widened to its
+// longest text so that no name is cut.
+constexpr int kUnitsPerCharacter = 7;
+constexpr int kCellMargin = 12;
 
 constexpr int kCurveColumns = 4;
 constexpr int kCurveColumnWidth = 57;
@@ -64,12 +68,17 @@ GridContent selectFanGrid(const SelectFanValues& values) {
     for (int c = 0; c <= kSelectFanColumns; ++c) {
         grid.setHeaderText(c, std::string(kSelectFanHeaders[std::size_t(c)]));
     }
-    grid.setColumnWidths(1, kSelectFanColumns, kSelectFanWidth);
-    for (int i = 1; i <= kSelectFanRows; ++i) {
-        const auto f = std::size_t(i);
-        grid.setValue(i, 1, values.manufacturer[f]);
-        grid.setValue(i, 2, values.model[f]);
-        grid.setValue(i, 3, values.setting[f]);
+    const std::array<const std::array<std::string, 101>*, kSelectFanColumns> lists{
+        &values.manufacturer, &values.model, &values.setting};
+    for (int c = 1; c <= kSelectFanColumns; ++c) {
+        const auto& list = *lists[std::size_t(c - 1)];
+        std::size_t longest = 0;
+        for (int i = 1; i <= kSelectFanRows; ++i) {
+            grid.setValue(i, c, list[std::size_t(i)]);
+            longest = std::max(longest, list[std::size_t(i)].size());
+        }
+        grid.setColumnWidth(
+            c, std::max(kSelectFanWidth, int(longest) * kUnitsPerCharacter + kCellMargin));
     }
     return grid;
 }

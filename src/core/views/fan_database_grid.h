@@ -26,7 +26,8 @@ inline constexpr int kSelectFanRows = 100;
 GridContent fanDatabaseGrid(const CFanDatabaseDoc& db);
 
 // "Fan List" of the Select Fan dialog: always 100 rows of manufacturer, model and setting, the
-// rows after the file's last fan empty.
+// rows after the file's last fan empty. Columns are 85 units wide, or as wide as their longest
+// text needs.
 GridContent selectFanGrid(const SelectFanValues& values);
 
 // "Fan Curve" of the curve editor: 15 rows of pressure, quantity, efficiency and fan input power

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace flowmar {
@@ -37,8 +38,11 @@ QString CFanDatabase::statusCaption() const {
 }
 
 QSize CFanDatabase::sizeHint() const {
-    // Wide enough for every column; tall enough for a dozen fans without scrolling.
+    // Wide enough for every column with room for the frame's border and a vertical scroll bar
+    // when the list grows; tall enough for a dozen fans without scrolling.
     QSize hint = m_grid->sizeHint();
+    hint.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                     4 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     hint.setHeight(std::max(hint.height(), m_grid->rowHeight() * 14));
     return hint;
 }

@@ -74,6 +74,9 @@ TEST(SelectFanGrid, AlwaysHundredRowsWithEmptyRowsAfterTheLastFan) {
     EXPECT_EQ(grid.shownText(6, 1), "") << "after the file's last fan";
     EXPECT_EQ(grid.shownText(100, 2), "");
     EXPECT_EQ(grid.shownText(100, 0), "100") << "the row numbers reach 100";
+    EXPECT_EQ(grid.columnWidth(2), 85) << "short names keep the usual width";
+    values.setting[3] = "110 kW two-stage"; // longer than the editor takes, as files may hold
+    EXPECT_GT(selectFanGrid(values).columnWidth(3), 16 * 6) << "no name is cut";
     EXPECT_EQ(grid.cell(1, 1).alignment, GridAlignment::Left);
     EXPECT_EQ(grid.cell(1, 3).alignment, GridAlignment::Right);
 }
