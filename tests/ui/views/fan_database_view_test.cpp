@@ -31,7 +31,12 @@ class SaveQuestions : public ShellQuestions {
 public:
     QString savePath;
     std::optional<int> newKind = templates::kFanDatabase;
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
+    SaveAnswer answer = SaveAnswer::Discard;
+    std::vector<std::string> asked;
+    SaveAnswer askSaveChanges(std::string_view title) override {
+        asked.emplace_back(title);
+        return answer;
+    }
     std::optional<std::filesystem::path> chooseSavePath(std::string_view,
                                                         std::string_view) override {
         if (savePath.isEmpty()) {
@@ -167,6 +172,26 @@ TEST_F(FanDatabaseWindow, FanCommandsActOnTheActiveDatabase) {
     EXPECT_EQ(view->grid().shownText(1, 4), QStringLiteral("0.075")) << "lb/ft³";
     EXPECT_EQ(port.messages.back(),
               "The units have been changed and the input data have been converted.");
+}
+
+// Closing a modified database asks to save it by its title; Cancel keeps it open, Discard closes
+// it; closing one that is not modified asks nothing.
+TEST_F(FanDatabaseWindow, ClosingAModifiedDatabaseAsksToSaveIt) {
+    ASSERT_TRUE(frame.newFanDatabase());
+    addFanThroughTheEditor(frame, QStringLiteral("AF-760"), "000");
+    questions.answer = SaveAnswer::Cancel;
+    EXPECT_FALSE(frame.closeActiveDocument());
+    EXPECT_EQ(frame.documentCount(), 1);
+    EXPECT_FALSE(frame.mdiArea()->currentSubWindow()->close()) << "closing its window asks too";
+    EXPECT_EQ(questions.asked, (std::vector<std::string>{"FanData1", "FanData1"}));
+    questions.answer = SaveAnswer::Discard;
+    EXPECT_TRUE(frame.closeActiveDocument());
+    EXPECT_EQ(frame.documentCount(), 0);
+
+    ASSERT_TRUE(
+        frame.openFile(QString::fromStdString(testing::examplePath("fan-database.fdb").string())));
+    EXPECT_TRUE(frame.closeActiveDocument());
+    EXPECT_EQ(questions.asked.size(), 3U) << "an unchanged database closes without a question";
 }
 
 } // namespace
