@@ -2,6 +2,12 @@
 // each example model's views, every dialog, and each printed page as PDF (scripts/screenshots
 // turns the PDFs into PNGs). It asserts nothing about pixels.
 #include "core/commands/document_commands.h"
+#include "core/fans/add_fan_dialog.h"
+#include "core/fans/curve_editor.h"
+#include "core/fans/fan_curve_units.h"
+#include "core/fans/fan_database_doc.h"
+#include "core/fans/select_fan.h"
+#include "core/files/fdb_file.h"
 #include "core/input/duct_details_values.h"
 #include "core/input/fixed_quantity_values.h"
 #include "core/input/graph_options.h"
@@ -9,15 +15,20 @@
 #include "core/input/shock_loss_values.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/model/units.h"
 #include "core/views/fan_curve_chart.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_settings.h"
 #include "ui/app/split_frame.h"
+#include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/design_criteria_dialog.h"
+#include "ui/dialogs/dialog_add_fan.h"
+#include "ui/dialogs/dialog_fan_database.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/dialog_preset_k_factor.h"
+#include "ui/dialogs/dialog_select_fan.h"
 #include "ui/dialogs/diameter_preset.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/dialogs/graph_trends_dialog.h"
@@ -36,6 +47,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 
@@ -152,6 +164,72 @@ void saveFanCurveViews(flowmar::CMainFrame& frame, const QDir& dir, const QStrin
     save(frame, dir, name + QStringLiteral("-window-fancurve"));
 }
 
+// The fan dialogs empty and filled with the example database's second fan, in SI and Imperial; a
+// refused curve with its message; Select Fan over the example database; and the database's window
+// with its printed list.
+void saveFanWindows(flowmar::UiPort& port, const QString& fanDatabase, const QDir& dir) {
+    const flowmar::FanDatabaseFileRead read =
+        flowmar::readFanDatabaseFile(fanDatabase.toStdString());
+    if (!read.ok()) {
+        std::fprintf(stderr, "%s\n", read.error.c_str());
+        return;
+    }
+    const flowmar::CFanDatabaseDoc& db = *read.document;
+    for (const int unitSystem : {flowmar::kSI, flowmar::kImperial}) {
+        const QString units =
+            unitSystem == flowmar::kSI ? QStringLiteral("si") : QStringLiteral("imperial");
+        flowmar::AddFanValues fan;
+        fan.unitSystem = unitSystem;
+        flowmar::CDialogAddFan emptyFan(fan, port);
+        save(emptyFan, dir, QStringLiteral("dialog-add-fan-empty-%1").arg(units));
+        flowmar::CDialogFanDatabase emptyEditor(flowmar::openCurveEditor({}, unitSystem), port);
+        save(emptyEditor, dir, QStringLiteral("dialog-fan-curve-empty-%1").arg(units));
+
+        fan.curve = flowmar::curveToShown(db.fans[2], unitSystem);
+        fan.distance = unitSystem == flowmar::kSI ? 250 : 820.21;
+        flowmar::CDialogAddFan filledFan(fan, port);
+        save(filledFan, dir, QStringLiteral("dialog-add-fan-filled-%1").arg(units));
+        flowmar::CDialogFanDatabase filledEditor(flowmar::openCurveEditor(fan.curve, unitSystem),
+                                                 port);
+        save(filledEditor, dir, QStringLiteral("dialog-fan-curve-filled-%1").arg(units));
+    }
+
+    // Quantities that fall with the pressure: the editor comes back with the rows as typed.
+    flowmar::CurveEditorValues refused;
+    refused.manufacturer = "Quarrystone Air";
+    refused.model = "AF-900";
+    refused.curveDensity = 1.2;
+    refused.rows[1] = {1700, 8, 75, 0};
+    refused.rows[2] = {3500, 14, 60, 0};
+    refused.rows[4] = {800, 17, 62, 0};
+    flowmar::reopenCurveEditor(refused);
+    flowmar::CDialogFanDatabase refusedEditor(refused, port);
+    save(refusedEditor, dir, QStringLiteral("dialog-fan-curve-refused"));
+    QMessageBox message(QMessageBox::Warning, QStringLiteral("Flowmar"),
+                        flowmar::coreText(flowmar::messages::kCurveSequence), QMessageBox::Ok);
+    save(message, dir, QStringLiteral("dialog-fan-curve-refused-message"));
+
+    flowmar::SelectFanValues select;
+    for (int i = 1; i <= db.fanCount; ++i) {
+        select.manufacturer[i] = db.fans[i].manufacturer;
+        select.model[i] = db.fans[i].model;
+        select.setting[i] = db.fans[i].setting;
+    }
+    select.fanNumber = 2;
+    flowmar::CDialogSelectFan selectFan(select, port);
+    save(selectFan, dir, QStringLiteral("dialog-select-fan"));
+
+    flowmar::CMainFrame frame;
+    frame.resize(1000, 600);
+    // Shown first, as the program is, so the database's window takes the size its columns need.
+    frame.show();
+    QApplication::processEvents();
+    if (frame.openFile(fanDatabase)) {
+        save(frame, dir, QStringLiteral("fan-database-window"));
+        frame.printActive(dir.filePath(QStringLiteral("fan-database-pages.pdf")));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -262,6 +340,8 @@ int main(int argc, char** argv) {
     save(criteriaDialog, dir, QStringLiteral("dialog-design-criteria"));
     flowmar::AboutDialog about;
     save(about, dir, QStringLiteral("dialog-about"));
+    saveFanWindows(empty.port(),
+                   QFileInfo(arguments[1]).dir().filePath(QStringLiteral("fan-database.fdb")), dir);
     flowmar::SplashWindow::setEnabled(true);
     QPixmap splash = flowmar::splashPicture();
     splash.save(dir.filePath(QStringLiteral("splash.png")));

@@ -68,9 +68,6 @@ constexpr std::array kCommands{
     CommandInfo{kAbout, "&About Flowmar...", StandardKey::None, theme("help-about")},
 };
 
-// Commands whose sheets, dialogs or views are still to come: shown, but never enabled.
-constexpr std::array kCommandsToCome{kAddFan, kEditFan, kDatabaseAddFan};
-
 constexpr std::array kFileMenu{kFileNew,     kFileOpen,    kClose,     kSave,         kSaveAs,
                                kSaveGraphAs, kSeparator,   kPrint,     kPrintPreview, kPrintSetup,
                                kSeparator,   kRecentFiles, kSeparator, kExit};
@@ -79,7 +76,8 @@ constexpr std::array kViewMenu{kToolbar,  kStatusBar,        kSeparator, kSummar
                                kFanInput, kSummaryOfResults, kFanCurve,  kFanResults,
                                kGraph,    kDesignChecks,     kSeparator, kShadeDesignRanges};
 constexpr std::array kDataInputMenu{kDuctDetails, kShockLosses, kFixedQuantityTool};
-constexpr std::array kFansMenu{kAddFan, kDeleteFan, kEditFan};
+// Each document has its own Add Fan; the other is left out of the menu.
+constexpr std::array kFansMenu{kAddFan, kDeleteFan, kEditFan, kDatabaseAddFan};
 // Sort Fans belongs to the Fan Input View's Tools menu.
 constexpr std::array kToolsMenu{kNotepad,   kExecute, kUnitConversion, kSortFans,
                                 kSeparator, kStudy,   kDesignCriteria};
@@ -91,7 +89,7 @@ constexpr std::array kMenuBar{
     MenuInfo{"&File", MenuShown::Always, kFileMenu},
     MenuInfo{"&Edit", MenuShown::WithDocument, kEditMenu},
     MenuInfo{"&View", MenuShown::Always, kViewMenu},
-    MenuInfo{"Data Input", MenuShown::WithDocument, kDataInputMenu},
+    MenuInfo{"Data Input", MenuShown::WithDuctModel, kDataInputMenu},
     MenuInfo{"Fans", MenuShown::WithDocument, kFansMenu},
     MenuInfo{"Tools", MenuShown::WithDocument, kToolsMenu},
     MenuInfo{"&Properties", MenuShown::WithGraphView, kPropertiesMenu},
@@ -104,8 +102,9 @@ constexpr std::array kDuctToolbar{
     kSeparator, kDuctDetails,      kShockLosses, kFixedQuantityTool, kSeparator, kAddFan,
     kEditFan,   kDeleteFan,        kSeparator,   kExecute,           kSeparator, kSummaryOfInput,
     kFanInput,  kSummaryOfResults, kFanResults,  kFanCurve,          kGraph,     kDesignChecks};
-// The fan database's own commands arrive with its view; its bar holds the shared ones.
-constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave, kSeparator, kPrint, kAbout};
+constexpr std::array kDatabaseToolbar{kFileNew, kFileOpen, kSave,      kSeparator,
+                                      kPrint,   kAbout,    kSeparator, kDatabaseAddFan,
+                                      kEditFan, kDeleteFan};
 
 constexpr std::array kDuctViews{kSummaryOfInput, kFanInput, kSummaryOfResults, kFanCurve,
                                 kFanResults,     kGraph,    kDesignChecks};
@@ -165,10 +164,8 @@ bool ductViewAvailable(int templateId) {
 CommandState commandState(int id, const CommandContext& context) {
     const bool duct = context.document == ActiveDocument::DuctModel;
     const bool graphActive = context.activeView == kGraph;
+    const bool database = context.document == ActiveDocument::FanDatabase;
     CommandState state;
-    if (contains(kCommandsToCome, id)) {
-        return state;
-    }
     if (contains(kDuctViews, id)) {
         state.enabled = duct && ductViewAvailable(id);
         // The View menu leaves out the entry of the view it belongs to.
@@ -214,11 +211,23 @@ CommandState commandState(int id, const CommandContext& context) {
     case kDuctDetails:
     case kShockLosses:
     case kFixedQuantityTool:
-    case kDeleteFan:
+        state.enabled = duct;
+        break;
+    case kAddFan:
     case kNotepad:
     case kExecute:
-    case kUnitConversion:
+        // The fan database's menu has none of them.
         state.enabled = duct;
+        state.visible = !database;
+        break;
+    case kDatabaseAddFan:
+        state.enabled = database;
+        state.visible = database;
+        break;
+    case kEditFan:
+    case kDeleteFan:
+    case kUnitConversion:
+        state.enabled = duct || database;
         break;
     default:
         // New, Open, Print Setup, Exit, the Edit and Window commands, Help and About.
@@ -234,6 +243,8 @@ bool menuShown(const MenuInfo& menu, const CommandContext& context) {
         return true;
     case MenuShown::WithDocument:
         return context.document != ActiveDocument::None;
+    case MenuShown::WithDuctModel:
+        return context.document == ActiveDocument::DuctModel;
     case MenuShown::WithGraphView:
         return context.activeView == kGraph;
     }

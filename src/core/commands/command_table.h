@@ -99,7 +99,7 @@ std::span<const CommandInfo> commandTable();
 const CommandInfo* findCommand(int id);
 
 // When a menu of the menu bar is shown.
-enum class MenuShown { Always, WithDocument, WithGraphView };
+enum class MenuShown { Always, WithDocument, WithGraphView, WithDuctModel };
 struct MenuInfo {
     std::string_view title;
     MenuShown shown;

@@ -19,23 +19,27 @@ int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port)
 }
 
 void editFanCurve(AddFanValues& values, UiPort& port) {
-    FanCurve& curve = values.curve;
+    CurveEditorValues editor = openCurveEditor(values.curve, values.unitSystem);
     for (;;) {
-        CurveEditorValues editor = openCurveEditor(curve, values.unitSystem);
         if (!port.runCurveEditor(editor)) {
             return;
         }
-        curve.manufacturer = editor.manufacturer;
-        curve.model = editor.model;
-        curve.setting = editor.setting;
-        curve.curveDensity = editor.curveDensity;
-        copyRowsToCurve(editor, curve);
+        // The working curve takes the typed one only once it passes: a failed curve comes back
+        // to the editor as typed, and Cancel then leaves the working curve as it was.
+        FanCurve typed = values.curve;
+        typed.manufacturer = editor.manufacturer;
+        typed.model = editor.model;
+        typed.setting = editor.setting;
+        typed.curveDensity = editor.curveDensity;
+        copyRowsToCurve(editor, typed);
         const std::string_view fault =
-            NormaliseFanCurve(curve.points, curve.pointCount, values.unitSystem);
+            NormaliseFanCurve(typed.points, typed.pointCount, values.unitSystem);
         if (fault.empty()) {
+            values.curve = typed;
             return;
         }
         port.showMessage(fault, MessageIcon::Warning);
+        reopenCurveEditor(editor);
     }
 }
 

@@ -13,10 +13,11 @@ struct AddFanValues;
 // (SI unless Imperial is chosen).
 int curveEditorUnitSystem(const int* ductUnitSystem, int unitFlag, UiPort& port);
 
-// "Edit Fan Curve": opens the curve editor on the first pointCount points; on OK copies texts,
-// density and all 15 rows back and runs NormaliseFanCurve, re-opening the editor after each
-// failure (with the rows the failed rule leaves) until a curve passes or the editor is
-// cancelled. Cancel keeps what was last copied back.
+// "Edit Fan Curve": opens the curve editor on the first pointCount points; on OK runs
+// NormaliseFanCurve on the texts, density and all 15 rows typed. A curve that passes becomes the
+// working curve; after a failure the editor opens again with everything as typed (all 15 rows,
+// unsorted), until a curve passes or the person cancels. Cancel leaves the working curve as it
+// was before the button was pressed.
 void editFanCurve(AddFanValues& values, UiPort& port);
 
 } // namespace flowmar

@@ -45,34 +45,31 @@ void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port) {
         db.editInProgress = 0; // a flag left by a damaged file
     }
     db.fanCount = storedFanCount(db);
-    for (;;) {
-        db.setModifiedFlag();
-        const bool adding = db.editInProgress == 0;
-        const int target = adding ? ++db.fanCount : db.lastEditedFan;
-        if (target > kMaxDatabaseFans) {
-            port.showMessage(messages::kTooManyDatabaseFans);
-            db.fanCount = kMaxDatabaseFans;
-            return;
-        }
-        FanCurve& fan = db.fans[target];
-        const int units = curveEditorUnitSystem(nullptr, db.unitSystem, port);
-        CurveEditorValues editor = openCurveEditor(curveToShown(fan, units), units);
-        if (!port.runCurveEditor(editor)) {
+    db.setModifiedFlag();
+    const bool adding = db.editInProgress == 0;
+    const int target = adding ? db.fanCount + 1 : db.lastEditedFan;
+    if (target > kMaxDatabaseFans) {
+        port.showMessage(messages::kTooManyDatabaseFans);
+        return;
+    }
+    FanCurve& fan = db.fans[target];
+    const int units = curveEditorUnitSystem(nullptr, db.unitSystem, port);
+    CurveEditorValues editor = openCurveEditor(curveToShown(fan, units), units);
+    // The fan takes the typed curve only once it passes: until then a refused curve comes back
+    // to the editor as typed, and Cancel leaves the database as it was before the command.
+    while (port.runCurveEditor(editor)) {
+        FanCurve typed = fan;
+        storeEditorValues(typed, editor, units);
+        const std::string_view fault = NormaliseFanCurve(typed.points, typed.pointCount, kSI);
+        if (fault.empty()) {
+            fan = typed;
             if (adding) {
-                db.fanCount = std::max(db.fanCount - 1, 0);
+                db.fanCount = target;
             }
             break;
         }
-        storeEditorValues(fan, editor, units);
-        db.setModifiedFlag();
-        const std::string_view fault = NormaliseFanCurve(fan.points, fan.pointCount, kSI);
-        if (fault.empty()) {
-            break;
-        }
         port.showMessage(fault, MessageIcon::Warning);
-        if (adding) {
-            --db.fanCount;
-        }
+        reopenCurveEditor(editor);
     }
     db.editInProgress = 0;
     db.updateAllViews();

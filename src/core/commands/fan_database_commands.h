@@ -11,8 +11,9 @@ class UiPort;
 void initialiseNewDatabase(CFanDatabaseDoc& db, UiPort& port);
 
 // Add Fan (157): a new fan after the last, or the fan being edited when Edit Fan runs it. The
-// curve editor opens in the database's units; on OK the values are stored in SI and the stored
-// curve passes NormaliseFanCurve; a refused curve shows its message and the editor opens again.
+// curve editor opens in the database's units; on OK the typed values, converted to SI, must pass
+// NormaliseFanCurve before the fan takes them. A refused curve shows its message and the editor
+// opens again with everything as typed; Cancel leaves the database's fans and count as they were.
 void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port);
 
 // Edit Fan (158): asks for a fan number and runs Add Fan on that fan.

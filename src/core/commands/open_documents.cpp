@@ -2,6 +2,7 @@
 
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
+#include "core/commands/fan_database_commands.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/ui_port.h"
@@ -113,6 +114,14 @@ OpenDocument& OpenDocuments::newDuctModel() {
     return adopt(std::move(document), std::move(title));
 }
 
+OpenDocument& OpenDocuments::newFanDatabase() {
+    auto document = std::make_unique<OpenDocument>();
+    document->database = std::make_unique<CFanDatabaseDoc>();
+    initialiseNewDatabase(*document->database, m_port);
+    std::string title = untitledDocumentTitle(templateOf(*document), ++m_untitledDatabases);
+    return adopt(std::move(document), std::move(title));
+}
+
 OpenDocument* OpenDocuments::find(const DocumentState* document) const {
     for (const auto& open : m_documents) {
         if (&open->state() == document) {
@@ -153,9 +162,13 @@ bool OpenDocuments::save(OpenDocument& document, DocumentQuestions& questions) {
         const DocumentTemplate& kind = templateOf(document);
         const std::string_view extension =
             templateField(kind.templateString, TemplateField::Extension);
-        const std::optional<std::filesystem::path> chosen =
-            questions.chooseSavePath(document.plainTitle() + std::string(extension),
-                                     templateField(kind.templateString, TemplateField::Filter));
+        // A document saved before is titled by its file, extension and all.
+        std::string suggested = document.plainTitle();
+        if (fileKindOf(suggested) == FileKind::Unknown) {
+            suggested += std::string(extension);
+        }
+        const std::optional<std::filesystem::path> chosen = questions.chooseSavePath(
+            suggested, templateField(kind.templateString, TemplateField::Filter));
         if (!chosen || chosen->empty()) {
             return false;
         }
@@ -175,6 +188,16 @@ bool OpenDocuments::save(OpenDocument& document, DocumentQuestions& questions) {
     document.state().setTitle(fileTitle(path));
     m_recentFiles.add(path);
     return true;
+}
+
+bool OpenDocuments::saveAs(OpenDocument& document, DocumentQuestions& questions) {
+    const std::filesystem::path kept = document.path;
+    document.path.clear();
+    if (save(document, questions)) {
+        return true;
+    }
+    document.path = kept;
+    return false;
 }
 
 void OpenDocuments::close(const DocumentState* document) {

@@ -89,6 +89,8 @@ public:
     // A new, untitled duct model ("DuctData1", "DuctData2", ...) in the unit system the person
     // chooses.
     OpenDocument& newDuctModel();
+    // A new, untitled fan database ("FanData1", ...) in the unit system the person chooses.
+    OpenDocument& newFanDatabase();
 
     // The open document of a duct model or fan database, or nullptr. Finding changes nothing; the
     // document found stays the caller's to change.
@@ -103,6 +105,9 @@ public:
     // document's extension added when the name has no known one). Clears the modified flag and
     // titles the document by its file. False on Cancel or failure (its message shown).
     bool save(OpenDocument& document, DocumentQuestions& questions);
+    // Saves to the file the person chooses, whether or not the document has one; on Cancel or
+    // failure the document keeps its file.
+    bool saveAs(OpenDocument& document, DocumentQuestions& questions);
     // Forgets the document; its views must have gone.
     void close(const DocumentState* document);
 
@@ -116,6 +121,7 @@ private:
     std::vector<std::unique_ptr<OpenDocument>> m_documents;
     RecentFiles m_recentFiles;
     int m_untitledModels = 0;
+    int m_untitledDatabases = 0;
 };
 
 } // namespace flowmar

@@ -4,6 +4,7 @@
 
 #include "core/fans/fan_curve.h"
 
+#include <optional>
 #include <string>
 
 namespace flowmar {
@@ -33,5 +34,16 @@ AddFanEditTexts addFanEditTexts(const AddFanValues& values);
 // Takes the edits' texts back with the text-to-number conversion, so the values become the
 // shown, rounded ones.
 void takeAddFanEditTexts(AddFanValues& values, const AddFanEditTexts& texts);
+
+// OK of the dialog: "Distance Along Duct" and "Fixed Fan Pressure" must each hold one whole number
+// (parseWholeNumber). The first that does not is named with its message and nothing is taken;
+// otherwise all the texts are taken back as takeAddFanEditTexts does.
+enum class AddFanField { Distance, FixedPressure };
+struct AddFanRefusal {
+    AddFanField field;
+    std::string message; // "Enter a number for Distance Along Duct (m)."
+};
+std::optional<AddFanRefusal> acceptAddFanEditTexts(AddFanValues& values,
+                                                   const AddFanEditTexts& texts);
 
 } // namespace flowmar

@@ -1,5 +1,6 @@
 #include "core/fans/curve_editor.h"
 
+#include "core/model/messages.h"
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
@@ -40,6 +41,13 @@ CurveEditorValues openCurveEditor(const FanCurve& shownCurve, int unitSystem) {
     return v;
 }
 
+void reopenCurveEditor(CurveEditorValues& values) {
+    for (int m = 1; m <= kFanCurvePoints; ++m) {
+        CurveEditorRow& row = values.rows[m];
+        row.fanInputPower = fanInputPower(row, values.unitSystem);
+    }
+}
+
 void clearCurveEditor(CurveEditorValues& values) {
     values.rows.fill(CurveEditorRow{});
 }
@@ -60,6 +68,16 @@ std::string curveDensityLabel(int unitSystem) {
 
 std::string curveDensityText(double shownDensity, int unitSystem) {
     return formatDouble(isImperial(unitSystem) ? "%.3f" : "%.1f", shownDensity);
+}
+
+std::optional<std::string> acceptCurveDensityText(CurveEditorValues& values,
+                                                  std::string_view text) {
+    const std::optional<double> density = parseWholeNumber(text);
+    if (!density) {
+        return messages::numberNeeded(curveDensityLabel(values.unitSystem));
+    }
+    values.curveDensity = *density;
+    return std::nullopt;
 }
 
 void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve) {

@@ -6,7 +6,9 @@
 #include "core/fans/fan_curve.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace flowmar {
 
@@ -44,6 +46,10 @@ CurveEditorValues openCurveEditor(const FanCurve& shownCurve, int unitSystem);
 // is 0 or above 100 or the row is not a complete point.
 double fanInputPower(const CurveEditorRow& row, int unitSystem);
 
+// The editor opened again after a refused curve: texts, density and all 15 rows stay as typed;
+// only the fan input power of each row is computed again, as on every opening.
+void reopenCurveEditor(CurveEditorValues& values);
+
 // "Clear": all four values of all 15 rows become 0.
 void clearCurveEditor(CurveEditorValues& values);
 
@@ -53,6 +59,10 @@ std::array<CurveEditorColumn, 5> curveEditorColumns(int unitSystem);
 std::string curveDensityLabel(int unitSystem);
 // The density edit's text: "%.1f" in SI, "%.3f" in Imperial.
 std::string curveDensityText(double shownDensity, int unitSystem);
+
+// OK of the editor: the density edit must hold one whole number (parseWholeNumber); its message
+// when it does not ("Enter a number for Fan Curve Density (kg/m³)."), the density taken otherwise.
+std::optional<std::string> acceptCurveDensityText(CurveEditorValues& values, std::string_view text);
 
 // The rows as the curve's 15 points (fan input power dropped).
 void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve);

@@ -127,6 +127,27 @@ inline constexpr std::string_view kFanDatabaseView = "the fan database view";
 inline constexpr std::string_view kHelpFile = "the help file";
 inline constexpr std::string_view kGraphPictureFilter =
     "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
+// The fan dialogs and the fan database view.
+inline constexpr std::string_view kAddEditFanTitle = "Add/Edit Fan";
+inline constexpr std::string_view kDistanceAlongDuct = "Distance Along Duct";
+inline constexpr std::string_view kFixedFanPressure = "Fixed Fan Pressure";
+inline constexpr std::string_view kUseFixedPressure = "Use Fixed Pressure?";
+inline constexpr std::string_view kEditFanCurve = "Edit Fan Curve";
+inline constexpr std::string_view kImportFanCurve = "Import Fan Curve";
+inline constexpr std::string_view kFanManufacturer = "Fan Manufacturer";
+inline constexpr std::string_view kFanModel = "Fan Model";
+inline constexpr std::string_view kFanSetting = "Fan Setting";
+inline constexpr std::string_view kFanCurveDensity = "Fan Curve Density";
+inline constexpr std::string_view kNumberOfSpecifiedPoints = "Number of Specified Points";
+inline constexpr std::string_view kCurveEditorTitle = "Fan Database - Details";
+inline constexpr std::string_view kFanBladeSetting = "Fan Blade/Impellor Setting";
+inline constexpr std::string_view kFanCurveGrid = "Fan Curve";
+inline constexpr std::string_view kClear = "Clear";
+inline constexpr std::string_view kSelectFanTitle = "Select Fan to Add to Project";
+inline constexpr std::string_view kFanList = "Fan List";
+inline constexpr std::string_view kSelectFanNumber = "Select Fan Number to Import";
+inline constexpr std::string_view kNewDocumentTitle = "New";
+inline constexpr std::string_view kNewDocumentPrompt = "New";
 } // namespace labels
 
 // The text of a string-table entry; empty for an id the table does not hold.

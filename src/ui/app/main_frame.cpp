@@ -3,6 +3,7 @@
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_commands.h"
+#include "core/commands/fan_database_commands.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
@@ -20,6 +21,7 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/dialogs/study_dialog.h"
 #include "ui/views/duct_view.h"
+#include "ui/views/fan_database_view.h"
 #include "ui/views/graph_view.h"
 #include "ui/views/view_factory.h"
 
@@ -174,7 +176,9 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         return [this, command] { onActiveModel(command); };
     };
     std::map<int, std::function<void()>> handlers{
-        {kFileNew, [this] { newDuctModel(); }},
+        {kFileNew, [this] { onNew(); }},
+        {kSave, [this] { saveActive(); }},
+        {kSaveAs, [this] { saveActiveAs(); }},
         {kFileOpen, [this] { onOpen(); }},
         {kClose, [this] { closeActiveDocument(); }},
         {kPrint, [this] { onPrint(); }},
@@ -203,10 +207,15 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kFixedQuantityTool, onModel(runFixedQuantityToolCommand)},
         {kShockLosses, onModel(runShockLossesCommand)},
         {kDuctDetails, onModel(runDuctDetailsCommand)},
-        {kDeleteFan, onModel(runDeleteFanCommand)},
+        {kAddFan, onModel(runAddFanCommand)},
+        {kDatabaseAddFan, [this] { onActiveDocument(nullptr, runDatabaseAddFanCommand); }},
+        {kEditFan, [this] { onActiveDocument(runEditFanCommand, runDatabaseEditFanCommand); }},
+        {kDeleteFan,
+         [this] { onActiveDocument(runDeleteFanCommand, runDatabaseDeleteFanCommand); }},
         {kNotepad, onModel(runNotepadCommand)},
         {kExecute, [this] { executeActive(); }},
-        {kUnitConversion, onModel(runUnitConversionCommand)},
+        {kUnitConversion,
+         [this] { onActiveDocument(runUnitConversionCommand, runDatabaseUnitConversionCommand); }},
         {kSortFans, onModel([](CFlowmarDoc& doc, UiPort&) { sortFans(doc); })},
         {kDefineGraph, onModel(runGraphOptionsCommand)},
         {kNewWindow, [this] { onNewWindow(); }},
@@ -348,6 +357,10 @@ CommandContext CMainFrame::commandContext() const {
         context.document = ActiveDocument::DuctModel;
         context.activeView = view->templateId();
         context.viewCanPrint = view->canPrint();
+    } else if (activeDatabaseView() != nullptr) {
+        context.document = ActiveDocument::FanDatabase;
+        context.activeView = templates::kFanDatabase;
+        context.viewCanPrint = true;
     }
     context.toolbarShown = m_toolbarShown;
     context.statusBarShown = !statusBar()->isHidden();
@@ -375,10 +388,10 @@ void CMainFrame::updateCommands() {
 }
 
 void CMainFrame::updateTitle() {
-    const CFlowmarDoc* doc = activeDocument();
-    setWindowTitle(doc == nullptr ? programName()
-                                  : programName() + QStringLiteral(" - ") +
-                                        QString::fromStdString(doc->title()));
+    const OpenDocument* open = activeOpenDocument();
+    setWindowTitle(open == nullptr ? programName()
+                                   : programName() + QStringLiteral(" - ") +
+                                         QString::fromStdString(open->state().title()));
 }
 
 // ---- Documents and their frames
@@ -403,9 +416,19 @@ DuctView* CMainFrame::activeView() const {
     return m_frames.contains(&view->document()) ? view : nullptr;
 }
 
+CFanDatabase* CMainFrame::activeDatabaseView() const {
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    auto* view = sub == nullptr ? nullptr : qobject_cast<CFanDatabase*>(sub->widget());
+    // A view whose database has already gone (it is being destroyed) is not active.
+    return view != nullptr && m_frames.contains(&view->document()) ? view : nullptr;
+}
+
 OpenDocument* CMainFrame::activeOpenDocument() const {
-    const CFlowmarDoc* doc = activeDocument();
-    return doc == nullptr ? nullptr : m_documents.find(doc);
+    if (const CFlowmarDoc* doc = activeDocument()) {
+        return m_documents.find(doc);
+    }
+    const CFanDatabase* database = activeDatabaseView();
+    return database == nullptr ? nullptr : m_documents.find(&database->document());
 }
 
 const std::vector<QMdiSubWindow*>& CMainFrame::framesOf(const DocumentState* document) const {
@@ -428,6 +451,21 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
     if (frame == nullptr) {
         return nullptr;
     }
+    QMdiSubWindow* sub = showFrame(frame, document, templateId);
+    for (DuctView* view : frame->views()) {
+        connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
+        connect(view, &DuctView::viewRequested, this, [this](int id) { showView(id); });
+    }
+    return sub;
+}
+
+QMdiSubWindow* CMainFrame::addDatabaseView(OpenDocument& document) {
+    auto* view = new CFanDatabase(*document.database);
+    connect(view, &CFanDatabase::refreshed, this, &CMainFrame::updateCommands);
+    return showFrame(view, document, templates::kFanDatabase);
+}
+
+QMdiSubWindow* CMainFrame::showFrame(QWidget* frame, OpenDocument& document, int templateId) {
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(templateTitle(templateId));
@@ -436,10 +474,6 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
     const DocumentState* state = &document.state();
     m_frames[state].frames.push_back(sub);
     connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
-    for (DuctView* view : frame->views()) {
-        connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
-        connect(view, &DuctView::viewRequested, this, [this](int id) { showView(id); });
-    }
     sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
     sub->show();
     m_mdi->setActiveSubWindow(sub);
@@ -473,6 +507,31 @@ bool CMainFrame::newDuctModel() {
     return addView(added, templates::kSummaryOfInput) != nullptr;
 }
 
+bool CMainFrame::newFanDatabase() {
+    OpenDocument& added = m_documents.newFanDatabase();
+    watchDocument(added);
+    return addDatabaseView(added) != nullptr;
+}
+
+bool CMainFrame::saveActive() {
+    OpenDocument* open = activeOpenDocument();
+    return open != nullptr && m_documents.save(*open, *m_questions);
+}
+
+bool CMainFrame::saveActiveAs() {
+    OpenDocument* open = activeOpenDocument();
+    return open != nullptr && m_documents.saveAs(*open, *m_questions);
+}
+
+void CMainFrame::onNew() {
+    const std::optional<int> kind = m_questions->chooseNewDocument();
+    if (kind == templates::kFanDatabase) {
+        newFanDatabase();
+    } else if (kind) {
+        newDuctModel();
+    }
+}
+
 bool CMainFrame::openFile(const QString& path) {
     const std::filesystem::path file = path.toStdString();
     if (OpenDocument* open = m_documents.findFile(file)) {
@@ -481,13 +540,13 @@ bool CMainFrame::openFile(const QString& path) {
         }
         return true;
     }
-    if (fileKindOf(file) == FileKind::FanDatabase) {
-        showNotAvailable(coreText(labels::kFanDatabaseView));
-        return false;
-    }
     const OpenDocuments::Opened opened = m_documents.open(file, [this](OpenDocument& document) {
         watchDocument(document);
-        addView(document, templates::kSummaryOfInput);
+        if (document.database) {
+            addDatabaseView(document);
+        } else {
+            addView(document, templates::kSummaryOfInput);
+        }
     });
     updateCommands();
     return opened.document != nullptr;
@@ -510,8 +569,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && !m_closingAll) {
         auto* sub = qobject_cast<QMdiSubWindow*>(watched);
         const auto* frame = sub != nullptr ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
-        if (frame != nullptr) {
-            const CFlowmarDoc* doc = &frame->document();
+        const auto* database =
+            sub != nullptr ? qobject_cast<CFanDatabase*>(sub->widget()) : nullptr;
+        const DocumentState* doc = frame != nullptr
+                                       ? static_cast<const DocumentState*>(&frame->document())
+                                   : database != nullptr ? &database->document()
+                                                         : nullptr;
+        if (doc != nullptr) {
             OpenDocument* open = m_documents.find(doc);
             // Closing the last view of a model closes the model: ask to save it first.
             if (open != nullptr && framesOf(doc).size() == 1 &&
@@ -541,7 +605,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::showView(int templateId) {
     OpenDocument* open = activeOpenDocument();
-    if (open == nullptr) {
+    if (open == nullptr || !open->model) {
         return false;
     }
     for (QMdiSubWindow* frame : framesOf(&open->state())) {
@@ -560,6 +624,16 @@ bool CMainFrame::showView(int templateId) {
 bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
     if (templateId != 0 && !showView(templateId)) {
         return false;
+    }
+    if (const CFanDatabase* database = activeDatabaseView(); database != nullptr) {
+        if (pdfPath.isEmpty()) {
+            m_printer.setPageOrientation(QPageLayout::Portrait);
+            return database->print(m_printer);
+        }
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(pdfPath);
+        return database->print(pdf);
     }
     DuctView* view = activeView();
     // A frame of several panes prints the pane that stands for the template named.
@@ -582,28 +656,40 @@ bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
     return true;
 }
 
-void CMainFrame::onPrint() {
+bool CMainFrame::printActiveTo(QPrinter& printer) {
+    if (const CFanDatabase* database = activeDatabaseView()) {
+        return database->print(printer);
+    }
     DuctView* view = activeView();
     if (view == nullptr || !view->canPrint()) {
+        return false;
+    }
+    view->print(printer);
+    return true;
+}
+
+void CMainFrame::onPrint() {
+    DuctView* view = activeView();
+    if (activeDatabaseView() == nullptr && (view == nullptr || !view->canPrint())) {
         return;
     }
-    m_printer.setPageOrientation(pageOrientation(*view));
+    m_printer.setPageOrientation(view == nullptr ? QPageLayout::Portrait : pageOrientation(*view));
     QPrintDialog dialog(&m_printer, this);
     dialog.setMinMax(1, 1);
     if (dialog.exec() == QDialog::Accepted) {
-        view->print(m_printer);
+        printActiveTo(m_printer);
     }
 }
 
 void CMainFrame::onPrintPreview() {
     DuctView* view = activeView();
-    if (view == nullptr || !view->canPrint()) {
+    if (activeDatabaseView() == nullptr && (view == nullptr || !view->canPrint())) {
         return;
     }
-    m_printer.setPageOrientation(pageOrientation(*view));
+    m_printer.setPageOrientation(view == nullptr ? QPageLayout::Portrait : pageOrientation(*view));
     QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, view,
-            [view](QPrinter* printer) { view->print(*printer); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { printActiveTo(*printer); });
     preview.exec();
 }
 
@@ -627,6 +713,17 @@ void CMainFrame::onActiveModel(const std::function<void(CFlowmarDoc&, UiPort&)>&
     }
 }
 
+void CMainFrame::onActiveDocument(
+    const std::function<void(CFlowmarDoc&, UiPort&)>& modelCommand,
+    const std::function<void(CFanDatabaseDoc&, UiPort&)>& databaseCommand) {
+    if (CFlowmarDoc* doc = activeDocument(); doc != nullptr && modelCommand) {
+        modelCommand(*doc, *m_port);
+    } else if (CFanDatabase* database = activeDatabaseView();
+               database != nullptr && databaseCommand) {
+        databaseCommand(database->document(), *m_port);
+    }
+}
+
 void CMainFrame::onHelpContents() {
     for (const QString& candidate :
          {QStringLiteral(FLOWMAR_INSTALLED_HELP), QStringLiteral(FLOWMAR_SOURCE_HELP)}) {
@@ -639,6 +736,12 @@ void CMainFrame::onHelpContents() {
 }
 
 void CMainFrame::onNewWindow() {
+    if (const CFanDatabase* database = activeDatabaseView()) {
+        if (OpenDocument* open = m_documents.find(&database->document())) {
+            addDatabaseView(*open);
+        }
+        return;
+    }
     const DuctView* view = activeView();
     if (OpenDocument* open = view == nullptr ? nullptr : m_documents.find(&view->document())) {
         addView(*open, view->templateId());

@@ -26,6 +26,8 @@ class QToolBar;
 
 namespace flowmar {
 
+class CFanDatabase;
+class CFanDatabaseDoc;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -40,6 +42,11 @@ public:
 
     // File commands. Each returns whether it did what it was asked.
     bool newDuctModel();
+    // A new fan database in the units the person chooses, shown in its view.
+    bool newFanDatabase();
+    // Save and Save As of the active document.
+    bool saveActive();
+    bool saveActiveAs();
     bool openFile(const QString& path);
     bool closeActiveDocument();
     // Opens (or activates) the view of a template for the active duct model.
@@ -57,6 +64,8 @@ public:
 
     CFlowmarDoc* activeDocument() const;
     DuctView* activeView() const;
+    // The active fan database's view, or nullptr.
+    CFanDatabase* activeDatabaseView() const;
     QMdiArea* mdiArea() const { return m_mdi; }
     int documentCount() const { return static_cast<int>(m_documents.documents().size()); }
     QAction* commandAction(int commandId) const;
@@ -103,6 +112,8 @@ private:
     OpenDocument* activeOpenDocument() const;
     void watchDocument(OpenDocument& document);
     QMdiSubWindow* addView(OpenDocument& document, int templateId);
+    QMdiSubWindow* addDatabaseView(OpenDocument& document);
+    QMdiSubWindow* showFrame(QWidget* frame, OpenDocument& document, int templateId);
     const std::vector<QMdiSubWindow*>& framesOf(const DocumentState* document) const;
     void frameDestroyed(const DocumentState* document, QMdiSubWindow* frame);
     void rebuildRecentFiles();
@@ -117,6 +128,12 @@ private:
     void onSaveGraphAs();
     // Runs a document command on the active duct model.
     void onActiveModel(const std::function<void(CFlowmarDoc&, UiPort&)>& command);
+    // Runs a command on the active document of either kind.
+    void onActiveDocument(const std::function<void(CFlowmarDoc&, UiPort&)>& modelCommand,
+                          const std::function<void(CFanDatabaseDoc&, UiPort&)>& databaseCommand);
+    void onNew();
+    // Prints the active view to the printer; false when nothing prints.
+    bool printActiveTo(QPrinter& printer);
 
     std::unique_ptr<UiPort> m_ownPort;
     std::unique_ptr<ShellQuestions> m_ownQuestions;

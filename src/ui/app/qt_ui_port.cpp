@@ -4,7 +4,10 @@
 #include "core/input/fixed_quantity_values.h"
 #include "core/model/string_table.h"
 #include "ui/core_text.h"
+#include "ui/dialogs/dialog_add_fan.h"
+#include "ui/dialogs/dialog_fan_database.h"
 #include "ui/dialogs/dialog_fan_number.h"
+#include "ui/dialogs/dialog_select_fan.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/dialogs/graph_trends_dialog.h"
 #include "ui/dialogs/notepad_dialog.h"
@@ -79,6 +82,33 @@ bool QtUiPort::runFanNumber(FanNumberDialog kind, int& number) {
         return false;
     }
     number = dialog.number();
+    return true;
+}
+
+bool QtUiPort::runAddEditFan(AddFanValues& values) {
+    CDialogAddFan dialog(values, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = dialog.values();
+    return true;
+}
+
+bool QtUiPort::runCurveEditor(CurveEditorValues& values) {
+    CDialogFanDatabase dialog(values, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = dialog.values();
+    return true;
+}
+
+bool QtUiPort::runSelectFan(SelectFanValues& values) {
+    CDialogSelectFan dialog(values, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    values = dialog.values();
     return true;
 }
 

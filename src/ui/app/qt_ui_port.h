@@ -24,6 +24,9 @@ public:
     bool runFixedQuantity(FixedQuantityValues& values) override;
     bool runDuctDetails(DuctDetailsValues& values) override;
     bool runFanNumber(FanNumberDialog dialog, int& number) override;
+    bool runAddEditFan(AddFanValues& values) override;
+    bool runCurveEditor(CurveEditorValues& values) override;
+    bool runSelectFan(SelectFanValues& values) override;
     bool runNotepad(std::string& text) override;
     bool runGraphOptions(GraphOptions& options) override;
     int runSelectUnits(int unitSystem) override;

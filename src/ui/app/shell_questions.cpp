@@ -1,10 +1,12 @@
 #include "ui/app/shell_questions.h"
 
+#include "core/model/document_templates.h"
 #include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "ui/core_text.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace flowmar {
@@ -36,6 +38,28 @@ DialogShellQuestions::chooseSavePath(std::string_view suggestedName, std::string
 
 QString DialogShellQuestions::chooseOpenPath(const QString& filter) {
     return QFileDialog::getOpenFileName(m_parent, coreText(labels::kOpenTitle), QString(), filter);
+}
+
+std::optional<int> ShellQuestions::chooseNewDocument() {
+    return templates::kSummaryOfInput;
+}
+
+std::optional<int> DialogShellQuestions::chooseNewDocument() {
+    // The kinds by their templates' file-new names: "Flowmar", "Fan Database".
+    const int kinds[] = {templates::kSummaryOfInput, templates::kFanDatabase};
+    QStringList names;
+    for (const int kind : kinds) {
+        names << coreText(
+            templateField(findTemplate(kind)->templateString, TemplateField::FileNewName));
+    }
+    bool chosen = false;
+    const QString name =
+        QInputDialog::getItem(m_parent, coreText(labels::kNewDocumentTitle),
+                              coreText(labels::kNewDocumentPrompt), names, 0, false, &chosen);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return kinds[std::max<qsizetype>(names.indexOf(name), 0)];
 }
 
 } // namespace flowmar

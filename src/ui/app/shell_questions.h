@@ -15,6 +15,10 @@ class ShellQuestions : public DocumentQuestions {
 public:
     // The file to open; empty on Cancel.
     virtual QString chooseOpenPath(const QString& filter) = 0;
+    // File New's choice of document: a duct model (templates::kSummaryOfInput) or a fan
+    // database (templates::kFanDatabase); no value on Cancel. Questions that offer no choice
+    // make duct models.
+    virtual std::optional<int> chooseNewDocument();
 };
 
 class DialogShellQuestions : public ShellQuestions {
@@ -24,6 +28,7 @@ public:
     std::optional<std::filesystem::path> chooseSavePath(std::string_view suggestedName,
                                                         std::string_view filter) override;
     QString chooseOpenPath(const QString& filter) override;
+    std::optional<int> chooseNewDocument() override;
 
 private:
     QWidget* m_parent;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/dialog_fan_number.h"
 
 #include "core/model/messages.h"
+#include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/ui_port.h"
 #include "ui/core_text.h"
@@ -25,15 +26,20 @@ CDialogFanNumber::CDialogFanNumber(const QString& caption, int number, UiPort& p
 }
 
 void CDialogFanNumber::accept() {
-    bool isInteger = false;
-    const int number = m_edit->text().trimmed().toInt(&isInteger);
-    if (!isInteger || number < limits::kFirstFanNumber || number > limits::kLastFanNumber) {
-        m_port.showMessage(messages::kFanNumberOutOfRange);
+    const std::optional<int> number = parseWholeInteger(m_edit->text().toStdString());
+    std::string refusal;
+    if (!number) {
+        refusal = messages::wholeNumberNeeded(labels::kInputFanNumber);
+    } else if (*number < limits::kFirstFanNumber || *number > limits::kLastFanNumber) {
+        refusal = std::string(messages::kFanNumberOutOfRange);
+    }
+    if (!refusal.empty()) {
+        m_port.showMessage(refusal);
         m_edit->setFocus();
         m_edit->selectAll();
         return;
     }
-    m_number = number;
+    m_number = *number;
     QDialog::accept();
 }
 

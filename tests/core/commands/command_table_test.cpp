@@ -90,10 +90,21 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"a model is saved only through the close question", kSave, kSummaryActive, false,
                   true},
         StateCase{"a fan database saves", kSave, kDatabaseActive, true, true},
-        StateCase{"Execute needs a duct model", kExecute, kDatabaseActive, false, true},
+        StateCase{"Execute needs a duct model", kExecute, kDatabaseActive, false, false},
         StateCase{"Execute on a model", kExecute, kSummaryActive, true, true},
         StateCase{"Duct Details opens on a model", kDuctDetails, kSummaryActive, true, true},
-        StateCase{"Add Fan still to come", kAddFan, kSummaryActive, false, true},
+        StateCase{"Add Fan places a fan in the model", kAddFan, kSummaryActive, true, true},
+        // Each document has its own Add Fan: the other is neither enabled nor in the menu.
+        StateCase{"the model's Add Fan is not the database's", kAddFan, kDatabaseActive, false,
+                  false},
+        StateCase{"the database's Add Fan is not the model's", kDatabaseAddFan, kSummaryActive,
+                  false, false},
+        StateCase{"Add Fan to a database", kDatabaseAddFan, kDatabaseActive, true, true},
+        StateCase{"Edit Fan in a database", kEditFan, kDatabaseActive, true, true},
+        StateCase{"Delete Fan in a database", kDeleteFan, kDatabaseActive, true, true},
+        StateCase{"a database changes its units", kUnitConversion, kDatabaseActive, true, true},
+        StateCase{"a database has no notepad", kNotepad, kDatabaseActive, false, false},
+        StateCase{"no fans without a document", kEditFan, CommandContext{}, false, true},
         StateCase{"the Shock Losses sheet edits a duct model", kShockLosses, kGraphActive, true,
                   true},
         StateCase{"a fan database has no shock losses", kShockLosses, kDatabaseActive, false, true},
@@ -122,6 +133,18 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"a fan database has nothing to study", kStudy, kDatabaseActive, false, true},
         StateCase{"the shading toggle is no view", kShadeDesignRanges, kSummaryActive, true,
                   true}));
+
+// A fan database's menu bar has Fans and Tools but no Data Input.
+TEST(CommandTable, DataInputBelongsToDuctModelsOnly) {
+    const CommandContext database{ActiveDocument::FanDatabase, templates::kFanDatabase, true};
+    const CommandContext model{ActiveDocument::DuctModel, kSummaryOfInput, true};
+    for (const MenuInfo& menu : mainMenus()) {
+        const bool dataInput = menu.title == "Data Input";
+        EXPECT_EQ(menuShown(menu, database), !dataInput && menu.shown != MenuShown::WithGraphView)
+            << menu.title;
+        EXPECT_EQ(menuShown(menu, model), menu.shown != MenuShown::WithGraphView) << menu.title;
+    }
+}
 
 TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
     CommandContext context{ActiveDocument::DuctModel, kSummaryOfInput, true};

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace flowmar {
@@ -28,76 +29,96 @@ TEST(CurveEditorUnitSystem, ComesFromTheModelOrTheFlagOrIsAskedFor) {
     EXPECT_EQ(curveEditorUnitSystem(nullptr, -1, port), kImperial);
 }
 
-// Each failed curve re-opens the editor with the first pointCount rows of the working curve.
-TEST(EditFanCurve, ReopensWithTheRowsTheFailedRuleLeaves) {
-    AddFanValues v;
-    v.unitSystem = kSI;
-    FakeUiPort port;
-    std::vector<int> shownRows; // complete rows shown at each opening
-    int opening = 0;
-    port.onCurveEditor = [&](CurveEditorValues& e) {
-        int shown = 0;
-        for (const CurveEditorRow& row : e.rows) {
-            shown += row.pressure != 0 ? 1 : 0;
-        }
-        shownRows.push_back(shown);
-        clearCurveEditor(e);
-        switch (++opening) {
-        case 1: // one point: rule 1, the editor re-opens empty
-            e.rows[1] = {2000, 10, 70, 0};
-            return true;
-        case 2: // efficiency 120 on row 3: rule 6, the first 3 rows as typed come back
-            e.rows[1] = {1000, 20, 60, 0};
-            e.rows[3] = {2000, 10, 120, 0};
-            e.rows[4] = {1500, 15, 65, 0};
-            return true;
-        case 3: // quantities falling: the sorted points come back
-            e.rows[1] = {1000, 10, 60, 0};
-            e.rows[2] = {2000, 20, 70, 0};
-            return true;
-        case 4:
-            e.rows[1] = {1000, 20, 60, 0};
-            e.rows[2] = {2000, 10, 70, 0};
+// A refused curve comes back to the editor exactly as typed, whichever rule refused it: all 15
+// rows in the typed order, blank rows kept, texts and density kept, fan input power computed.
+TEST(EditFanCurve, ReopensWithEveryRowAsTyped) {
+    struct Case {
+        const char* why;
+        std::vector<std::pair<int, CurveEditorRow>> rows; // row number, typed values
+        std::string_view message;
+    };
+    const std::vector<Case> cases{
+        // The point count is 0 after this rule: the old loop re-opened an empty editor.
+        {"one point", {{1, {2000, 10, 70, 0}}}, messages::kCurveTooFewPoints},
+        // Row 15 lies far beyond the 2 complete points counted: it must come back too.
+        {"efficiency on the last row",
+         {{1, {1000, 20, 60, 0}}, {3, {2000, 10, 65, 0}}, {15, {0, 0, 120, 0}}},
+         messages::kCurveImpossibleEfficiency},
+        // Sorting happens before this check: the rows must come back unsorted.
+        {"falling quantities",
+         {{1, {1000, 10, 60, 0}}, {2, {2000, 20, 70, 0}}},
+         messages::kCurveSequence},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        AddFanValues v;
+        v.unitSystem = kSI;
+        FakeUiPort port;
+        std::vector<CurveEditorValues> openings;
+        port.onCurveEditor = [&](CurveEditorValues& e) {
+            openings.push_back(e);
+            if (openings.size() > 1) {
+                return false;
+            }
             e.manufacturer = "Quarry Fans";
             e.curveDensity = 1.2;
+            for (const auto& [row, values] : c.rows) {
+                e.rows[row] = values;
+            }
             return true;
-        default:
-            ADD_FAILURE() << "the editor opened after a curve passed";
-            return false;
+        };
+        editFanCurve(v, port);
+        ASSERT_EQ(openings.size(), 2U);
+        EXPECT_EQ(port.messages, std::vector<std::string>{std::string(c.message)});
+        const CurveEditorValues& again = openings[1];
+        EXPECT_EQ(again.manufacturer, "Quarry Fans");
+        EXPECT_EQ(again.curveDensity, 1.2);
+        for (int m = 1; m <= kFanCurvePoints; ++m) {
+            CurveEditorRow typed{};
+            for (const auto& [row, values] : c.rows) {
+                if (row == m) {
+                    typed = values;
+                }
+            }
+            EXPECT_EQ(again.rows[m].pressure, typed.pressure) << "row " << m;
+            EXPECT_EQ(again.rows[m].quantity, typed.quantity) << "row " << m;
+            EXPECT_EQ(again.rows[m].efficiency, typed.efficiency) << "row " << m;
+            EXPECT_DOUBLE_EQ(again.rows[m].fanInputPower, fanInputPower(typed, kSI)) << "row " << m;
         }
-    };
-    editFanCurve(v, port);
-    EXPECT_EQ(shownRows, (std::vector<int>{0, 0, 2, 2}));
-    EXPECT_EQ(port.messages,
-              (std::vector<std::string>{std::string(messages::kCurveTooFewPoints),
-                                        std::string(messages::kCurveImpossibleEfficiency),
-                                        std::string(messages::kCurveSequence)}));
-    EXPECT_EQ(port.messageIcons.at(0), MessageIcon::Warning);
-    EXPECT_EQ(v.curve.pointCount, 2);
-    EXPECT_EQ(v.curve.points[1].pressure, 2000);
-    EXPECT_EQ(v.curve.points[3].pressure, 0) << "free delivery";
-    EXPECT_DOUBLE_EQ(v.curve.points[3].quantity, 30);
-    EXPECT_EQ(v.curve.manufacturer, "Quarry Fans");
+    }
 }
 
-TEST(EditFanCurve, RowsAfterTheCountAreLeftOutWhenReopened) {
+// Cancel in a re-opened editor leaves the working curve as it was before "Edit Fan Curve", not
+// the unvalidated rows; a curve that passes later replaces it.
+TEST(EditFanCurve, TheWorkingCurveChangesOnlyWhenACurvePasses) {
     AddFanValues v;
+    v.unitSystem = kSI;
+    v.curve.manufacturer = "Old Fans";
+    v.curve.pointCount = 2;
+    v.curve.points[1] = {3000, 5, 50};
+    v.curve.points[2] = {1500, 12, 60};
+    const FanCurve before = v.curve;
+
     FakeUiPort port;
     int opening = 0;
-    std::vector<double> row3Pressure;
     port.onCurveEditor = [&](CurveEditorValues& e) {
-        row3Pressure.push_back(e.rows[3].pressure);
-        if (++opening == 1) {
-            e.rows[1] = {2000, 10, 70, 0};
-            e.rows[3] = {1000, 20, 101, 0}; // rule 6: n = 2, rows 1..2 come back
-            return true;
-        }
-        return false; // cancel keeps the curve as last copied back
+        ++opening;
+        e.manufacturer = "New Fans";
+        e.rows[3] = {500, 25, 101, 0}; // rule 6
+        return opening == 1;
     };
     editFanCurve(v, port);
-    EXPECT_EQ(row3Pressure, (std::vector<double>{0, 0}));
-    EXPECT_EQ(v.curve.pointCount, 2);
-    EXPECT_EQ(v.curve.points[3].efficiency, 101) << "not validated, as typed";
+    EXPECT_EQ(opening, 2);
+    EXPECT_EQ(v.curve, before) << "Cancel after a refused curve";
+
+    port.onCurveEditor = [&](CurveEditorValues& e) {
+        e.rows[3] = {500, 25, 65, 0};
+        return true;
+    };
+    editFanCurve(v, port);
+    EXPECT_EQ(v.curve.pointCount, 3);
+    EXPECT_EQ(v.curve.points[3].pressure, 500);
+    EXPECT_EQ(v.curve.points[4].pressure, 0) << "free delivery";
 }
 
 TEST(EditFanCurve, CancelChangesNothing) {

@@ -64,12 +64,13 @@ TEST(FanDatabase, RefusedCurveReopensAndCancelDropsTheNewFan) {
             e.rows[1] = {2000, 10, 70, 0}; // one point only
             return true;
         }
-        EXPECT_EQ(e.rows[1].pressure, 0) << "re-opened empty";
+        EXPECT_EQ(e.rows[1].pressure, 2000) << "re-opened as typed";
         return false;
     };
     runDatabaseAddFanCommand(db, port);
     EXPECT_EQ(opening, 2);
     EXPECT_EQ(db.fanCount, 0);
+    EXPECT_EQ(db.fans[1], FanCurve{}) << "nothing typed is left in the place after the last fan";
     EXPECT_EQ(port.messages, (std::vector<std::string>{std::string(messages::kCurveTooFewPoints)}));
 }
 
@@ -96,10 +97,11 @@ TEST(FanDatabase, EditingWithACurveErrorThenCancelKeepsTheCount) {
         }
         return false;
     };
+    const FanCurve before = db.fans[2];
     runDatabaseEditFanCommand(db, port);
+    EXPECT_EQ(opening, 2);
     EXPECT_EQ(db.fanCount, 2);
-    EXPECT_EQ(db.fans[2].pointCount, 3) << "the count as last set";
-    EXPECT_EQ(db.fans[2].points[3].efficiency, 101) << "the typed values stay stored";
+    EXPECT_EQ(db.fans[2], before) << "the fan keeps its curve until a curve passes";
     EXPECT_EQ(db.editInProgress, 0);
     EXPECT_EQ(db.lastEditedFan, 2);
 }

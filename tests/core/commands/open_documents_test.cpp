@@ -178,6 +178,33 @@ TEST_F(OpenDocumentsTest, AFailedSaveSaysWhyAndKeepsTheDocumentModified) {
     EXPECT_TRUE(document.path.empty());
 }
 
+TEST_F(OpenDocumentsTest, NewFanDatabasesAreNumberedAndSaveAsKeepsTheFileOnCancel) {
+    port.onSelectUnits = [](int) { return kImperial; };
+    OpenDocument& first = documents.newFanDatabase();
+    EXPECT_EQ(first.state().title(), "FanData1");
+    EXPECT_EQ(first.database->unitSystem, kImperial);
+    EXPECT_EQ(documents.newFanDatabase().state().title(), "FanData2");
+
+    questions.savePath = folder / "library";
+    ASSERT_TRUE(documents.save(first, questions));
+    EXPECT_EQ(first.path, folder / "library.fdb");
+    EXPECT_EQ(questions.suggested.back(), "FanData1.fdb");
+
+    // Save As asks again, suggesting the file's own name, not "library.fdb.fdb".
+    questions.savePath.reset();
+    EXPECT_FALSE(documents.saveAs(first, questions));
+    EXPECT_EQ(questions.suggested.back(), "library.fdb");
+    EXPECT_EQ(first.path, folder / "library.fdb") << "Cancel keeps the file";
+
+    questions.savePath = folder / "copy.fdb";
+    ASSERT_TRUE(documents.saveAs(first, questions));
+    EXPECT_EQ(first.path, folder / "copy.fdb");
+    EXPECT_EQ(first.state().title(), "copy.fdb");
+    const FanDatabaseFileRead copy = readFanDatabaseFile(folder / "copy.fdb");
+    ASSERT_TRUE(copy.ok());
+    EXPECT_EQ(copy.document->unitSystem, kImperial);
+}
+
 TEST_F(OpenDocumentsTest, CloseForgetsTheDocument) {
     OpenDocument& first = documents.newDuctModel();
     OpenDocument& second = documents.newDuctModel();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace flowmar {
@@ -45,6 +46,50 @@ TEST(AddFanDialog, TextThatIsNoNumberGivesZero) {
     EXPECT_EQ(v.distance, 0);
     EXPECT_EQ(v.fixedPressure, 12.5);
     EXPECT_EQ(v.curve.pointCount, 2147483647);
+}
+
+// OK takes the two typed numbers only when each box holds one whole number; the first box that
+// does not is named, in the model's units, and the values stay untouched.
+TEST(AddFanDialog, OkNeedsOneWholeNumberInEachTypedBox) {
+    struct Case {
+        const char* why;
+        int units;
+        const char* distance;
+        const char* fixedPressure;
+        std::optional<AddFanField> refused;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"both numbers", kSI, " 120.5 ", "800", std::nullopt, ""},
+        // The run-time conversion would take "12m" as 12 and place the fan silently.
+        {"a unit typed after the distance", kSI, "12m", "800", AddFanField::Distance,
+         "Enter a number for Distance Along Duct (m)."},
+        {"an empty pressure in Imperial", kImperial, "40", "", AddFanField::FixedPressure,
+         "Enter a number for Fixed Fan Pressure (in.w.g.)."},
+        {"the distance is named first", kSI, "x", "y", AddFanField::Distance,
+         "Enter a number for Distance Along Duct (m)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        AddFanValues v;
+        v.unitSystem = c.units;
+        v.distance = 7;
+        v.fixedPressure = 9;
+        AddFanEditTexts texts = addFanEditTexts(v);
+        texts.distance = c.distance;
+        texts.fixedPressure = c.fixedPressure;
+        const std::optional<AddFanRefusal> refusal = acceptAddFanEditTexts(v, texts);
+        ASSERT_EQ(refusal.has_value(), c.refused.has_value());
+        if (refusal) {
+            EXPECT_EQ(refusal->field, *c.refused);
+            EXPECT_EQ(refusal->message, c.message);
+            EXPECT_EQ(v.distance, 7);
+            EXPECT_EQ(v.fixedPressure, 9);
+        } else {
+            EXPECT_EQ(v.distance, 120.5);
+            EXPECT_EQ(v.fixedPressure, 800);
+        }
+    }
 }
 
 } // namespace

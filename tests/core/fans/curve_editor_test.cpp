@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace flowmar {
 namespace {
 
@@ -55,6 +58,32 @@ TEST(CurveEditor, ColumnsAndLabelsFollowTheUnitSystem) {
     EXPECT_EQ(curveDensityLabel(kImperial), "Fan Curve Density (lb/ft³)");
     EXPECT_EQ(curveDensityText(1.2, kSI), "1.2");
     EXPECT_EQ(curveDensityText(0.0749, kImperial), "0.075");
+}
+
+TEST(CurveEditor, DensityMustBeOneWholeNumber) {
+    struct Case {
+        const char* why;
+        int units;
+        const char* text;
+        const char* message; // empty: taken
+        double density;      // after OK
+    };
+    const Case cases[] = {
+        {"a number", kSI, "1.2", "", 1.2},
+        {"blanks around it", kImperial, " 0.075 ", "", 0.075},
+        // Cut at the first letter, this would store 1.2 and hide the slip.
+        {"a unit typed after it", kSI, "1.2kg", "Enter a number for Fan Curve Density (kg/m³).", 9},
+        {"empty, Imperial", kImperial, "", "Enter a number for Fan Curve Density (lb/ft³).", 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CurveEditorValues v;
+        v.unitSystem = c.units;
+        v.curveDensity = 9;
+        const std::optional<std::string> refusal = acceptCurveDensityText(v, c.text);
+        EXPECT_EQ(refusal.value_or(""), c.message);
+        EXPECT_EQ(v.curveDensity, c.density);
+    }
 }
 
 } // namespace

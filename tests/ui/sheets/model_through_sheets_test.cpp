@@ -3,6 +3,7 @@
 // store what a person typed, in SI, with nothing lost or rounded on the way.
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
+#include "core/commands/fan_commands.h"
 #include "core/files/json_model.h"
 #include "core/input/duct_details_sheet.h"
 #include "core/input/general_page.h"
@@ -11,7 +12,10 @@
 #include "core/input/shock_loss_pages.h"
 #include "core/input/zones_page.h"
 #include "core/model/flowmar_doc.h"
+#include "support/example_models.h"
 #include "ui/app/qt_ui_port.h"
+#include "ui/dialogs/dialog_add_fan.h"
+#include "ui/dialogs/dialog_select_fan.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/grid/grid_control.h"
 #include "ui/sheets/duct_prop_sheet.h"
@@ -40,7 +44,12 @@ public:
     RecordingPort() : QtUiPort(nullptr, {}) {}
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
+    // The file-open dialog answered with the file a person would pick.
+    std::optional<std::string> chooseFileToOpen(const OpenFileRequest&) override {
+        return fileToOpen;
+    }
     std::vector<std::string> messages;
+    std::optional<std::string> fileToOpen;
 };
 
 // Runs steps on the modal dialog once it is open; a dialog the steps leave open is cancelled, so
@@ -168,6 +177,66 @@ TEST(ModelThroughSheets, GivesTheSameSolutionAsTheModelWrittenAsJson) {
     EXPECT_EQ(doc.results.boosterPressure, fromJson.results.boosterPressure);
     EXPECT_EQ(doc.results.branchFlow, fromJson.results.branchFlow);
     EXPECT_EQ(doc.results.totalPressure, fromJson.results.totalPressure);
+}
+
+// The example forcing-one-fan built from a new model: its duct typed into the Duct Details
+// sheet, its one fan placed at the portal with the Add/Edit Fan dialog and its curve imported
+// from the example fan database. The solution equals the example's.
+TEST(ModelThroughSheets, ForcingOneFanBuiltInTheDialogsSolvesAsTheExample) {
+    CFlowmarDoc doc;
+    RecordingPort port;
+    port.fileToOpen = testing::examplePath("fan-database.fdb").string();
+
+    bool ran = false;
+    whenOpen<CDuctPropSheet>(
+        [](CDuctPropSheet& sheet) {
+            retype(sheet.control(resistance_page::kLength), QStringLiteral("1000"));
+            retype(sheet.control(resistance_page::kDiameter), QStringLiteral("0.9"));
+            retype(sheet.control(resistance_page::kFrictionFactor), QStringLiteral("0.002"));
+            sheet.tabs()->setCurrentIndex(duct_details::kLeakagePage);
+            retype(sheet.control(leakage_page::kResistance), QStringLiteral("10000"));
+            sheet.tabs()->setCurrentIndex(duct_details::kGeneralPage);
+            retype(sheet.control(general_page::kAirDensity), QStringLiteral("1.2"));
+            clickOk(sheet);
+        },
+        ran);
+    ASSERT_TRUE(runDuctDetailsCommand(doc, port));
+    ASSERT_TRUE(ran);
+
+    ran = false;
+    whenOpen<CDialogAddFan>(
+        [](CDialogAddFan& dialog) {
+            // A distance of 0 places the fan at the portal.
+            retype(dialog.distanceEdit(), QStringLiteral("0"));
+            bool selected = false;
+            whenOpen<CDialogSelectFan>(
+                [](CDialogSelectFan& select) {
+                    ASSERT_EQ(select.grid().shownText(2, 2), QStringLiteral("AF-900"));
+                    retype(select.numberEdit(), QStringLiteral("2"));
+                    clickOk(select);
+                },
+                selected);
+            dialog.importCurveButton()->click();
+            EXPECT_TRUE(selected);
+            clickOk(dialog);
+        },
+        ran);
+    runAddFanCommand(doc, port);
+    ASSERT_TRUE(ran);
+    EXPECT_TRUE(port.messages.empty()) << port.messages.front();
+
+    CFlowmarDoc example;
+    testing::openExample("forcing-one-fan.dct", example);
+    const ExecuteResult built = Execute(doc, port);
+    ASSERT_EQ(built.status, SolutionStatus::Converged) << ::testing::PrintToString(port.messages);
+    ASSERT_EQ(doc.fanCount, 1);
+    EXPECT_EQ(doc.fanDistance[1], example.fanDistance[1]);
+    EXPECT_GT(doc.results.fanPressure[1], 0);
+    EXPECT_EQ(doc.results.fanPressure[1], example.results.fanPressure[1]);
+    EXPECT_EQ(doc.results.fanEfficiency[1], example.results.fanEfficiency[1]);
+    EXPECT_EQ(doc.results.branchFlow, example.results.branchFlow);
+    EXPECT_EQ(doc.results.totalPressure, example.results.totalPressure);
+    EXPECT_EQ(doc.results.iterationCount, example.results.iterationCount);
 }
 
 } // namespace
