@@ -8,11 +8,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace flowmar {
 
 namespace {
 
-QScrollArea* scrolling(QWidget* view) {
+// A form scrolls inside a frame smaller than itself; a chart fills the frame instead.
+QWidget* scrolling(DuctView* view) {
+    if (view->fillsWindow()) {
+        return view;
+    }
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -25,11 +31,13 @@ QScrollArea* scrolling(QWidget* view) {
 CChildFrame::CChildFrame(DuctView* view, QWidget* parent)
     : QWidget(parent), m_view(view), m_views{view}, m_caption(new QLabel) {
     build(scrolling(view));
+    m_wholeBody = [view] { return view->sizeHint(); };
 }
 
 CChildFrame::CChildFrame(QWidget* body, std::vector<DuctView*> views, QWidget* parent)
     : QWidget(parent), m_view(views.front()), m_views(std::move(views)), m_caption(new QLabel) {
     build(body);
+    m_wholeBody = [body] { return body->sizeHint(); };
 }
 
 void CChildFrame::build(QWidget* body) {
@@ -45,6 +53,13 @@ void CChildFrame::build(QWidget* body) {
     m_caption->setText(m_view->statusCaption());
     status->addWidget(m_caption);
     layout->addWidget(status);
+    m_status = status;
+}
+
+QSize CChildFrame::wholeSize() const {
+    const QSize body = m_wholeBody();
+    const QSize status = m_status->sizeHint();
+    return {std::max(body.width(), status.width()), body.height() + status.height()};
 }
 
 CFlowmarDoc& CChildFrame::document() const {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -29,6 +30,8 @@ public:
     virtual DuctView* templateView() const { return m_views.front(); }
     CFlowmarDoc& document() const;
     QString caption() const;
+    // The size that shows every view whole, without scrolling, with the status bar.
+    QSize wholeSize() const;
 
 protected:
     // For frames that place their views themselves: `body` takes the place of the scrolling
@@ -42,6 +45,8 @@ private:
     DuctView* m_view;
     std::vector<DuctView*> m_views;
     QLabel* m_caption;
+    QWidget* m_status = nullptr;
+    std::function<QSize()> m_wholeBody;
 };
 
 } // namespace flowmar

@@ -422,13 +422,27 @@ QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
     sub->setWindowIcon(commandIcon(templateId));
     sub->installEventFilter(this);
     const DocumentState* state = &document.state();
+    // A model's first view fills the main window; later ones show their whole form where the
+    // main window has room for it.
+    const bool firstView = framesOf(state).empty();
     m_frames[state].frames.push_back(sub);
     connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
     for (DuctView* view : frame->views()) {
         connect(view, &DuctView::refreshed, this, &CMainFrame::updateCommands);
     }
-    sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
-    sub->show();
+    if (firstView) {
+        sub->showMaximized();
+    } else {
+        // A form knows its whole size once it is shown and its boxes have fitted their texts.
+        sub->show();
+        QMetaObject::invokeMethod(
+            sub,
+            [this, sub, frame] {
+                const QSize decoration = sub->size() - frame->size();
+                sub->resize((frame->wholeSize() + decoration).boundedTo(m_mdi->viewport()->size()));
+            },
+            Qt::QueuedConnection);
+    }
     m_mdi->setActiveSubWindow(sub);
     return sub;
 }
