@@ -201,4 +201,12 @@ std::string fanWithoutOperatingPoint(int fanNumber) {
            "did not solve for it.";
 }
 
+std::string cannotPrintTo(std::string_view target, std::string_view reason) {
+    std::string text = "Cannot print to \"" + std::string(target) + "\": " + std::string(reason);
+    if (text.back() != '.') {
+        text += '.';
+    }
+    return text;
+}
+
 } // namespace flowmar::messages

@@ -346,4 +346,11 @@ std::string noFanModeResults(std::string_view file); // "<file>" has no fan-mode
 std::string noSuchFan(int fanNumber, int fanCount);  // The model has no fan 4: its fans are ...
 std::string fanWithoutOperatingPoint(int fanNumber); // Fan 2 has no operating point ...
 
+// Printing that cannot start, said instead of a silent success: "Cannot print to "/x/y.pdf": No
+// such file or directory." (the reason as the system gives it), and a print with no printer.
+std::string cannotPrintTo(std::string_view target, std::string_view reason);
+inline constexpr std::string_view kNoPrinter =
+    "No printer is set up, so nothing was printed. Print to a PDF file instead.";
+inline constexpr std::string_view kNoSuchPrinter = "there is no such printer";
+
 } // namespace flowmar::messages

@@ -73,6 +73,7 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     const CommandLine line = parseCommandLine(arguments);
     if (!line.valid) {
         std::fprintf(stderr, "flowmar: %s\n", qPrintable(line.error));
+        m_status = PrintStatus::CannotPrint;
         return false;
     }
     const bool printing = line.print || !line.printTo.isEmpty();
@@ -83,6 +84,7 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     m_mainFrame = std::make_unique<CMainFrame>(m_printPort.get());
     if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
         m_finished = true;
+        m_status = PrintStatus::CannotPrint;
         return false;
     }
     if (printing) {
@@ -94,7 +96,10 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         }
         const bool printed = m_mainFrame->printActive(pdf, line.printView);
         m_finished = true;
-        return printed && !m_printPort->hasMessages();
+        m_status = !printed                     ? PrintStatus::CannotPrint
+                   : m_printPort->hasMessages() ? PrintStatus::ExecuteStopped
+                                                : PrintStatus::Printed;
+        return m_status == PrintStatus::Printed;
     }
     m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? Toolbar::Duct
                                                                         : Toolbar::FanDatabase);

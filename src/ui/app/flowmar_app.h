@@ -29,6 +29,14 @@ struct CommandLine {
 // the program name).
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// How a run that only prints ends (the program's exit status).
+enum class PrintStatus : int {
+    Printed = 0,        // the pages were written
+    ExecuteStopped = 1, // Execute stopped on a check; the pages show what the views show
+    CannotPrint = 2,    // the command line was wrong, the file could not be read, or the print
+                        // could not start
+};
+
 class CFlowmarApp {
 public:
     // printMessages takes the messages of a run that only prints: nobody is there to click a
@@ -42,6 +50,8 @@ public:
     // reported (a model that cannot be read or executed), its messages on printMessages.
     bool initInstance(const QStringList& arguments);
     bool finished() const { return m_finished; }
+    // The exit status of a run that ended in initInstance.
+    int exitStatus() const { return static_cast<int>(m_status); }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
 
 private:
@@ -49,6 +59,7 @@ private:
     std::unique_ptr<StreamPort> m_printPort;
     std::unique_ptr<CMainFrame> m_mainFrame;
     bool m_finished = false;
+    PrintStatus m_status = PrintStatus::Printed;
 };
 
 } // namespace flowmar

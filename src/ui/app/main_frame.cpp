@@ -17,6 +17,7 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/views/duct_view.h"
 #include "ui/views/graph_view.h"
+#include "ui/views/page_printing.h"
 #include "ui/views/view_factory.h"
 
 #include <QAction>
@@ -575,8 +576,16 @@ bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(pdfPath);
         pdf.setPageOrientation(pageOrientation(*view));
+        if (const auto why = whyPrintCannotStart(pdf)) {
+            m_port->showMessage(*why, MessageIcon::Warning);
+            return false;
+        }
         view->print(pdf);
         return true;
+    }
+    if (const auto why = whyPrintCannotStart(m_printer)) {
+        m_port->showMessage(*why, MessageIcon::Warning);
+        return false;
     }
     m_printer.setPageOrientation(pageOrientation(*view));
     view->print(m_printer);
@@ -591,9 +600,14 @@ void CMainFrame::onPrint() {
     m_printer.setPageOrientation(pageOrientation(*view));
     QPrintDialog dialog(&m_printer, this);
     dialog.setMinMax(1, 1);
-    if (dialog.exec() == QDialog::Accepted) {
-        view->print(m_printer);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    if (const auto why = whyPrintCannotStart(m_printer)) {
+        m_port->showMessage(*why, MessageIcon::Warning);
+        return;
+    }
+    view->print(m_printer);
 }
 
 void CMainFrame::onPrintPreview() {

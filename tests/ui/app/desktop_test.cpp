@@ -2,6 +2,7 @@
 // printing that cannot start, the file dialogs and the recent files.
 #include "core/commands/command_table.h"
 #include "core/model/document_templates.h"
+#include "core/model/messages.h"
 #include "support/fake_ui_port.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/flowmar_app.h"
@@ -14,13 +15,17 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
+#include <vector>
 
 namespace flowmar {
 namespace {
@@ -121,6 +126,82 @@ TEST_F(DesktopTest, TheGraphViewNeverScrollsItFillsItsWindow) {
     const DuctView* view = child->view();
     EXPECT_EQ(view->width(), child->width()) << "the picture fills the frame's width";
     EXPECT_GT(view->height(), 0);
+}
+
+struct PrintCase {
+    const char* why;
+    QString model;     // under the examples, or a file written by the test
+    QStringList print; // the print request
+    PrintStatus status;
+    std::string said; // what standard error must contain
+    bool pdfWritten;
+    friend void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.why; }
+};
+
+// A print from the command line ends with the status the README gives, says why it failed, and
+// never reports success for pages nobody got.
+TEST(CommandLinePrinting, EndsWithAStatusThatSaysWhetherThePagesWereWritten) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+    const QString lost = folder.filePath(QStringLiteral("no/such/folder/out.pdf"));
+    const QString noFans = folder.filePath(QStringLiteral("no-fans.json"));
+    std::ofstream(noFans.toStdString()) << R"({"ductLength": 1000, "ductDiameter": 0.9})";
+    const QString boosters = kExamples + QStringLiteral("/boosters.dct");
+    const bool noPrinters = QPrinterInfo::availablePrinterNames().isEmpty();
+    const std::vector<PrintCase> cases{
+        {"a model that executes prints and succeeds",
+         boosters,
+         {QStringLiteral("--print-to"), pdf},
+         PrintStatus::Printed,
+         "",
+         true},
+        {"Execute stops on a check: the pages are written, the status says so",
+         noFans,
+         {QStringLiteral("--print-to"), pdf},
+         PrintStatus::ExecuteStopped,
+         std::string(messages::kNoFanDefined),
+         true},
+        {"a missing folder: nothing can be written, and the run must not claim it was",
+         boosters,
+         {QStringLiteral("--print-to"), lost},
+         PrintStatus::CannotPrint,
+         messages::cannotPrintTo(lost.toStdString(), ""),
+         false},
+        {"a printer that does not exist",
+         boosters,
+         {QStringLiteral("--print-to"), QStringLiteral("No Such Printer 17")},
+         PrintStatus::CannotPrint,
+         noPrinters ? std::string(messages::kNoPrinter)
+                    : messages::cannotPrintTo("No Such Printer 17", messages::kNoSuchPrinter),
+         false},
+        {"a file that cannot be read",
+         folder.filePath(QStringLiteral("missing.dct")),
+         {QStringLiteral("--print-to"), pdf},
+         PrintStatus::CannotPrint,
+         "Cannot open \"",
+         false},
+    };
+    for (const PrintCase& c : cases) {
+        QFile::remove(pdf);
+        std::ostringstream err;
+        CFlowmarApp app(err);
+        app.initInstance(QStringList{c.model} + c.print);
+        EXPECT_TRUE(app.finished() || c.status == PrintStatus::CannotPrint) << c.why;
+        EXPECT_EQ(app.exitStatus(), static_cast<int>(c.status)) << c.why;
+        // The message without its closing reason: the system words the reason.
+        const std::string said = c.said.substr(0, c.said.find("\": ") + 2);
+        EXPECT_NE(err.str().find(said), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_EQ(QFile::exists(pdf), c.pdfWritten) << c.why;
+        EXPECT_FALSE(QFile::exists(lost)) << c.why;
+    }
+    if (noPrinters) {
+        // With no printer at all a plain --print has nowhere to go.
+        std::ostringstream err;
+        CFlowmarApp app(err);
+        app.initInstance({boosters, QStringLiteral("--print")});
+        EXPECT_EQ(app.exitStatus(), static_cast<int>(PrintStatus::CannotPrint));
+        EXPECT_NE(err.str().find(messages::kNoPrinter), std::string::npos) << err.str();
+    }
 }
 
 } // namespace
