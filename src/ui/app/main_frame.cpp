@@ -89,6 +89,14 @@ QKeySequence keyOf(StandardKey key) {
         return QKeySequence::Copy;
     case StandardKey::Paste:
         return QKeySequence::Paste;
+    case StandardKey::NextWindow:
+        return QKeySequence(Qt::CTRL | Qt::Key_F6);
+    case StandardKey::PreviousWindow:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6);
+    case StandardKey::NextPane:
+        return QKeySequence(Qt::Key_F6);
+    case StandardKey::PreviousPane:
+        return QKeySequence(Qt::SHIFT | Qt::Key_F6);
     case StandardKey::None:
         break;
     }
@@ -209,6 +217,28 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kNewWindow, [this] { onNewWindow(); }},
         {kCascade, [this] { m_mdi->cascadeSubWindows(); }},
         {kTile, [this] { m_mdi->tileSubWindows(); }},
+        {kArrangeIcons, [this] { arrangeIcons(); }},
+        {kSplit,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->toggleSplit();
+                 updateCommands();
+             }
+         }},
+        {kNextWindow, [this] { m_mdi->activateNextSubWindow(); }},
+        {kPreviousWindow, [this] { m_mdi->activatePreviousSubWindow(); }},
+        {kNextPane,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->movePane(1);
+             }
+         }},
+        {kPreviousPane,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->movePane(-1);
+             }
+         }},
         {kHelpContents, [this] { onHelpContents(); }},
         {kAbout,
          [this] {
@@ -260,6 +290,9 @@ void CMainFrame::createMenus() {
                     m_recentFileActions.push_back(action);
                     menu->addAction(action);
                 }
+            } else if (id == commands::kWindowList) {
+                // The open windows are listed at the menu's end, rebuilt as they come and go.
+                m_windowMenu = menu;
             } else if (const auto own = m_ownMenuEntries.find(id); own != m_ownMenuEntries.end()) {
                 menu->addAction(own->second);
             } else {
@@ -368,6 +401,56 @@ void CMainFrame::updateTitle() {
     setWindowTitle(doc == nullptr ? programName()
                                   : programName() + QStringLiteral(" - ") +
                                         QString::fromStdString(doc->title()));
+    rebuildWindowList();
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const {
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    return sub == nullptr ? nullptr : qobject_cast<CChildFrame*>(sub->widget());
+}
+
+void CMainFrame::rebuildWindowList() {
+    for (QAction* action : m_windowListActions) {
+        delete action;
+    }
+    m_windowListActions.clear();
+    if (m_windowMenu == nullptr) {
+        return;
+    }
+    int number = 0;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        const auto* child = qobject_cast<CChildFrame*>(sub->widget());
+        const OpenDocument* open =
+            child == nullptr ? nullptr : m_documents.find(&child->document());
+        if (open == nullptr) {
+            continue; // a frame on its way out
+        }
+        auto* action =
+            new QAction(coreText(windowListText(++number, sub->windowTitle().toStdString(),
+                                                open->plainTitle())),
+                        m_windowMenu);
+        action->setCheckable(true);
+        action->setChecked(sub == m_mdi->currentSubWindow());
+        connect(action, &QAction::triggered, this, [this, sub] {
+            if (sub->isMinimized()) {
+                sub->showNormal();
+            }
+            m_mdi->setActiveSubWindow(sub);
+        });
+        m_windowMenu->addAction(action);
+        m_windowListActions.push_back(action);
+    }
+}
+
+void CMainFrame::arrangeIcons() {
+    // Minimised windows line up along the bottom of the area, left to right.
+    int x = 0;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (sub->isMinimized()) {
+            sub->move(x, m_mdi->viewport()->height() - sub->height());
+            x += sub->width();
+        }
+    }
 }
 
 // ---- Documents and their frames

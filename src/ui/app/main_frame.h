@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace flowmar {
 
+class CChildFrame;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -67,6 +68,8 @@ public:
     QLabel* datePane() const { return m_datePane; }
     QLabel* timePane() const { return m_timePane; }
     UiPort& port() const { return *m_port; }
+    // The Window menu's list of open windows, in the menu's order.
+    const std::vector<QAction*>& windowListActions() const { return m_windowListActions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +94,9 @@ private:
     void updateTitle();
     void refreshDateAndTime();
     void showNotAvailable(const QString& what);
+    CChildFrame* activeChildFrame() const;
+    void rebuildWindowList();
+    void arrangeIcons();
 
     // The open document the active view shows, or nullptr.
     OpenDocument* activeOpenDocument() const;
@@ -126,6 +132,8 @@ private:
     std::map<int, QAction*> m_ownMenuEntries;
     std::vector<std::pair<const MenuInfo*, QMenu*>> m_menus;
     std::vector<QAction*> m_recentFileActions;
+    QMenu* m_windowMenu = nullptr;
+    std::vector<QAction*> m_windowListActions;
     QPrinter m_printer;
     bool m_closingAll = false;
 };

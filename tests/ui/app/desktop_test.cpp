@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -126,6 +127,88 @@ TEST_F(DesktopTest, TheGraphViewNeverScrollsItFillsItsWindow) {
     const DuctView* view = child->view();
     EXPECT_EQ(view->width(), child->width()) << "the picture fills the frame's width";
     EXPECT_GT(view->height(), 0);
+}
+
+// Two models open, each with its Summary of Input Data: the captions are alike, so the list must
+// name each window's model to tell them apart, and mark the active one.
+TEST_F(DesktopTest, TheWindowMenuListsTwoModelsWindowsApartAndChecksTheActiveOne) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("exhausting.dct"))));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    const std::vector<QAction*>& list = frame.windowListActions();
+    ASSERT_EQ(list.size(), 3u);
+    QStringList texts;
+    for (const QAction* action : list) {
+        texts << action->text();
+    }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("&1 Summary of Input Data — boosters.dct"),
+                                  QStringLiteral("&2 Summary of Input Data — exhausting.dct"),
+                                  QStringLiteral("&3 Graph View — exhausting.dct")}));
+    EXPECT_FALSE(list[0]->isChecked());
+    EXPECT_TRUE(list[2]->isChecked()) << "the active window is checked";
+    EXPECT_EQ(current()->windowTitle(), QStringLiteral("Graph View")) << "captions stay plain";
+
+    list[0]->trigger();
+    EXPECT_EQ(frame.activeDocument()->title().rfind("boosters.dct", 0), 0u);
+    EXPECT_TRUE(frame.windowListActions()[0]->isChecked());
+
+    // Ctrl+F6 and Ctrl+Shift+F6 go round the windows.
+    QMdiSubWindow* before = current();
+    frame.commandAction(commands::kNextWindow)->trigger();
+    EXPECT_NE(current(), before);
+    frame.commandAction(commands::kPreviousWindow)->trigger();
+    EXPECT_EQ(current(), before);
+    EXPECT_EQ(frame.commandAction(commands::kNextWindow)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_F6));
+
+    // Closing a window takes it off the list.
+    frame.commandAction(commands::kNextWindow)->trigger();
+    current()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.windowListActions().size(), 2u);
+}
+
+TEST_F(DesktopTest, SplitMakesFourPanesOfTheViewAndF6MovesBetweenThem) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    auto* child = qobject_cast<CChildFrame*>(current()->widget());
+    ASSERT_NE(child, nullptr);
+    QAction* split = frame.commandAction(commands::kSplit);
+    ASSERT_TRUE(split->isEnabled());
+    split->trigger();
+    ASSERT_TRUE(child->isSplit());
+    ASSERT_EQ(child->views().size(), 4u) << "at most 2 x 2 panes";
+    for (const DuctView* pane : child->views()) {
+        EXPECT_EQ(pane->templateId(), templates::kSummaryOfInput);
+        EXPECT_EQ(&pane->document(), frame.activeDocument()) << "every pane shows the model";
+    }
+    int panes = 0;
+    for (const QSplitter* splitter : child->findChildren<QSplitter*>()) {
+        for (int i = 0; i < splitter->count(); ++i) {
+            if (qobject_cast<QSplitter*>(splitter->widget(i)) == nullptr) {
+                ++panes;
+                EXPECT_EQ(splitter->widget(i)->minimumSize(), kMinimumPane);
+            }
+        }
+    }
+    EXPECT_EQ(panes, 4);
+    // F6 moves the active pane on, Shift+F6 back, round the frame.
+    EXPECT_EQ(frame.activeView(), child->views()[0]);
+    frame.commandAction(commands::kNextPane)->trigger();
+    EXPECT_EQ(frame.activeView(), child->views()[1]);
+    frame.commandAction(commands::kPreviousPane)->trigger();
+    frame.commandAction(commands::kPreviousPane)->trigger();
+    EXPECT_EQ(frame.activeView(), child->views()[3]);
+    EXPECT_EQ(frame.commandAction(commands::kNextPane)->shortcut(), QKeySequence(Qt::Key_F6));
+
+    // Split again: back to the one view.
+    split->trigger();
+    EXPECT_FALSE(child->isSplit());
+    EXPECT_EQ(child->views().size(), 1u);
+    EXPECT_EQ(frame.activeView(), child->views()[0]);
+
+    // The Fan Curve View's two panes are fixed.
+    ASSERT_TRUE(frame.showView(templates::kFanCurve));
+    EXPECT_FALSE(split->isEnabled());
 }
 
 struct PrintCase {
