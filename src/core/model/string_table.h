@@ -127,6 +127,9 @@ inline constexpr std::string_view kFanDatabaseView = "the fan database view";
 inline constexpr std::string_view kHelpFile = "the help file";
 inline constexpr std::string_view kGraphPictureFilter =
     "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
+// The Open dialog's filters beside the two document types'.
+inline constexpr std::string_view kJsonModelFilter = "JSON model (*.json)";
+inline constexpr std::string_view kAllFilesFilter = "All files (*)";
 } // namespace labels
 
 // The text of a string-table entry; empty for an id the table does not hold.

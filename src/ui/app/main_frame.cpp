@@ -3,6 +3,7 @@
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_commands.h"
+#include "core/files/file_filter.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
@@ -62,11 +63,6 @@ QString templateTitle(int templateId) {
     const DocumentTemplate* t = findTemplate(templateId);
     return t == nullptr ? QString()
                         : coreText(templateField(t->templateString, TemplateField::WindowTitle));
-}
-
-QString ductFilter() {
-    return coreText(templateField(findTemplate(templates::kSummaryOfInput)->templateString,
-                                  TemplateField::Filter));
 }
 
 QKeySequence keyOf(StandardKey key) {
@@ -708,7 +704,7 @@ void CMainFrame::onPrintPreview() {
 // ---- Commands
 
 void CMainFrame::onOpen() {
-    const QString path = m_questions->chooseOpenPath(ductFilter());
+    const QString path = m_questions->chooseOpenPath(coreText(openFileFilter()));
     if (!path.isEmpty()) {
         openFile(path);
     }
@@ -750,8 +746,12 @@ void CMainFrame::onSaveGraphAs() {
         return;
     }
     const std::string title = open->plainTitle();
-    const auto path = m_questions->chooseSavePath(title.substr(0, title.find('.')) + ".png",
-                                                  labels::kGraphPictureFilter);
+    // The picture is offered beside its model, named after it.
+    std::filesystem::path suggested = title.substr(0, title.find('.')) + ".png";
+    if (!open->path.empty()) {
+        suggested = open->path.parent_path() / suggested;
+    }
+    const auto path = m_questions->chooseSavePath(suggested.string(), labels::kGraphPictureFilter);
     QString error;
     if (path && !path->empty() &&
         !graph->saveGraphAs(QString::fromStdString(path->string()), &error)) {

@@ -12,7 +12,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
@@ -20,6 +23,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -209,6 +213,48 @@ TEST_F(DesktopTest, SplitMakesFourPanesOfTheViewAndF6MovesBetweenThem) {
     // The Fan Curve View's two panes are fixed.
     ASSERT_TRUE(frame.showView(templates::kFanCurve));
     EXPECT_FALSE(split->isEnabled());
+}
+
+// Save Graph As through the real file dialog: it starts beside the model, and a name typed
+// without an extension takes the one of the filter chosen, for each kind of picture.
+TEST(SaveGraphAs, ABareNameTakesTheChosenFiltersExtensionBesideTheModel) {
+    QTemporaryDir folder;
+    const QString models = folder.filePath(QStringLiteral("models"));
+    QDir().mkpath(models);
+    const QString model = models + QStringLiteral("/boosters.dct");
+    QFile::copy(kExamples + QStringLiteral("/boosters.dct"), model);
+    QFile(model).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    testing::FakeUiPort port;
+    CMainFrame frame(&port);
+    frame.show();
+    ASSERT_TRUE(frame.openFile(model));
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    const std::pair<QString, QString> filters[] = {
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("bare-picture.png")},
+        {QStringLiteral("SVG drawing (*.svg)"), QStringLiteral("bare-drawing.svg")},
+        {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("bare-document.pdf")},
+    };
+    for (const auto& [filter, written] : filters) {
+        QString startedIn;
+        bool ran = false;
+        QTimer::singleShot(0, [&, filter = filter, written = written] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no file dialog";
+                return;
+            }
+            ran = true;
+            startedIn = dialog->directory().absolutePath();
+            dialog->selectNameFilter(filter);
+            dialog->selectFile(QFileInfo(written).completeBaseName());
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        frame.commandAction(commands::kSaveGraphAs)->trigger();
+        ASSERT_TRUE(ran) << filter.toStdString();
+        EXPECT_EQ(QDir(startedIn), QDir(models)) << "the dialog starts in the model's folder";
+        EXPECT_TRUE(QFile::exists(models + QLatin1Char('/') + written)) << written.toStdString();
+    }
+    EXPECT_TRUE(port.messages.empty()) << port.messages.front();
 }
 
 struct PrintCase {
