@@ -282,7 +282,7 @@ void CMainFrame::createMenus() {
                     auto* action = new QAction(this);
                     action->setVisible(false);
                     connect(action, &QAction::triggered, this,
-                            [this, action] { openFile(action->data().toString()); });
+                            [this, action] { openRecentFile(action->data().toString()); });
                     m_recentFileActions.push_back(action);
                     menu->addAction(action);
                 }
@@ -772,17 +772,31 @@ void CMainFrame::storeRecentFiles(const std::vector<std::string>& files) {
 
 void CMainFrame::rebuildRecentFiles() {
     const std::vector<std::string>& files = m_documents.recentFiles().files();
+    const std::vector<std::string> shown = m_documents.recentFiles().shownNames();
     for (std::size_t i = 0; i < m_recentFileActions.size(); ++i) {
         QAction* action = m_recentFileActions[i];
         if (i < files.size()) {
             const QString file = QString::fromStdString(files[i]);
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(shown[i])));
+            action->setStatusTip(file);
             action->setData(file);
             action->setVisible(true);
         } else {
             action->setVisible(false);
         }
     }
+}
+
+bool CMainFrame::openRecentFile(const QString& path) {
+    if (openFile(path)) {
+        return true;
+    }
+    // The open said why it failed; an entry whose file is gone would fail every time.
+    if (!QFileInfo::exists(path)) {
+        m_documents.recentFiles().remove(path.toStdString());
+    }
+    return false;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -43,6 +43,9 @@ public:
     bool newDuctModel();
     bool openFile(const QString& path);
     bool closeActiveDocument();
+    // File > recent file: opens it, or, when its file is gone, says so and takes it off the list.
+    bool openRecentFile(const QString& path);
+    const std::vector<QAction*>& recentFileActions() const { return m_recentFileActions; }
     // Opens (or activates) the view of a template for the active duct model.
     bool showView(int templateId);
     bool executeActive();

@@ -257,6 +257,33 @@ TEST(SaveGraphAs, ABareNameTakesTheChosenFiltersExtensionBesideTheModel) {
     EXPECT_TRUE(port.messages.empty()) << port.messages.front();
 }
 
+TEST_F(DesktopTest, ARecentFileThatIsGoneSaysSoAndLeavesTheList) {
+    const QString kept = copyOfExample(QStringLiteral("boosters.dct"), QStringLiteral("north"));
+    const QString gone = copyOfExample(QStringLiteral("boosters.dct"), QStringLiteral("south"));
+    ASSERT_TRUE(frame.openFile(kept));
+    ASSERT_TRUE(frame.openFile(gone));
+    ASSERT_TRUE(frame.closeActiveDocument());
+    ASSERT_TRUE(frame.closeActiveDocument());
+    const std::vector<QAction*>& recent = frame.recentFileActions();
+    // Two files of one name: the menu says which is which (with more of the path when earlier
+    // runs left a file of that name in a folder of that name).
+    EXPECT_TRUE(recent[0]->text().endsWith(QStringLiteral("south/boosters.dct")))
+        << recent[0]->text().toStdString();
+    EXPECT_TRUE(recent[1]->text().endsWith(QStringLiteral("north/boosters.dct")))
+        << recent[1]->text().toStdString();
+
+    ASSERT_TRUE(QFile::remove(gone));
+    port.messages.clear();
+    recent[0]->trigger();
+    EXPECT_EQ(port.messages.size(), 1u) << "the failed open says why";
+    EXPECT_EQ(frame.documentCount(), 0);
+    // Earlier runs may have left entries of their own behind the two.
+    EXPECT_EQ(recent[0]->data().toString(), kept) << "the dead entry is gone";
+    for (const QAction* entry : recent) {
+        EXPECT_NE(entry->data().toString(), gone);
+    }
+}
+
 struct PrintCase {
     const char* why;
     QString model;     // under the examples, or a file written by the test
