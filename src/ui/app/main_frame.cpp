@@ -23,17 +23,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QSettings>
@@ -104,10 +108,38 @@ QPageLayout::Orientation pageOrientation(const DuctView& view) {
     return view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-// The Edit menu's commands go to the control that has the focus, as its own slots.
+// The control that last had the focus outside the menus: reached from the keyboard through the
+// menu bar, the Edit menu's commands would otherwise go to the menu bar itself.
+QPointer<QWidget>& editTarget() {
+    static QPointer<QWidget> target;
+    return target;
+}
+
+void followEditTarget(QWidget* now) {
+    if (now != nullptr && qobject_cast<QMenuBar*>(now) == nullptr &&
+        qobject_cast<QMenu*>(now) == nullptr) {
+        editTarget() = now;
+    }
+}
+
+// The Edit menu's commands go to that control, as its own slots, when it has them (a box or a
+// text does; a chart has nothing to copy).
 void forwardToFocus(const char* slot) {
-    if (QWidget* focus = QApplication::focusWidget()) {
-        QMetaObject::invokeMethod(focus, slot);
+    QPointer<QWidget> target = QApplication::focusWidget();
+    if (target == nullptr || qobject_cast<QMenuBar*>(target) != nullptr ||
+        qobject_cast<QMenu*>(target) != nullptr) {
+        target = editTarget();
+    }
+    // A box left for the menu bar loses its selection: Copy then takes the box's whole value.
+    auto* box = qobject_cast<QLineEdit*>(target.data());
+    if (box != nullptr && qstrcmp(slot, "copy") == 0 && !box->hasSelectedText() &&
+        box->echoMode() == QLineEdit::Normal) {
+        QApplication::clipboard()->setText(box->text());
+        return;
+    }
+    const QByteArray signature = QByteArray(slot) + "()";
+    if (target != nullptr && target->metaObject()->indexOfSlot(signature.constData()) >= 0) {
+        QMetaObject::invokeMethod(target, slot);
     }
 }
 
@@ -130,6 +162,8 @@ CMainFrame::CMainFrame(UiPort* port, ShellQuestions* questions)
         updateCommands();
         updateTitle();
     });
+    connect(qApp, &QApplication::focusChanged, this,
+            [](QWidget*, QWidget* now) { followEditTarget(now); });
     createCommands();
     createMenus();
     createToolBars();

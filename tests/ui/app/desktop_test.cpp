@@ -12,12 +12,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPrinterInfo>
 #include <QScrollBar>
 #include <QSplitter>
@@ -282,6 +285,34 @@ TEST_F(DesktopTest, ARecentFileThatIsGoneSaysSoAndLeavesTheList) {
     for (const QAction* entry : recent) {
         EXPECT_NE(entry->data().toString(), gone);
     }
+}
+
+// Edit > Copy reached through the menu bar from the keyboard: the menu bar holds the focus then
+// (and the box has lost its selection), and the copy must still take the box the person was in.
+TEST_F(DesktopTest, EditCopyThroughTheMenuBarCopiesTheBoxThatHadTheFocus) {
+    ASSERT_TRUE(frame.openFile(copyOfExample(QStringLiteral("boosters.dct"))));
+    frame.activateWindow();
+    QLineEdit* box = nullptr;
+    for (QLineEdit* edit : frame.activeView()->findChildren<QLineEdit*>()) {
+        if (!edit->text().isEmpty()) {
+            box = edit;
+            break;
+        }
+    }
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    box->selectAll();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    QApplication::clipboard()->clear();
+    frame.menuBar()->setFocus(Qt::MenuBarFocusReason);
+    frame.commandAction(commands::kCopy)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), box->text());
+    // A chart has nothing to copy: the command does nothing, and says nothing on the console.
+    ASSERT_TRUE(frame.showView(templates::kGraph));
+    frame.activeView()->setFocus();
+    QApplication::clipboard()->clear();
+    frame.commandAction(commands::kCopy)->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 }
 
 struct PrintCase {
