@@ -128,14 +128,14 @@ OpenDocuments::Opened OpenDocuments::open(const std::filesystem::path& path,
     if (accept == Accept::AnyDocument && fileKindOf(path) == FileKind::FanDatabase) {
         FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
         if (!read.ok()) {
-            m_port.showMessage(read.error);
+            m_port.showMessage(read.error, MessageIcon::Warning);
             return {};
         }
         document->database = std::move(read.document);
     } else {
         FileRead<CFlowmarDoc> read = readModelFile(path);
         if (!read.ok()) {
-            m_port.showMessage(read.error);
+            m_port.showMessage(read.error, MessageIcon::Warning);
             return {};
         }
         document->model = std::move(read.document);
@@ -215,7 +215,7 @@ bool OpenDocuments::save(OpenDocument& document, DocumentQuestions& questions) {
     const FileStatus written = document.model ? writeModelFile(*document.model, path)
                                               : writeFanDatabase(*document.database, path);
     if (!written.ok()) {
-        m_port.showMessage(written.error);
+        m_port.showMessage(written.error, MessageIcon::Warning);
         return false;
     }
     document.path = path;

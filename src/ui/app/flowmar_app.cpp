@@ -2,6 +2,8 @@
 
 #include "core/commands/stream_port.h"
 #include "core/model/document_templates.h"
+#include "core/model/messages.h"
+#include "core/model/version.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/splash_window.h"
 
@@ -42,6 +44,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                             "\"fan-input\", \"fan-results\" or \"fan-curve\".");
                 return line;
             }
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            line.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            line.version = true;
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {
             line.splash = false;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -63,7 +69,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-CFlowmarApp::CFlowmarApp(std::ostream& printMessages) : m_printMessages(printMessages) {}
+CFlowmarApp::CFlowmarApp(std::ostream& printMessages, std::ostream& out)
+    : m_printMessages(printMessages), m_out(out) {}
 CFlowmarApp::CFlowmarApp() : CFlowmarApp(std::cerr) {}
 CFlowmarApp::~CFlowmarApp() = default;
 
@@ -76,12 +83,22 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         m_status = PrintStatus::CannotPrint;
         return false;
     }
+    if (line.help || line.version) {
+        m_out << (line.help ? messages::kDesktopUsage : std::string_view(kVersion))
+              << (line.help ? "" : "\n");
+        m_finished = true;
+        return true;
+    }
     const bool printing = line.print || !line.printTo.isEmpty();
     SplashWindow::setEnabled(line.splash && !printing);
     if (printing) {
         m_printPort = std::make_unique<StreamPort>(m_printMessages);
     }
     m_mainFrame = std::make_unique<CMainFrame>(m_printPort.get());
+    if (!printing) {
+        // The window is there first, so a message about the file shows over it.
+        m_mainFrame->showMaximized();
+    }
     if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
         m_finished = true;
         m_status = PrintStatus::CannotPrint;
@@ -103,7 +120,6 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     }
     m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? Toolbar::Duct
                                                                         : Toolbar::FanDatabase);
-    m_mainFrame->showMaximized();
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <iosfwd>
+#include <iostream>
 #include <memory>
 
 namespace flowmar {
@@ -20,13 +20,15 @@ struct CommandLine {
     QString printTo;    // print it to this printer, or to this PDF file when it ends in ".pdf"
     int printView = 0;  // the template of the view to print (0: the first view)
     bool splash = true;
+    bool help = false;    // --help: the usage on standard output, then exit
+    bool version = false; // --version: the version on standard output, then exit
     bool valid = true;
     QString error;
 };
 
 // Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf]
-// [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]` (arguments without
-// the program name).
+// [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]`, or `--help` or
+// `--version` (arguments without the program name).
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // How a run that only prints ends (the program's exit status).
@@ -41,7 +43,7 @@ class CFlowmarApp {
 public:
     // printMessages takes the messages of a run that only prints: nobody is there to click a
     // message box away.
-    explicit CFlowmarApp(std::ostream& printMessages);
+    explicit CFlowmarApp(std::ostream& printMessages, std::ostream& out = std::cout);
     CFlowmarApp();
     ~CFlowmarApp();
 
@@ -56,6 +58,7 @@ public:
 
 private:
     std::ostream& m_printMessages;
+    std::ostream& m_out;
     std::unique_ptr<StreamPort> m_printPort;
     std::unique_ptr<CMainFrame> m_mainFrame;
     bool m_finished = false;

@@ -15,6 +15,7 @@
 #include "ui/app/shell_questions.h"
 #include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/views/duct_view.h"
 #include "ui/views/graph_view.h"
@@ -386,7 +387,10 @@ void CMainFrame::switchToolbar(Toolbar which) {
 }
 
 void CMainFrame::showNotAvailable(const QString& what) {
-    statusBar()->showMessage(what + coreText(labels::kNotInThisVersion), kStatusMessageMs);
+    // The notice opens a sentence: "The fan database view is not part of this version."
+    QString notice = what + coreText(labels::kNotInThisVersion);
+    notice[0] = notice[0].toUpper();
+    statusBar()->showMessage(notice, kStatusMessageMs);
 }
 
 QAction* CMainFrame::commandAction(int commandId) const {
@@ -755,15 +759,23 @@ void CMainFrame::onActiveModel(const std::function<void(CFlowmarDoc&, UiPort&)>&
     }
 }
 
+HelpWindow* CMainFrame::helpWindow() const {
+    return qobject_cast<HelpWindow*>(m_helpWindow.data());
+}
+
 void CMainFrame::onHelpContents() {
-    for (const QString& candidate :
-         {QStringLiteral(FLOWMAR_INSTALLED_HELP), QStringLiteral(FLOWMAR_SOURCE_HELP)}) {
-        if (QFileInfo::exists(candidate)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(candidate));
-            return;
-        }
+    if (m_helpWindow != nullptr) {
+        m_helpWindow->raise();
+        m_helpWindow->activateWindow();
+        return;
     }
-    showNotAvailable(coreText(labels::kHelpFile));
+    const QString guide = findUserGuide();
+    if (guide.isEmpty()) {
+        showNotAvailable(coreText(labels::kHelpFile));
+        return;
+    }
+    m_helpWindow = new HelpWindow(guide, this);
+    m_helpWindow->show();
 }
 
 void CMainFrame::onNewWindow() {

@@ -10,6 +10,7 @@
 #include "core/model/document_observers.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 
 #include <functional>
@@ -27,6 +28,7 @@ class QToolBar;
 namespace flowmar {
 
 class CChildFrame;
+class HelpWindow;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -45,6 +47,8 @@ public:
     bool closeActiveDocument();
     // File > recent file: opens it, or, when its file is gone, says so and takes it off the list.
     bool openRecentFile(const QString& path);
+    // Help > Contents' window while it is open.
+    HelpWindow* helpWindow() const;
     const std::vector<QAction*>& recentFileActions() const { return m_recentFileActions; }
     // Opens (or activates) the view of a template for the active duct model.
     bool showView(int templateId);
@@ -136,6 +140,7 @@ private:
     std::vector<std::pair<const MenuInfo*, QMenu*>> m_menus;
     std::vector<QAction*> m_recentFileActions;
     QMenu* m_windowMenu = nullptr;
+    QPointer<QWidget> m_helpWindow;
     std::vector<QAction*> m_windowListActions;
     QPrinter m_printer;
     bool m_closingAll = false;

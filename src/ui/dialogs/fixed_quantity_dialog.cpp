@@ -54,7 +54,7 @@ void FixedQuantityDialog::accept() {
     const std::variant<double, std::string> read =
         readFixedQuantity(m_quantity->text().toStdString(), m_values.unitSystem);
     if (const auto* message = std::get_if<std::string>(&read)) {
-        m_port.showMessage(*message);
+        m_port.showMessage(*message, MessageIcon::Warning);
         m_quantity->setFocus();
         m_quantity->selectAll();
         return;

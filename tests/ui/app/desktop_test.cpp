@@ -3,11 +3,13 @@
 #include "core/commands/command_table.h"
 #include "core/model/document_templates.h"
 #include "core/model/messages.h"
+#include "core/model/version.h"
 #include "support/fake_ui_port.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/flowmar_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/shell_questions.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/views/duct_view.h"
 
 #include <QAction>
@@ -21,11 +23,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinterInfo>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -313,6 +317,67 @@ TEST_F(DesktopTest, EditCopyThroughTheMenuBarCopiesTheBoxThatHadTheFocus) {
     QApplication::clipboard()->clear();
     frame.commandAction(commands::kCopy)->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+}
+
+TEST(StartUp, HelpAndVersionAnswerOnStandardOutputAndEnd) {
+    for (const auto& [option, expected] :
+         {std::pair{QStringLiteral("--help"), std::string(messages::kDesktopUsage)},
+          std::pair{QStringLiteral("--version"), std::string(kVersion) + "\n"}}) {
+        std::ostringstream err;
+        std::ostringstream out;
+        CFlowmarApp app(err, out);
+        EXPECT_TRUE(app.initInstance({option}));
+        EXPECT_TRUE(app.finished()) << "no window opens";
+        EXPECT_EQ(app.exitStatus(), 0);
+        EXPECT_EQ(out.str(), expected);
+        EXPECT_TRUE(err.str().empty());
+    }
+}
+
+// A file named on the command line that cannot be read: its message box stands over the main
+// window, which is already shown, not alone at the corner of the screen before it.
+TEST(StartUp, AMessageAboutTheFileShowsOverTheShownMainWindow) {
+    QTemporaryDir folder;
+    const QString damaged = folder.filePath(QStringLiteral("damaged.dct"));
+    std::ofstream(damaged.toStdString()) << "not a model";
+    CFlowmarApp app;
+    bool shown = false;
+    bool overMainWindow = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box";
+            return;
+        }
+        shown = app.mainFrame() != nullptr && app.mainFrame()->isVisible();
+        overMainWindow = box->parentWidget() == app.mainFrame();
+        EXPECT_EQ(box->icon(), QMessageBox::Warning) << "a failure carries the warning icon";
+        box->accept();
+    });
+    EXPECT_TRUE(app.initInstance({damaged, QStringLiteral("--no-splash")}));
+    EXPECT_TRUE(shown) << "the main window was shown before the message";
+    EXPECT_TRUE(overMainWindow);
+}
+
+// Help > Contents (F1) shows the guide shipped with the program in its own window: found from the
+// build tree here, and beside the program once installed.
+TEST_F(DesktopTest, HelpContentsShowsTheUsersGuideInTheProgramsOwnWindow) {
+    QAction* contents = frame.commandAction(commands::kHelpContents);
+    EXPECT_EQ(contents->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    contents->trigger();
+    HelpWindow* help = frame.helpWindow();
+    ASSERT_NE(help, nullptr) << "no guide found";
+    EXPECT_TRUE(help->isVisible());
+    const QString text = help->browser()->toPlainText();
+    for (const char* section : {"Opening and running a model", "The views", "Printing",
+                                "The command line", "Models as JSON"}) {
+        EXPECT_TRUE(text.contains(QString::fromLatin1(section))) << section;
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("## "))) << "Markdown is shown formatted";
+    contents->trigger();
+    EXPECT_EQ(frame.helpWindow(), help) << "one help window, brought to the front";
+    EXPECT_TRUE(
+        userGuideCandidates().front().endsWith(QStringLiteral("/share/doc/flowmar/user-guide.md")));
 }
 
 struct PrintCase {
