@@ -1,6 +1,7 @@
 // flowmar-screenshots DIR EXAMPLES...: saves what a person sees, for review: the main window with
 // each example model's views, every dialog, and each printed page as PDF (scripts/screenshots
 // turns the PDFs into PNGs). It asserts nothing about pixels.
+#include "core/commands/command_table.h"
 #include "core/commands/document_commands.h"
 #include "core/fans/add_fan_dialog.h"
 #include "core/fans/curve_editor.h"
@@ -32,6 +33,7 @@
 #include "ui/dialogs/diameter_preset.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
 #include "ui/dialogs/graph_trends_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/notepad_dialog.h"
 #include "ui/dialogs/select_units_dialog.h"
 #include "ui/dialogs/splash_window.h"
@@ -43,11 +45,14 @@
 #include "ui/views/fan_view.h"
 #include "ui/views/graph_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QTabWidget>
 
@@ -312,6 +317,43 @@ int main(int argc, char** argv) {
                 study.waitForResults();
                 save(study, dir, name + QStringLiteral("-study"));
             }
+        }
+    }
+
+    // Two models side by side, tiled; a split Summary of Results; the Graph View shrunk small;
+    // the Window menu's list; the help window.
+    if (arguments.size() >= 3) {
+        flowmar::CMainFrame two;
+        two.resize(1280, 860);
+        two.show();
+        two.openFile(arguments[1]);
+        two.openFile(arguments[2]);
+        two.showView(flowmar::templates::kGraph);
+        two.mdiArea()->tileSubWindows();
+        QApplication::processEvents();
+        save(two, dir, QStringLiteral("two-models-tiled"));
+        two.showView(flowmar::templates::kSummaryOfResults);
+        two.commandAction(flowmar::commands::kSplit)->trigger();
+        two.mdiArea()->currentSubWindow()->showMaximized();
+        QApplication::processEvents();
+        save(two, dir, QStringLiteral("split-summary-of-results"));
+        two.commandAction(flowmar::commands::kSplit)->trigger();
+        two.showView(flowmar::templates::kGraph);
+        QMdiSubWindow* graph = two.mdiArea()->currentSubWindow();
+        graph->showNormal();
+        graph->resize(150, 120);
+        QApplication::processEvents();
+        save(*graph, dir, QStringLiteral("graph-view-150x120"));
+        QMenu windowMenu;
+        for (QAction* action : two.windowListActions()) {
+            windowMenu.addAction(action);
+        }
+        windowMenu.adjustSize();
+        save(windowMenu, dir, QStringLiteral("window-list"));
+        two.commandAction(flowmar::commands::kHelpContents)->trigger();
+        if (QWidget* help = two.helpWindow()) {
+            QApplication::processEvents();
+            save(*help, dir, QStringLiteral("help-window"));
         }
     }
 

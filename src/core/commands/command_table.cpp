@@ -64,6 +64,12 @@ constexpr std::array kCommands{
     CommandInfo{kNewWindow, "&New Window"},
     CommandInfo{kCascade, "&Cascade"},
     CommandInfo{kTile, "&Tile"},
+    CommandInfo{kArrangeIcons, "&Arrange Icons"},
+    CommandInfo{kSplit, "S&plit"},
+    CommandInfo{kNextWindow, "Ne&xt Window", StandardKey::NextWindow},
+    CommandInfo{kPreviousWindow, "Pre&vious Window", StandardKey::PreviousWindow},
+    CommandInfo{kNextPane, "Next Pane", StandardKey::NextPane},
+    CommandInfo{kPreviousPane, "Previous Pane", StandardKey::PreviousPane},
     CommandInfo{kHelpContents, "Contents", StandardKey::HelpContents},
     CommandInfo{kAbout, "&About Flowmar...", StandardKey::None, theme("help-about")},
 };
@@ -82,7 +88,9 @@ constexpr std::array kFansMenu{kAddFan, kDeleteFan, kEditFan, kDatabaseAddFan};
 constexpr std::array kToolsMenu{kNotepad,   kExecute, kUnitConversion, kSortFans,
                                 kSeparator, kStudy,   kDesignCriteria};
 constexpr std::array kPropertiesMenu{kDefineGraph};
-constexpr std::array kWindowMenu{kNewWindow, kCascade, kTile};
+constexpr std::array kWindowMenu{kNewWindow, kCascade,      kTile,       kArrangeIcons,
+                                 kSplit,     kSeparator,    kNextWindow, kPreviousWindow,
+                                 kNextPane,  kPreviousPane, kSeparator,  kWindowList};
 constexpr std::array kHelpMenu{kHelpContents, kAbout};
 
 constexpr std::array kMenuBar{
@@ -189,6 +197,10 @@ CommandState commandState(int id, const CommandContext& context) {
         state.enabled = graphActive;
         state.visible = graphActive;
         break;
+    case kSplit:
+        // The Fan Curve View's frame holds its two panes fixed; every other view splits.
+        state.enabled = duct && context.activeView != kFanCurve;
+        break;
     case kSortFans:
         state.enabled = context.activeView == kFanInput;
         state.visible = state.enabled;
@@ -256,6 +268,15 @@ Toolbar toolbarFor(const CommandContext& context) {
         return Toolbar::None;
     }
     return context.document == ActiveDocument::DuctModel ? Toolbar::Duct : Toolbar::FanDatabase;
+}
+
+std::string windowListText(int number, std::string_view caption, std::string_view document) {
+    std::string text = number <= 9 ? "&" + std::to_string(number) : std::to_string(number);
+    text += " ";
+    text += caption;
+    text += " — ";
+    text += document;
+    return text;
 }
 
 } // namespace flowmar

@@ -7,6 +7,7 @@
 #include "core/model/document_templates.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace flowmar {
@@ -63,6 +64,13 @@ inline constexpr int kDefineGraph = 141;
 inline constexpr int kNewWindow = 57648;
 inline constexpr int kCascade = 57650;
 inline constexpr int kTile = 57651;
+inline constexpr int kArrangeIcons = 57649;
+inline constexpr int kSplit = 57653;
+inline constexpr int kNextPane = 57680;
+inline constexpr int kPreviousPane = 57681;
+inline constexpr int kNextWindow = 57690;
+inline constexpr int kPreviousWindow = 57691;
+inline constexpr int kWindowList = 57692; // where the numbered list of open windows stands
 // Help
 inline constexpr int kAbout = 57664;
 inline constexpr int kHelpContents = 57666;
@@ -72,7 +80,22 @@ inline constexpr int kSeparator = 0;
 } // namespace commands
 
 // The platform's own keys for the common commands (Ctrl+N for New, F1 for Help, ...).
-enum class StandardKey { None, New, Open, Save, Print, HelpContents, Undo, Cut, Copy, Paste };
+enum class StandardKey {
+    None,
+    New,
+    Open,
+    Save,
+    Print,
+    HelpContents,
+    Undo,
+    Cut,
+    Copy,
+    Paste,
+    NextWindow,     // Ctrl+F6
+    PreviousWindow, // Ctrl+Shift+F6
+    NextPane,       // F6
+    PreviousPane,   // Shift+F6
+};
 
 // The picture of a command: an icon of the desktop's theme with the platform's picture in its
 // place when the theme has none, or a badge with a short text in the colour of its group.
@@ -149,5 +172,10 @@ constexpr bool isCommandEnabled(int command, ActiveDocument active) {
     }
     return active != ActiveDocument::None;
 }
+
+// An entry of the Window menu's list of open windows, numbered from 1: the window's caption (the
+// template's title, which never names the document) and the document's file name, so two models'
+// windows tell apart: "&2 Graph View — boosters.dct". Only the first nine get an access key.
+std::string windowListText(int number, std::string_view caption, std::string_view document);
 
 } // namespace flowmar

@@ -14,7 +14,7 @@ ExecuteResult Execute(CFlowmarDoc& doc, UiPort& port) {
         run = Execute(doc);
     }
     for (const std::string& message : run.messages) {
-        port.showMessage(message);
+        port.showMessage(message, MessageIcon::Warning);
     }
     switch (run.sheet) {
     case InputSheet::DuctDetails:

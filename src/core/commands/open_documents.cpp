@@ -58,6 +58,54 @@ void RecentFiles::add(const std::filesystem::path& path) {
     }
 }
 
+void RecentFiles::remove(const std::string& file) {
+    if (std::erase(m_files, file) != 0 && changed) {
+        changed(m_files);
+    }
+}
+
+namespace {
+
+// The last `parts` parts of a path ("b/model.dct" for parts 2 of "/a/b/model.dct"), or the whole
+// path when it has no more.
+std::string lastParts(const std::filesystem::path& path, std::size_t parts) {
+    std::vector<std::filesystem::path> names;
+    for (const std::filesystem::path& part : path) {
+        if (!part.empty() && part != path.root_path()) {
+            names.push_back(part);
+        }
+    }
+    if (parts > names.size()) {
+        return path.string();
+    }
+    std::filesystem::path shown;
+    for (std::size_t i = names.size() - parts; i < names.size(); ++i) {
+        shown /= names[i];
+    }
+    return shown.string();
+}
+
+} // namespace
+
+std::vector<std::string> RecentFiles::shownNames() const {
+    std::vector<std::string> shown;
+    for (const std::string& file : m_files) {
+        // Add folders until no other entry ends in the same parts.
+        std::string name;
+        for (std::size_t parts = 1;; ++parts) {
+            name = lastParts(file, parts);
+            const bool alike = std::any_of(m_files.begin(), m_files.end(), [&](const auto& other) {
+                return other != file && lastParts(other, parts) == name;
+            });
+            if (!alike || name == file) {
+                break;
+            }
+        }
+        shown.push_back(name);
+    }
+    return shown;
+}
+
 std::string OpenDocument::plainTitle() const {
     std::string title = state().title();
     if (state().isModified() && title.ends_with(" *")) {
@@ -81,14 +129,14 @@ OpenDocuments::Opened OpenDocuments::open(const std::filesystem::path& path,
     if (accept == Accept::AnyDocument && fileKindOf(path) == FileKind::FanDatabase) {
         FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
         if (!read.ok()) {
-            m_port.showMessage(read.error);
+            m_port.showMessage(read.error, MessageIcon::Warning);
             return {};
         }
         document->database = std::move(read.document);
     } else {
         FileRead<CFlowmarDoc> read = readModelFile(path);
         if (!read.ok()) {
-            m_port.showMessage(read.error);
+            m_port.showMessage(read.error, MessageIcon::Warning);
             return {};
         }
         document->model = std::move(read.document);
@@ -180,7 +228,7 @@ bool OpenDocuments::save(OpenDocument& document, DocumentQuestions& questions) {
     const FileStatus written = document.model ? writeModelFile(*document.model, path)
                                               : writeFanDatabase(*document.database, path);
     if (!written.ok()) {
-        m_port.showMessage(written.error);
+        m_port.showMessage(written.error, MessageIcon::Warning);
         return false;
     }
     document.path = path;

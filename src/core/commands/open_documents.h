@@ -43,8 +43,14 @@ public:
     void setFiles(const std::vector<std::string>& files);
     // Puts the file (as an absolute path) first.
     void add(const std::filesystem::path& path);
+    // Takes a file off the list (one whose file is gone); nothing when it is not listed.
+    void remove(const std::string& file);
+    // What the File menu shows of each entry: the file's name, with as many of its folders before
+    // it as tell it apart from another entry of the same name ("site-a/model.dct" and
+    // "site-b/model.dct"; "model.dct" alone when it is the only one of that name).
+    std::vector<std::string> shownNames() const;
 
-    // Told the new list after every add: where the program keeps it between runs.
+    // Told the new list after every add and remove: where the program keeps it between runs.
     std::function<void(const std::vector<std::string>&)> changed;
 
 private:

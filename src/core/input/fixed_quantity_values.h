@@ -1,6 +1,11 @@
 // The values of the Fixed Quantity Tool dialog, in the units the model shows, with the dialog's
-// own range check of the quantity.
+// own check of the quantity as typed.
 #pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
 
 namespace flowmar {
 
@@ -17,5 +22,11 @@ inline constexpr double kFixedQuantityMaximum = 800;
 inline bool fixedQuantityInRange(double shown) {
     return shown >= kFixedQuantityMinimum && shown <= kFixedQuantityMaximum;
 }
+
+// The quantity box as OK takes it: the whole text must be one number in the current locale's
+// form ("Enter a number for Fixed Quantity (m³/s)." otherwise, never a cut-off "12" from "12,5")
+// and lie in the range (the range message otherwise). Returns the quantity in the shown unit, or
+// the message that keeps the dialog open.
+std::variant<double, std::string> readFixedQuantity(std::string_view text, int unitSystem);
 
 } // namespace flowmar

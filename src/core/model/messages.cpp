@@ -216,4 +216,12 @@ std::string notWithFanCurve(std::string_view option) {
     return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
 }
 
+std::string cannotPrintTo(std::string_view target, std::string_view reason) {
+    std::string text = "Cannot print to \"" + std::string(target) + "\": " + std::string(reason);
+    if (text.back() != '.') {
+        text += '.';
+    }
+    return text;
+}
+
 } // namespace flowmar::messages

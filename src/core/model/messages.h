@@ -409,5 +409,29 @@ inline constexpr std::string_view kOneModelFromStandardInput =
 inline constexpr std::string_view kCsvNotToStandardOutput =
     "--csv needs a file: standard output carries the reports.";
 std::string notWithFanCurve(std::string_view option); // <option> does not go with --fan-curve.
+// Printing that cannot start, said instead of a silent success: "Cannot print to "/x/y.pdf": No
+// such file or directory." (the reason as the system gives it), and a print with no printer.
+std::string cannotPrintTo(std::string_view target, std::string_view reason);
+inline constexpr std::string_view kNoPrinter =
+    "No printer is set up, so nothing was printed. Print to a PDF file instead.";
+inline constexpr std::string_view kNoSuchPrinter = "there is no such printer";
+
+// flowmar --help: the desktop program's own command line.
+inline constexpr std::string_view kDesktopUsage =
+    R"(Usage: flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf]
+               [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]
+       flowmar --help | --version
+
+Starts with no document open, or opens FILE (a .dct model, a .json model or a .fdb fan database)
+and executes it.
+  --print        print FILE's first view (or --print-view's) on the printer set up, then exit
+  --print-to X   print to the printer X, or to the PDF file X when it ends in .pdf, then exit
+  --print-view V the view to print: input, results, fan-input, fan-results or fan-curve
+  --no-splash    start without the splash picture
+  --help         show this text;  --version  show the version
+Printing exits with 0 when the pages were written, 1 when Execute stopped on a check (the pages
+are still written), 2 when the command line was wrong, the file could not be read or the print
+could not start.
+)";
 
 } // namespace flowmar::messages

@@ -148,6 +148,10 @@ inline constexpr std::string_view kFanList = "Fan List";
 inline constexpr std::string_view kSelectFanNumber = "Select Fan Number to Import";
 inline constexpr std::string_view kNewDocumentTitle = "New";
 inline constexpr std::string_view kNewDocumentPrompt = "New";
+// The Open dialog's filters beside the two document types'.
+inline constexpr std::string_view kJsonModelFilter = "JSON model (*.json)";
+inline constexpr std::string_view kAllFilesFilter = "All files (*)";
+inline constexpr std::string_view kHelpWindowTitle = "Flowmar Help";
 } // namespace labels
 
 // The text of a string-table entry; empty for an id the table does not hold.

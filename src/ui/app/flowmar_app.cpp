@@ -2,6 +2,8 @@
 
 #include "core/commands/stream_port.h"
 #include "core/model/document_templates.h"
+#include "core/model/messages.h"
+#include "core/model/version.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/splash_window.h"
 
@@ -42,6 +44,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                             "\"fan-input\", \"fan-results\" or \"fan-curve\".");
                 return line;
             }
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            line.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            line.version = true;
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {
             line.splash = false;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -63,7 +69,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-CFlowmarApp::CFlowmarApp(std::ostream& printMessages) : m_printMessages(printMessages) {}
+CFlowmarApp::CFlowmarApp(std::ostream& printMessages, std::ostream& out)
+    : m_printMessages(printMessages), m_out(out) {}
 CFlowmarApp::CFlowmarApp() : CFlowmarApp(std::cerr) {}
 CFlowmarApp::~CFlowmarApp() = default;
 
@@ -73,7 +80,14 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     const CommandLine line = parseCommandLine(arguments);
     if (!line.valid) {
         std::fprintf(stderr, "flowmar: %s\n", qPrintable(line.error));
+        m_status = PrintStatus::CannotPrint;
         return false;
+    }
+    if (line.help || line.version) {
+        m_out << (line.help ? messages::kDesktopUsage : std::string_view(kVersion))
+              << (line.help ? "" : "\n");
+        m_finished = true;
+        return true;
     }
     const bool printing = line.print || !line.printTo.isEmpty();
     SplashWindow::setEnabled(line.splash && !printing);
@@ -81,8 +95,13 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         m_printPort = std::make_unique<StreamPort>(m_printMessages);
     }
     m_mainFrame = std::make_unique<CMainFrame>(m_printPort.get());
+    if (!printing) {
+        // The window is there first, so a message about the file shows over it.
+        m_mainFrame->showMaximized();
+    }
     if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
         m_finished = true;
+        m_status = PrintStatus::CannotPrint;
         return false;
     }
     if (printing) {
@@ -94,11 +113,13 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         }
         const bool printed = m_mainFrame->printActive(pdf, line.printView);
         m_finished = true;
-        return printed && !m_printPort->hasMessages();
+        m_status = !printed                     ? PrintStatus::CannotPrint
+                   : m_printPort->hasMessages() ? PrintStatus::ExecuteStopped
+                                                : PrintStatus::Printed;
+        return m_status == PrintStatus::Printed;
     }
     m_mainFrame->switchToolbar(m_mainFrame->activeDocument() != nullptr ? Toolbar::Duct
                                                                         : Toolbar::FanDatabase);
-    m_mainFrame->showMaximized();
     return true;
 }
 

@@ -14,11 +14,8 @@ int main(int argc, char** argv) {
     flowmar::CFlowmarApp app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    if (!app.initInstance(arguments)) {
-        return 1;
-    }
-    if (app.finished()) {
-        return 0;
+    if (!app.initInstance(arguments) || app.finished()) {
+        return app.exitStatus();
     }
     return QApplication::exec();
 }

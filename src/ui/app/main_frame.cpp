@@ -4,6 +4,7 @@
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_commands.h"
 #include "core/commands/fan_database_commands.h"
+#include "core/files/file_filter.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
@@ -18,26 +19,32 @@
 #include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/design_criteria_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/dialogs/study_dialog.h"
 #include "ui/views/duct_view.h"
 #include "ui/views/fan_database_view.h"
 #include "ui/views/graph_view.h"
+#include "ui/views/page_printing.h"
 #include "ui/views/view_factory.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QSettings>
@@ -69,11 +76,6 @@ QString templateTitle(int templateId) {
                         : coreText(templateField(t->templateString, TemplateField::WindowTitle));
 }
 
-QString ductFilter() {
-    return coreText(templateField(findTemplate(templates::kSummaryOfInput)->templateString,
-                                  TemplateField::Filter));
-}
-
 QKeySequence keyOf(StandardKey key) {
     switch (key) {
     case StandardKey::New:
@@ -94,6 +96,14 @@ QKeySequence keyOf(StandardKey key) {
         return QKeySequence::Copy;
     case StandardKey::Paste:
         return QKeySequence::Paste;
+    case StandardKey::NextWindow:
+        return QKeySequence(Qt::CTRL | Qt::Key_F6);
+    case StandardKey::PreviousWindow:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6);
+    case StandardKey::NextPane:
+        return QKeySequence(Qt::Key_F6);
+    case StandardKey::PreviousPane:
+        return QKeySequence(Qt::SHIFT | Qt::Key_F6);
     case StandardKey::None:
         break;
     }
@@ -105,10 +115,38 @@ QPageLayout::Orientation pageOrientation(const DuctView& view) {
     return view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-// The Edit menu's commands go to the control that has the focus, as its own slots.
+// The control that last had the focus outside the menus: reached from the keyboard through the
+// menu bar, the Edit menu's commands would otherwise go to the menu bar itself.
+QPointer<QWidget>& editTarget() {
+    static QPointer<QWidget> target;
+    return target;
+}
+
+void followEditTarget(QWidget* now) {
+    if (now != nullptr && qobject_cast<QMenuBar*>(now) == nullptr &&
+        qobject_cast<QMenu*>(now) == nullptr) {
+        editTarget() = now;
+    }
+}
+
+// The Edit menu's commands go to that control, as its own slots, when it has them (a box or a
+// text does; a chart has nothing to copy).
 void forwardToFocus(const char* slot) {
-    if (QWidget* focus = QApplication::focusWidget()) {
-        QMetaObject::invokeMethod(focus, slot);
+    QPointer<QWidget> target = QApplication::focusWidget();
+    if (target == nullptr || qobject_cast<QMenuBar*>(target) != nullptr ||
+        qobject_cast<QMenu*>(target) != nullptr) {
+        target = editTarget();
+    }
+    // A box left for the menu bar loses its selection: Copy then takes the box's whole value.
+    auto* box = qobject_cast<QLineEdit*>(target.data());
+    if (box != nullptr && qstrcmp(slot, "copy") == 0 && !box->hasSelectedText() &&
+        box->echoMode() == QLineEdit::Normal) {
+        QApplication::clipboard()->setText(box->text());
+        return;
+    }
+    const QByteArray signature = QByteArray(slot) + "()";
+    if (target != nullptr && target->metaObject()->indexOfSlot(signature.constData()) >= 0) {
+        QMetaObject::invokeMethod(target, slot);
     }
 }
 
@@ -131,6 +169,8 @@ CMainFrame::CMainFrame(UiPort* port, ShellQuestions* questions)
         updateCommands();
         updateTitle();
     });
+    connect(qApp, &QApplication::focusChanged, this,
+            [](QWidget*, QWidget* now) { followEditTarget(now); });
     createCommands();
     createMenus();
     createToolBars();
@@ -221,6 +261,28 @@ std::map<int, std::function<void()>> CMainFrame::commandHandlers() {
         {kNewWindow, [this] { onNewWindow(); }},
         {kCascade, [this] { m_mdi->cascadeSubWindows(); }},
         {kTile, [this] { m_mdi->tileSubWindows(); }},
+        {kArrangeIcons, [this] { arrangeIcons(); }},
+        {kSplit,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->toggleSplit();
+                 updateCommands();
+             }
+         }},
+        {kNextWindow, [this] { m_mdi->activateNextSubWindow(); }},
+        {kPreviousWindow, [this] { m_mdi->activatePreviousSubWindow(); }},
+        {kNextPane,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->movePane(1);
+             }
+         }},
+        {kPreviousPane,
+         [this] {
+             if (CChildFrame* child = activeChildFrame()) {
+                 child->movePane(-1);
+             }
+         }},
         {kHelpContents, [this] { onHelpContents(); }},
         {kDesignCriteria, [this] { onDesignCriteria(); }},
         {kStudy, [this] { onStudy(); }},
@@ -275,10 +337,13 @@ void CMainFrame::createMenus() {
                     auto* action = new QAction(this);
                     action->setVisible(false);
                     connect(action, &QAction::triggered, this,
-                            [this, action] { openFile(action->data().toString()); });
+                            [this, action] { openRecentFile(action->data().toString()); });
                     m_recentFileActions.push_back(action);
                     menu->addAction(action);
                 }
+            } else if (id == commands::kWindowList) {
+                // The open windows are listed at the menu's end, rebuilt as they come and go.
+                m_windowMenu = menu;
             } else if (const auto own = m_ownMenuEntries.find(id); own != m_ownMenuEntries.end()) {
                 menu->addAction(own->second);
             } else {
@@ -342,7 +407,10 @@ void CMainFrame::switchToolbar(Toolbar which) {
 }
 
 void CMainFrame::showNotAvailable(const QString& what) {
-    statusBar()->showMessage(what + coreText(labels::kNotInThisVersion), kStatusMessageMs);
+    // The notice opens a sentence: "The fan database view is not part of this version."
+    QString notice = what + coreText(labels::kNotInThisVersion);
+    notice[0] = notice[0].toUpper();
+    statusBar()->showMessage(notice, kStatusMessageMs);
 }
 
 QAction* CMainFrame::commandAction(int commandId) const {
@@ -392,6 +460,60 @@ void CMainFrame::updateTitle() {
     setWindowTitle(open == nullptr ? programName()
                                    : programName() + QStringLiteral(" - ") +
                                          QString::fromStdString(open->state().title()));
+    rebuildWindowList();
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const {
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    return sub == nullptr ? nullptr : qobject_cast<CChildFrame*>(sub->widget());
+}
+
+void CMainFrame::rebuildWindowList() {
+    for (QAction* action : m_windowListActions) {
+        delete action;
+    }
+    m_windowListActions.clear();
+    if (m_windowMenu == nullptr) {
+        return;
+    }
+    int number = 0;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        const DocumentState* state = nullptr;
+        if (const auto* child = qobject_cast<CChildFrame*>(sub->widget())) {
+            state = &child->document();
+        } else if (const auto* database = qobject_cast<CFanDatabase*>(sub->widget())) {
+            state = &database->document();
+        }
+        const OpenDocument* open = state == nullptr ? nullptr : m_documents.find(state);
+        if (open == nullptr) {
+            continue; // a frame on its way out
+        }
+        auto* action =
+            new QAction(coreText(windowListText(++number, sub->windowTitle().toStdString(),
+                                                open->plainTitle())),
+                        m_windowMenu);
+        action->setCheckable(true);
+        action->setChecked(sub == m_mdi->currentSubWindow());
+        connect(action, &QAction::triggered, this, [this, sub] {
+            if (sub->isMinimized()) {
+                sub->showNormal();
+            }
+            m_mdi->setActiveSubWindow(sub);
+        });
+        m_windowMenu->addAction(action);
+        m_windowListActions.push_back(action);
+    }
+}
+
+void CMainFrame::arrangeIcons() {
+    // Minimised windows line up along the bottom of the area, left to right.
+    int x = 0;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (sub->isMinimized()) {
+            sub->move(x, m_mdi->viewport()->height() - sub->height());
+            x += sub->width();
+        }
+    }
 }
 
 // ---- Documents and their frames
@@ -472,10 +594,27 @@ QMdiSubWindow* CMainFrame::showFrame(QWidget* frame, OpenDocument& document, int
     sub->setWindowIcon(commandIcon(templateId));
     sub->installEventFilter(this);
     const DocumentState* state = &document.state();
+    // A model's first view fills the main window; later ones show their whole form where the
+    // main window has room for it.
+    const bool firstView = framesOf(state).empty();
     m_frames[state].frames.push_back(sub);
     connect(sub, &QObject::destroyed, this, [this, state, sub] { frameDestroyed(state, sub); });
-    sub->resize(frame->sizeHint().boundedTo(m_mdi->size()).expandedTo(QSize(520, 360)));
-    sub->show();
+    if (firstView) {
+        sub->showMaximized();
+    } else if (auto* child = qobject_cast<CChildFrame*>(frame)) {
+        // A form knows its whole size once it is shown and its boxes have fitted their texts.
+        sub->show();
+        QMetaObject::invokeMethod(
+            sub,
+            [this, sub, child] {
+                const QSize decoration = sub->size() - child->size();
+                sub->resize((child->wholeSize() + decoration).boundedTo(m_mdi->viewport()->size()));
+            },
+            Qt::QueuedConnection);
+    } else {
+        sub->resize(frame->sizeHint().boundedTo(m_mdi->viewport()->size()));
+        sub->show();
+    }
     m_mdi->setActiveSubWindow(sub);
     return sub;
 }
@@ -648,8 +787,16 @@ bool CMainFrame::printActive(const QString& pdfPath, int templateId) {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(pdfPath);
         pdf.setPageOrientation(pageOrientation(*view));
+        if (const auto why = whyPrintCannotStart(pdf)) {
+            m_port->showMessage(*why, MessageIcon::Warning);
+            return false;
+        }
         view->print(pdf);
         return true;
+    }
+    if (const auto why = whyPrintCannotStart(m_printer)) {
+        m_port->showMessage(*why, MessageIcon::Warning);
+        return false;
     }
     m_printer.setPageOrientation(pageOrientation(*view));
     view->print(m_printer);
@@ -676,9 +823,14 @@ void CMainFrame::onPrint() {
     m_printer.setPageOrientation(view == nullptr ? QPageLayout::Portrait : pageOrientation(*view));
     QPrintDialog dialog(&m_printer, this);
     dialog.setMinMax(1, 1);
-    if (dialog.exec() == QDialog::Accepted) {
-        printActiveTo(m_printer);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    if (const auto why = whyPrintCannotStart(m_printer)) {
+        m_port->showMessage(*why, MessageIcon::Warning);
+        return;
+    }
+    printActiveTo(m_printer);
 }
 
 void CMainFrame::onPrintPreview() {
@@ -696,7 +848,7 @@ void CMainFrame::onPrintPreview() {
 // ---- Commands
 
 void CMainFrame::onOpen() {
-    const QString path = m_questions->chooseOpenPath(ductFilter());
+    const QString path = m_questions->chooseOpenPath(coreText(openFileFilter()));
     if (!path.isEmpty()) {
         openFile(path);
     }
@@ -724,15 +876,23 @@ void CMainFrame::onActiveDocument(
     }
 }
 
+HelpWindow* CMainFrame::helpWindow() const {
+    return qobject_cast<HelpWindow*>(m_helpWindow.data());
+}
+
 void CMainFrame::onHelpContents() {
-    for (const QString& candidate :
-         {QStringLiteral(FLOWMAR_INSTALLED_HELP), QStringLiteral(FLOWMAR_SOURCE_HELP)}) {
-        if (QFileInfo::exists(candidate)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(candidate));
-            return;
-        }
+    if (m_helpWindow != nullptr) {
+        m_helpWindow->raise();
+        m_helpWindow->activateWindow();
+        return;
     }
-    showNotAvailable(coreText(labels::kHelpFile));
+    const QString guide = findUserGuide();
+    if (guide.isEmpty()) {
+        showNotAvailable(coreText(labels::kHelpFile));
+        return;
+    }
+    m_helpWindow = new HelpWindow(guide, this);
+    m_helpWindow->show();
 }
 
 void CMainFrame::onNewWindow() {
@@ -755,8 +915,12 @@ void CMainFrame::onSaveGraphAs() {
         return;
     }
     const std::string title = open->plainTitle();
-    const auto path = m_questions->chooseSavePath(title.substr(0, title.find('.')) + ".png",
-                                                  labels::kGraphPictureFilter);
+    // The picture is offered beside its model, named after it.
+    std::filesystem::path suggested = title.substr(0, title.find('.')) + ".png";
+    if (!open->path.empty()) {
+        suggested = open->path.parent_path() / suggested;
+    }
+    const auto path = m_questions->chooseSavePath(suggested.string(), labels::kGraphPictureFilter);
     QString error;
     if (path && !path->empty() &&
         !graph->saveGraphAs(QString::fromStdString(path->string()), &error)) {
@@ -777,17 +941,31 @@ void CMainFrame::storeRecentFiles(const std::vector<std::string>& files) {
 
 void CMainFrame::rebuildRecentFiles() {
     const std::vector<std::string>& files = m_documents.recentFiles().files();
+    const std::vector<std::string> shown = m_documents.recentFiles().shownNames();
     for (std::size_t i = 0; i < m_recentFileActions.size(); ++i) {
         QAction* action = m_recentFileActions[i];
         if (i < files.size()) {
             const QString file = QString::fromStdString(files[i]);
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(shown[i])));
+            action->setStatusTip(file);
             action->setData(file);
             action->setVisible(true);
         } else {
             action->setVisible(false);
         }
     }
+}
+
+bool CMainFrame::openRecentFile(const QString& path) {
+    if (openFile(path)) {
+        return true;
+    }
+    // The open said why it failed; an entry whose file is gone would fail every time.
+    if (!QFileInfo::exists(path)) {
+        m_documents.recentFiles().remove(path.toStdString());
+    }
+    return false;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

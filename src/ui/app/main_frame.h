@@ -10,6 +10,7 @@
 #include "core/model/document_observers.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 
 #include <functional>
@@ -28,6 +29,8 @@ namespace flowmar {
 
 class CFanDatabase;
 class CFanDatabaseDoc;
+class CChildFrame;
+class HelpWindow;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -49,6 +52,11 @@ public:
     bool saveActiveAs();
     bool openFile(const QString& path);
     bool closeActiveDocument();
+    // File > recent file: opens it, or, when its file is gone, says so and takes it off the list.
+    bool openRecentFile(const QString& path);
+    // Help > Contents' window while it is open.
+    HelpWindow* helpWindow() const;
+    const std::vector<QAction*>& recentFileActions() const { return m_recentFileActions; }
     // Opens (or activates) the view of a template for the active duct model.
     bool showView(int templateId);
     bool executeActive();
@@ -76,6 +84,8 @@ public:
     QLabel* datePane() const { return m_datePane; }
     QLabel* timePane() const { return m_timePane; }
     UiPort& port() const { return *m_port; }
+    // The Window menu's list of open windows, in the menu's order.
+    const std::vector<QAction*>& windowListActions() const { return m_windowListActions; }
 
     // Tools > Design Criteria: the program's criteria, then every model's views refreshed.
     void onDesignCriteria();
@@ -107,6 +117,9 @@ private:
     void updateTitle();
     void refreshDateAndTime();
     void showNotAvailable(const QString& what);
+    CChildFrame* activeChildFrame() const;
+    void rebuildWindowList();
+    void arrangeIcons();
 
     // The open document the active view shows, or nullptr.
     OpenDocument* activeOpenDocument() const;
@@ -150,6 +163,9 @@ private:
     std::map<int, QAction*> m_ownMenuEntries;
     std::vector<std::pair<const MenuInfo*, QMenu*>> m_menus;
     std::vector<QAction*> m_recentFileActions;
+    QMenu* m_windowMenu = nullptr;
+    QPointer<QWidget> m_helpWindow;
+    std::vector<QAction*> m_windowListActions;
     QPrinter m_printer;
     bool m_closingAll = false;
 };

@@ -1,12 +1,14 @@
 #include "ui/app/shell_questions.h"
 
 #include "core/model/document_templates.h"
+#include "core/files/file_filter.h"
 #include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "ui/core_text.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace flowmar {
@@ -28,10 +30,16 @@ SaveAnswer DialogShellQuestions::askSaveChanges(std::string_view documentTitle) 
 
 std::optional<std::filesystem::path>
 DialogShellQuestions::chooseSavePath(std::string_view suggestedName, std::string_view filter) {
-    const QString path = QFileDialog::getSaveFileName(m_parent, coreText(labels::kSaveAsTitle),
-                                                      coreText(suggestedName), coreText(filter));
+    QString chosenFilter;
+    QString path =
+        QFileDialog::getSaveFileName(m_parent, coreText(labels::kSaveAsTitle),
+                                     coreText(suggestedName), coreText(filter), &chosenFilter);
     if (path.isEmpty()) {
         return std::nullopt;
+    }
+    // A name typed without an extension takes the one of the filter chosen.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QString::fromStdString(extensionOfFilter(chosenFilter.toStdString()));
     }
     return std::filesystem::path(path.toStdString());
 }

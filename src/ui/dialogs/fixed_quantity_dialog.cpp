@@ -1,6 +1,5 @@
 #include "ui/dialogs/fixed_quantity_dialog.h"
 
-#include "core/model/messages.h"
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/ui_port.h"
@@ -52,13 +51,15 @@ FixedQuantityDialog::FixedQuantityDialog(const FixedQuantityValues& values, UiPo
 }
 
 void FixedQuantityDialog::accept() {
-    const double quantity = parseNumber(m_quantity->text().toStdString());
-    if (!fixedQuantityInRange(quantity)) {
-        m_port.showMessage(messages::kFixedQuantityOutOfRange);
+    const std::variant<double, std::string> read =
+        readFixedQuantity(m_quantity->text().toStdString(), m_values.unitSystem);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        m_port.showMessage(*message, MessageIcon::Warning);
         m_quantity->setFocus();
         m_quantity->selectAll();
         return;
     }
+    const double quantity = std::get<double>(read);
     m_values.applied = m_apply->isChecked() ? 1 : 0;
     m_values.fixedQuantity = quantity;
     m_values.location = m_location->currentIndex();

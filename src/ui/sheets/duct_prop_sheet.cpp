@@ -76,7 +76,7 @@ void CDuctPropSheet::accept() {
 }
 
 void CDuctPropSheet::showFault(const PageFault& fault) {
-    m_port.showMessage(fault.message);
+    m_port.showMessage(fault.message, MessageIcon::Warning);
     m_pages[std::size_t(m_sheet.currentPage())]->focusEdit(fault.control);
 }
 

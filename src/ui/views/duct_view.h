@@ -33,6 +33,10 @@ public:
     virtual bool portrait() const { return true; }
     virtual void print(QPrinter& printer) { (void)printer; }
 
+    // A view that draws itself stretched onto whatever room it has (a chart) never scrolls; a
+    // form keeps its size and scrolls in a smaller frame.
+    virtual bool fillsWindow() const { return false; }
+
 signals:
     // The view's caption or contents changed in a way its frame shows.
     void refreshed();

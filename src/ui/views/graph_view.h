@@ -22,7 +22,10 @@ public:
     bool saveGraphAs(const QString& path, QString* error = nullptr) const;
 
     QSize sizeHint() const override { return {800, 600}; }
-    QSize minimumSizeHint() const override { return {320, 240}; }
+    // The picture fills the window however small: the frame's smallest pane, not the picture,
+    // sets the limit.
+    QSize minimumSizeHint() const override { return {10, 10}; }
+    bool fillsWindow() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,11 +1,14 @@
 #include "ui/views/page_printing.h"
 
+#include "core/model/messages.h"
 #include "core/views/grid_page_plan.h"
 #include "ui/views/drawing_painter.h"
 #include "ui/views/duct_view.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <cmath>
 
@@ -100,6 +103,35 @@ bool printToPdf(const Drawing& drawing, const QString& path, QPageLayout::Orient
         paintDrawing(painter, drawing, printableArea(printer), DrawingFit::Anisotropic);
     }
     return painter.end();
+}
+
+std::optional<std::string> whyPrintCannotStart(const QPrinter& printer) {
+    // Without any printer a printer falls back to PDF with no file named: nowhere to go.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+        return std::string(messages::kNoPrinter);
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString path = printer.outputFileName();
+        QFile probe(path);
+        const bool existed = probe.exists();
+        // Appending writes nothing and keeps an existing file as it is.
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            return messages::cannotPrintTo(path.toStdString(), probe.errorString().toStdString());
+        }
+        probe.close();
+        if (!existed) {
+            probe.remove();
+        }
+        return std::nullopt;
+    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return std::string(messages::kNoPrinter);
+    }
+    if (!printer.isValid()) {
+        return messages::cannotPrintTo(printer.printerName().toStdString(),
+                                       messages::kNoSuchPrinter);
+    }
+    return std::nullopt;
 }
 
 } // namespace flowmar

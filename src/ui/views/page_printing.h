@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QPrinter;
@@ -22,6 +24,12 @@ class DuctView;
 // The printable area of the printer's page in 0.1 mm, y up, its top-left corner at (0, 0): the
 // space the painter's origin and the text reports share.
 PageRect printablePageRect(const QPrinter& printer);
+
+// Why a print on this printer could not start, said before anything is drawn: a PDF file whose
+// folder is missing or may not be written, no printer set up at all, or a printer of that name
+// that does not exist. Nothing when it can start. A PDF file that did not exist before is not
+// left behind by the check.
+std::optional<std::string> whyPrintCannotStart(const QPrinter& printer);
 
 // Lays out a page in a printable area with the metrics of the device it is painted on.
 using PageLayout = std::function<Drawing(const PageRect& page, const TextMetrics& metrics)>;

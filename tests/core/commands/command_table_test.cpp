@@ -25,7 +25,7 @@ TEST(CommandTable, EveryIdOnceAndEveryMenuAndToolbarEntryInTheTable) {
         EXPECT_FALSE(command.menuText.empty()) << command.id;
     }
     const auto known = [&](int id) {
-        return id == kSeparator || id == kRecentFiles || ids.count(id) == 1;
+        return id == kSeparator || id == kRecentFiles || id == kWindowList || ids.count(id) == 1;
     };
     for (const MenuInfo& menu : mainMenus()) {
         for (const int id : menu.entries) {
@@ -158,6 +158,26 @@ TEST(CommandTable, BarTogglesAreCheckedAsTheBarsAreShown) {
     EXPECT_FALSE(commandState(kShadeDesignRanges, context).checked);
     context.shadeDesignRanges = true;
     EXPECT_TRUE(commandState(kShadeDesignRanges, context).checked);
+}
+
+// The window list names each window's model, since captions never do; only single digits can be
+// access keys.
+TEST(WindowList, EntriesNameTheModelAndNumberTheWindows) {
+    EXPECT_EQ(windowListText(1, "Graph View", "boosters.dct"), "&1 Graph View — boosters.dct");
+    EXPECT_EQ(windowListText(9, "Fan Results", "a.dct"), "&9 Fan Results — a.dct");
+    EXPECT_EQ(windowListText(10, "Fan Results", "a.dct"), "10 Fan Results — a.dct");
+}
+
+TEST(WindowList, SplitWorksOnEveryDuctViewButTheFanCurveViewsFixedPanes) {
+    CommandContext context;
+    EXPECT_FALSE(commandState(kSplit, context).enabled) << "nothing to split";
+    context.document = ActiveDocument::DuctModel;
+    for (const int view : {kSummaryOfInput, kSummaryOfResults, kGraph, kFanInput, kFanResults}) {
+        context.activeView = view;
+        EXPECT_TRUE(commandState(kSplit, context).enabled) << view;
+    }
+    context.activeView = kFanCurve;
+    EXPECT_FALSE(commandState(kSplit, context).enabled);
 }
 
 } // namespace

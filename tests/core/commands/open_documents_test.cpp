@@ -232,5 +232,45 @@ TEST(RecentFiles, KeepsTheFourNewestEachOnceAndTellsOfEveryChange) {
         << "a stored list with repeats, blanks and too many files";
 }
 
+TEST(RecentFiles, RemovingAnEntryTellsOfTheChangeAndAnUnlistedFileChangesNothing) {
+    RecentFiles recent;
+    recent.setFiles({"/m/a.dct", "/m/b.dct"});
+    int told = 0;
+    recent.changed = [&](const std::vector<std::string>&) { ++told; };
+    recent.remove("/m/gone.dct");
+    EXPECT_EQ(told, 0);
+    recent.remove("/m/a.dct");
+    EXPECT_EQ(recent.files(), std::vector<std::string>{"/m/b.dct"});
+    EXPECT_EQ(told, 1);
+}
+
+struct ShownCase {
+    const char* why;
+    std::vector<std::string> files;
+    std::vector<std::string> shown;
+};
+
+TEST(RecentFiles, ShowJustEnoughOfEachPathToTellSameNamedFilesApart) {
+    const ShownCase cases[] = {
+        {"different names need no folder",
+         {"/mine/north/a.dct", "/mine/south/b.dct"},
+         {"a.dct", "b.dct"}},
+        {"two of one name show their folders",
+         {"/mine/north/model.dct", "/mine/south/model.dct", "/mine/other.dct"},
+         {"north/model.dct", "south/model.dct", "other.dct"}},
+        {"folders of one name too: as far back as they differ",
+         {"/site-a/panel/model.dct", "/site-b/panel/model.dct"},
+         {"site-a/panel/model.dct", "site-b/panel/model.dct"}},
+        {"one path inside the other's tree shows whole when it has no more parts",
+         {"/model.dct", "/old/model.dct"},
+         {"/model.dct", "old/model.dct"}},
+    };
+    for (const ShownCase& c : cases) {
+        RecentFiles recent;
+        recent.setFiles(c.files);
+        EXPECT_EQ(recent.shownNames(), c.shown) << c.why;
+    }
+}
+
 } // namespace
 } // namespace flowmar
