@@ -525,6 +525,16 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
         err << written.error << '\n';
         return kExitUsage;
     }
+    // A converted file that its own reader refuses is a loss, not a copy: what the readers of
+    // the two forms take differs wherever a check is missing from one of them.
+    const std::string readBack =
+        database ? readFanDatabase(outFile).error : readModelFile(outFile).error;
+    if (!readBack.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(outFile, ec);
+        err << messages::convertedFileUnreadable(outFile, readBack) << '\n';
+        return kExitUsage;
+    }
     return kExitOk;
 }
 

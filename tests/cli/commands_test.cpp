@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -563,6 +564,77 @@ TEST_F(CommandLine, DashReadsAModelFromStandardInputAndWritesToStandardOutput) {
     out.str("");
     ASSERT_EQ(runCommandLine({"graph", "--fan-curve", "2", model, "-o", "-"}, out, err), kExitOk);
     EXPECT_EQ(testing::xmlFault(out.str()), "");
+}
+
+TEST_F(CommandLine, DamagedInputsAreRefusedInWordsAndLeaveNoOutput) {
+    const std::string dct = readText(kExamples / "forcing-one-fan.dct");
+    const std::string fdb = readText(kExamples / "fan-database.fdb");
+    // The first fan's first pressure (2500 Pa) made not-a-number: the binary reader takes it, but
+    // the JSON it would become holds null.
+    std::string nanFdb = fdb;
+    const double pressure = 2500.0;
+    const std::string pressureBytes(reinterpret_cast<const char*>(&pressure), sizeof pressure);
+    const std::size_t at = nanFdb.find(pressureBytes);
+    ASSERT_NE(at, std::string::npos);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    nanFdb.replace(at, sizeof nan, reinterpret_cast<const char*>(&nan), sizeof nan);
+    struct Case {
+        const char* why;
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> call; // after the command word, "IN" and "OUT" replaced
+        std::string words;
+        const char* named;  // the file the message names
+        const char* output; // must not exist afterwards; empty for none
+    };
+    const std::vector<Case> cases{
+        {"a model with bytes after its end",
+         "tail.dct",
+         dct + "x",
+         {"run", "IN"},
+         "has 1 byte after its last value",
+         "tail.dct",
+         ""},
+        {"two models joined",
+         "twice.dct",
+         dct + dct,
+         {"run", "IN"},
+         "has " + std::to_string(dct.size()) + " bytes after its last value",
+         "twice.dct",
+         ""},
+        {"a fan database with bytes after its end",
+         "tail.fdb",
+         fdb + "1234",
+         {"convert", "IN", "OUT"},
+         "has 4 bytes after its last value",
+         "tail.fdb",
+         "out.json"},
+        {"a value the JSON form cannot hold",
+         "nan.fdb",
+         nanFdb,
+         {"convert", "IN", "OUT"},
+         "Cannot open",
+         "out.json",
+         "out.json"},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(file(c.name), std::ios::binary) << c.bytes;
+        std::vector<std::string> call = c.call;
+        for (std::string& arg : call) {
+            arg = arg == "IN"    ? file(c.name).string()
+                  : arg == "OUT" ? file("out.json").string()
+                                 : arg;
+        }
+        out.str("");
+        err.str("");
+        EXPECT_EQ(runCommandLine(call, out, err), kExitUsage) << c.why;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_NE(err.str().find(file(c.named).string()), std::string::npos)
+            << c.why << ": the message names the file";
+        if (*c.output != '\0') {
+            EXPECT_FALSE(fs::exists(file(c.output))) << c.why << ": nothing half-right is kept";
+        }
+    }
 }
 
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {

@@ -216,4 +216,14 @@ std::string notWithFanCurve(std::string_view option) {
     return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
 }
 
+std::string bytesAfterLastValue(std::size_t count) {
+    return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+           " after its last value";
+}
+
+std::string convertedFileUnreadable(std::string_view file, std::string_view readBack) {
+    return "convert removed \"" + std::string(file) +
+           "\" again: what it wrote cannot be read back. " + std::string(readBack);
+}
+
 } // namespace flowmar::messages

@@ -392,4 +392,10 @@ inline constexpr std::string_view kCsvNotToStandardOutput =
     "--csv needs a file: standard output carries the reports.";
 std::string notWithFanCurve(std::string_view option); // <option> does not go with --fan-curve.
 
+// A ".dct" or ".fdb" file that goes on after its last value: "the file has 12 bytes after its
+// last value".
+std::string bytesAfterLastValue(std::size_t count);
+// convert wrote a file that its own reader refuses: the file is removed, nothing is kept.
+std::string convertedFileUnreadable(std::string_view file, std::string_view readBack);
+
 } // namespace flowmar::messages
