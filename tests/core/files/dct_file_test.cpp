@@ -303,12 +303,15 @@ TEST(DuctFile, WorkingModelRoundTripsThroughTheDisk) {
     EXPECT_EQ(read.document->fanSetting[2], "30\u00B0");
 }
 
-TEST(DuctFile, CharacterWithoutWindows1252FormIsSavedAsQuestionMark) {
+TEST(DuctFile, CharacterWithoutWindows1252FormIsKept) {
     CFlowmarDoc doc;
     doc.notepadText = "\u0394p = 2 kPa";
+    doc.fanManufacturer[1] = "\u0421\u0438\u0431\u0438\u0440\u044C";
     DuctFileRead read = readBack(bytesOf(doc));
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.document->notepadText, "?p = 2 kPa");
+    EXPECT_EQ(read.document->notepadText, "\u0394p = 2 kPa");
+    EXPECT_EQ(read.document->fanManufacturer[1], "\u0421\u0438\u0431\u0438\u0440\u044C");
+    EXPECT_EQ(bytesOf(*read.document), bytesOf(doc)) << "and saves to the same bytes";
 }
 
 TEST(DuctFile, InvalidUtf8InMemoryIsSavedAsQuestionMarks) {
