@@ -25,6 +25,8 @@
 #include "core/views/summary_results_report.h"
 #include "core/views/svg_painter.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -486,6 +488,18 @@ int graphCall(const std::vector<std::string>& args, StreamPort& port, std::ostre
     return graphParsed(graph, flags, port, out, err);
 }
 
+// Whether a JSON file is a fan database: an object with a "fanDatabase" list. Anything else,
+// unreadable JSON included, is read as a model, whose reader says what is wrong with it.
+bool holdsFanDatabase(const std::string& path) {
+    const FileBytes file = readFileBytes(path);
+    if (!file.ok()) {
+        return false;
+    }
+    const nlohmann::json json =
+        nlohmann::json::parse(file.bytes.begin(), file.bytes.end(), nullptr, false);
+    return json.is_object() && json.contains("fanDatabase");
+}
+
 int convertCall(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string in;
     std::string outFile;
@@ -504,7 +518,9 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
     const FileKind inKind = fileKindOf(in);
     const FileKind outKind = fileKindOf(outFile);
     // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.
-    const bool database = inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase;
+    const bool database =
+        inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase ||
+        (inKind == FileKind::Json && outKind == FileKind::Json && holdsFanDatabase(in));
     FileStatus written;
     if (database) {
         FileRead<CFanDatabaseDoc> read = readFanDatabase(in);

@@ -109,6 +109,11 @@ TEST_F(CommandLine, FanDatabaseConvertsBothWaysWithoutLoss) {
     ASSERT_EQ(convertFile({file("db.json").string(), file("db.fdb").string()}, convertErr),
               kExitOk);
     EXPECT_EQ(readText(file("db.fdb")), readText(kExamples / "fan-database.fdb"));
+    // JSON to JSON: the "fanDatabase" list says it is a database, not a model with a wrong key.
+    ASSERT_EQ(convertFile({file("db.json").string(), file("copy.json").string()}, convertErr),
+              kExitOk)
+        << convertErr.str();
+    EXPECT_EQ(readText(file("copy.json")), readText(kExamples / "fan-database.json"));
 }
 
 TEST_F(CommandLine, ReportsInTheModelsUnitsOrTheChosenOnes) {
