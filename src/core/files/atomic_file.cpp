@@ -228,7 +228,13 @@ FileStatus writeFileAtomically(const fs::path& path, std::span<const std::uint8_
         temporary = temporaryNameFor(target);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
-            return failWith(faultOf(errno));
+            // A folder that exists but takes no new files (/proc, /sys) answers "no such file".
+            const int error = errno;
+            std::error_code folderEc;
+            if (error == ENOENT && fs::is_directory(target.parent_path(), folderEc)) {
+                return failWith(messages::kFolderNotWritable);
+            }
+            return failWith(faultOf(error));
         }
     }
     if (fd < 0) {

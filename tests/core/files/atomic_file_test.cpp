@@ -199,6 +199,15 @@ TEST(AtomicFile, MissingFolderIsNamed) {
               "Cannot save \"" + path.string() + "\": the folder does not exist.");
 }
 
+TEST(AtomicFile, FolderThatTakesNoFilesIsNotCalledMissing) {
+    // /proc exists, but creating a file there fails with "no such file".
+    if (!fs::is_directory("/proc")) {
+        GTEST_SKIP() << "no /proc here";
+    }
+    EXPECT_EQ(writeFileAtomically("/proc/x.json", Bytes{1}).error,
+              messages::cannotSaveFile("/proc/x.json", messages::kFolderNotWritable));
+}
+
 TEST(AtomicFile, NewFileIsCreatedWithTheBytes) {
     TempFolder folder;
     const fs::path path = folder / "new.fdb";
