@@ -337,21 +337,21 @@ int writeFanResultsChart(const GraphArgs& graph, const CFlowmarDoc& doc, Solutio
 }
 
 // One JSON model from standard input, read whole (up to the size of the largest file read) and
-// run; nullptr after telling err why it cannot be read.
-std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, std::ostream& err) {
+// run; nullptr after telling the port why it cannot be read.
+std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, StreamPort& port) {
     std::string text;
     std::vector<char> block(64 * 1024);
     while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
         text.append(block.data(), static_cast<std::size_t>(in.gcount()));
         if (text.size() > kMaxReadableFileSize) {
-            err << messages::cannotOpenFile(messages::kStandardInput, messages::kFileTooLargeToRead)
-                << '\n';
+            port.showMessage(
+                messages::cannotOpenFile(messages::kStandardInput, messages::kFileTooLargeToRead));
             return nullptr;
         }
     }
     auto doc = std::make_unique<CFlowmarDoc>();
     if (const std::string fault = readJsonModel(text, *doc); !fault.empty()) {
-        err << messages::cannotOpenFile(messages::kStandardInput, fault) << '\n';
+        port.showMessage(messages::cannotOpenFile(messages::kStandardInput, fault));
         return nullptr;
     }
     return doc;
@@ -365,13 +365,14 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
     for (std::size_t m = 0; m < options.models.size(); ++m) {
         const std::string& path = options.models[m];
         port.takeMessages();
+        port.setSource(options.models.size() > 1 ? path : std::string());
         // Each model is opened as the program opens it, reported, and closed again, so that a
         // file named twice runs twice.
         std::unique_ptr<CFlowmarDoc> fromInput;
         CFlowmarDoc* doc = nullptr;
         ExecuteResult result;
         if (path == kStandardStream) {
-            fromInput = readStandardInput(in, err);
+            fromInput = readStandardInput(in, port);
             if (fromInput) {
                 doc = fromInput.get();
                 result = Execute(*doc, port);
@@ -385,8 +386,15 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
             }
         }
         if (doc == nullptr) {
-            port.takeMessages();
+            std::vector<std::string> faults = port.takeMessages();
             exitStatus = worse(exitStatus, kExitUsage);
+            if (options.json) {
+                // Every model named gets its object, so a script reading one per model never
+                // loses count.
+                const nlohmann::json unreadable{
+                    {"file", path}, {"status", "unreadable"}, {"messages", std::move(faults)}};
+                out << unreadable.dump(options.pretty ? 2 : -1) << '\n';
+            }
             continue;
         }
         exitStatus = worse(exitStatus, exitStatusOf(result.status));

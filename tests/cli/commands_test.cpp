@@ -694,6 +694,37 @@ TEST_F(CommandLine, ConvertRoundTripsEveryCorpusFile) {
     EXPECT_GE(converted, 10) << "the seeds are missing";
 }
 
+TEST_F(CommandLine, SeveralModelsEachGetTheirObjectAndTheirNameOnEveryMessage) {
+    std::ofstream(file("incomplete.json")) << R"({"ductDiameter": 0.9})";
+    std::ofstream(file("damaged.dct")) << "not a duct model";
+    const std::string good = (kExamples / "boosters.dct").string();
+    const std::string incomplete = file("incomplete.json").string();
+    const std::string damaged = file("damaged.dct").string();
+    ASSERT_EQ(run({"--json", good, damaged, incomplete}), kExitUsage);
+    std::istringstream lines(out.str());
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(lines, line);) {
+        objects.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(objects.size(), 3u) << "one object per model named, the unreadable one included";
+    EXPECT_EQ(objects[1]["file"], damaged);
+    EXPECT_EQ(objects[1]["status"], "unreadable");
+    ASSERT_EQ(objects[1]["messages"].size(), 1u);
+    EXPECT_NE(objects[1]["messages"][0].get<std::string>().find("Cannot open"), std::string::npos);
+    EXPECT_EQ(objects[2]["status"], "stopped");
+    // On standard error every line says which model it is about.
+    std::istringstream errLines(err.str());
+    int lineCount = 0;
+    for (std::string line; std::getline(errLines, line); ++lineCount) {
+        EXPECT_TRUE(line.starts_with(damaged + ": ") || line.starts_with(incomplete + ": "))
+            << line;
+    }
+    EXPECT_GE(lineCount, 2);
+    // One model: the messages stay bare, as they always were.
+    ASSERT_EQ(run({incomplete}), kExitStopped);
+    EXPECT_TRUE(err.str().starts_with("You have not completed")) << err.str();
+}
+
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
     EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
     EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");
