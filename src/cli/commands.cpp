@@ -26,6 +26,8 @@
 #include "core/views/summary_results_report.h"
 #include "core/views/svg_painter.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -337,21 +339,21 @@ int writeFanResultsChart(const GraphArgs& graph, const CFlowmarDoc& doc, Solutio
 }
 
 // One JSON model from standard input, read whole (up to the size of the largest file read) and
-// run; nullptr after telling err why it cannot be read.
-std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, std::ostream& err) {
+// run; nullptr after telling the port why it cannot be read.
+std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, StreamPort& port) {
     std::string text;
     std::vector<char> block(64 * 1024);
     while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
         text.append(block.data(), static_cast<std::size_t>(in.gcount()));
         if (text.size() > kMaxReadableFileSize) {
-            err << messages::cannotOpenFile(messages::kStandardInput, messages::kFileTooLargeToRead)
-                << '\n';
+            port.showMessage(
+                messages::cannotOpenFile(messages::kStandardInput, messages::kFileTooLargeToRead));
             return nullptr;
         }
     }
     auto doc = std::make_unique<CFlowmarDoc>();
     if (const std::string fault = readJsonModel(text, *doc); !fault.empty()) {
-        err << messages::cannotOpenFile(messages::kStandardInput, fault) << '\n';
+        port.showMessage(messages::cannotOpenFile(messages::kStandardInput, fault));
         return nullptr;
     }
     return doc;
@@ -365,13 +367,14 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
     for (std::size_t m = 0; m < options.models.size(); ++m) {
         const std::string& path = options.models[m];
         port.takeMessages();
+        port.setSource(options.models.size() > 1 ? path : std::string());
         // Each model is opened as the program opens it, reported, and closed again, so that a
         // file named twice runs twice.
         std::unique_ptr<CFlowmarDoc> fromInput;
         CFlowmarDoc* doc = nullptr;
         ExecuteResult result;
         if (path == kStandardStream) {
-            fromInput = readStandardInput(in, err);
+            fromInput = readStandardInput(in, port);
             if (fromInput) {
                 doc = fromInput.get();
                 result = Execute(*doc, port);
@@ -385,8 +388,15 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
             }
         }
         if (doc == nullptr) {
-            port.takeMessages();
+            std::vector<std::string> faults = port.takeMessages();
             exitStatus = worse(exitStatus, kExitUsage);
+            if (options.json) {
+                // Every model named gets its object, so a script reading one per model never
+                // loses count.
+                const nlohmann::json unreadable{
+                    {"file", path}, {"status", "unreadable"}, {"messages", std::move(faults)}};
+                out << unreadable.dump(options.pretty ? 2 : -1) << '\n';
+            }
             continue;
         }
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
@@ -488,6 +498,18 @@ int graphCall(const std::vector<std::string>& args, StreamPort& port, std::ostre
     return graphParsed(graph, flags, port, out, err);
 }
 
+// Whether a JSON file is a fan database: an object with a "fanDatabase" list. Anything else,
+// unreadable JSON included, is read as a model, whose reader says what is wrong with it.
+bool holdsFanDatabase(const std::string& path) {
+    const FileBytes file = readFileBytes(path);
+    if (!file.ok()) {
+        return false;
+    }
+    const nlohmann::json json =
+        nlohmann::json::parse(file.bytes.begin(), file.bytes.end(), nullptr, false);
+    return json.is_object() && json.contains("fanDatabase");
+}
+
 int convertCall(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string in;
     std::string outFile;
@@ -506,7 +528,9 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
     const FileKind inKind = fileKindOf(in);
     const FileKind outKind = fileKindOf(outFile);
     // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.
-    const bool database = inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase;
+    const bool database =
+        inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase ||
+        (inKind == FileKind::Json && outKind == FileKind::Json && holdsFanDatabase(in));
     FileStatus written;
     if (database) {
         FileRead<CFanDatabaseDoc> read = readFanDatabase(in);
@@ -525,6 +549,16 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (!written.ok()) {
         err << written.error << '\n';
+        return kExitUsage;
+    }
+    // A converted file that its own reader refuses is a loss, not a copy: what the readers of
+    // the two forms take differs wherever a check is missing from one of them.
+    const std::string readBack =
+        database ? readFanDatabase(outFile).error : readModelFile(outFile).error;
+    if (!readBack.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(outFile, ec);
+        err << messages::convertedFileUnreadable(outFile, readBack) << '\n';
         return kExitUsage;
     }
     return kExitOk;

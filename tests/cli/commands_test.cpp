@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -108,6 +109,11 @@ TEST_F(CommandLine, FanDatabaseConvertsBothWaysWithoutLoss) {
     ASSERT_EQ(convertFile({file("db.json").string(), file("db.fdb").string()}, convertErr),
               kExitOk);
     EXPECT_EQ(readText(file("db.fdb")), readText(kExamples / "fan-database.fdb"));
+    // JSON to JSON: the "fanDatabase" list says it is a database, not a model with a wrong key.
+    ASSERT_EQ(convertFile({file("db.json").string(), file("copy.json").string()}, convertErr),
+              kExitOk)
+        << convertErr.str();
+    EXPECT_EQ(readText(file("copy.json")), readText(kExamples / "fan-database.json"));
 }
 
 TEST_F(CommandLine, ReportsInTheModelsUnitsOrTheChosenOnes) {
@@ -563,6 +569,160 @@ TEST_F(CommandLine, DashReadsAModelFromStandardInputAndWritesToStandardOutput) {
     out.str("");
     ASSERT_EQ(runCommandLine({"graph", "--fan-curve", "2", model, "-o", "-"}, out, err), kExitOk);
     EXPECT_EQ(testing::xmlFault(out.str()), "");
+}
+
+TEST_F(CommandLine, DamagedInputsAreRefusedInWordsAndLeaveNoOutput) {
+    const std::string dct = readText(kExamples / "forcing-one-fan.dct");
+    const std::string fdb = readText(kExamples / "fan-database.fdb");
+    // The first fan's first pressure (2500 Pa) made not-a-number: the binary reader takes it, but
+    // the JSON it would become holds null.
+    std::string nanFdb = fdb;
+    const double pressure = 2500.0;
+    const std::string pressureBytes(reinterpret_cast<const char*>(&pressure), sizeof pressure);
+    const std::size_t at = nanFdb.find(pressureBytes);
+    ASSERT_NE(at, std::string::npos);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    nanFdb.replace(at, sizeof nan, reinterpret_cast<const char*>(&nan), sizeof nan);
+    struct Case {
+        const char* why;
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> call; // after the command word, "IN" and "OUT" replaced
+        std::string words;
+        const char* named;  // the file the message names
+        const char* output; // must not exist afterwards; empty for none
+    };
+    const std::vector<Case> cases{
+        {"a model with bytes after its end",
+         "tail.dct",
+         dct + "x",
+         {"run", "IN"},
+         "has 1 byte after its last value",
+         "tail.dct",
+         ""},
+        {"two models joined",
+         "twice.dct",
+         dct + dct,
+         {"run", "IN"},
+         "has " + std::to_string(dct.size()) + " bytes after its last value",
+         "twice.dct",
+         ""},
+        {"a fan database with bytes after its end",
+         "tail.fdb",
+         fdb + "1234",
+         {"convert", "IN", "OUT"},
+         "has 4 bytes after its last value",
+         "tail.fdb",
+         "out.json"},
+        {"a value the JSON form cannot hold",
+         "nan.fdb",
+         nanFdb,
+         {"convert", "IN", "OUT"},
+         "Cannot open",
+         "out.json",
+         "out.json"},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(file(c.name), std::ios::binary) << c.bytes;
+        std::vector<std::string> call = c.call;
+        for (std::string& arg : call) {
+            arg = arg == "IN"    ? file(c.name).string()
+                  : arg == "OUT" ? file("out.json").string()
+                                 : arg;
+        }
+        out.str("");
+        err.str("");
+        EXPECT_EQ(runCommandLine(call, out, err), kExitUsage) << c.why;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
+        EXPECT_NE(err.str().find(file(c.named).string()), std::string::npos)
+            << c.why << ": the message names the file";
+        if (*c.output != '\0') {
+            EXPECT_FALSE(fs::exists(file(c.output))) << c.why << ": nothing half-right is kept";
+        }
+    }
+}
+
+// The fuzzing seeds in both directions of convert: whatever convert writes reads back, and a
+// model runs to the same results in either form. A seed that cannot be read is not converted, and
+// leaves no output.
+TEST_F(CommandLine, ConvertRoundTripsEveryCorpusFile) {
+    const fs::path corpus = fs::path(FLOWMAR_SOURCE_DIR) / "fuzz" / "corpus";
+    struct Form {
+        const char* folder;
+        const char* other; // the extension convert writes
+        bool model;        // a duct model, which also runs
+    };
+    int converted = 0;
+    for (const Form form : {Form{"dct", ".json", true}, Form{"json", ".dct", true},
+                            Form{"fdb", ".json", false}, Form{"fdb-json", ".fdb", false}}) {
+        for (const auto& entry : fs::directory_iterator(corpus / form.folder)) {
+            const std::string in = entry.path().string();
+            SCOPED_TRACE(in);
+            const std::string copy = file(std::string("copy") + form.other).string();
+            fs::remove(copy);
+            out.str("");
+            err.str("");
+            const int read = runCommandLine({"convert", in, copy}, out, err);
+            if (read != kExitOk) {
+                EXPECT_EQ(read, kExitUsage);
+                EXPECT_NE(err.str().find("Cannot open"), std::string::npos) << err.str();
+                EXPECT_FALSE(fs::exists(copy));
+                continue;
+            }
+            ++converted;
+            // Back again: the second conversion writes what the first one did.
+            const std::string back =
+                file(std::string("back") + entry.path().extension().string()).string();
+            const std::string again = file(std::string("again") + form.other).string();
+            ASSERT_EQ(runCommandLine({"convert", copy, back}, out, err), kExitOk) << err.str();
+            ASSERT_EQ(runCommandLine({"convert", back, again}, out, err), kExitOk) << err.str();
+            EXPECT_EQ(readText(again), readText(copy));
+            if (!form.model) {
+                continue;
+            }
+            out.str("");
+            const int ranIn = runCommandLine({"run", "--json", in}, out, err);
+            nlohmann::json original = nlohmann::json::parse(out.str());
+            out.str("");
+            EXPECT_EQ(runCommandLine({"run", "--json", copy}, out, err), ranIn);
+            nlohmann::json roundTripped = nlohmann::json::parse(out.str());
+            original.erase("file");
+            roundTripped.erase("file");
+            EXPECT_EQ(roundTripped, original);
+        }
+    }
+    EXPECT_GE(converted, 10) << "the seeds are missing";
+}
+
+TEST_F(CommandLine, SeveralModelsEachGetTheirObjectAndTheirNameOnEveryMessage) {
+    std::ofstream(file("incomplete.json")) << R"({"ductDiameter": 0.9})";
+    std::ofstream(file("damaged.dct")) << "not a duct model";
+    const std::string good = (kExamples / "boosters.dct").string();
+    const std::string incomplete = file("incomplete.json").string();
+    const std::string damaged = file("damaged.dct").string();
+    ASSERT_EQ(run({"--json", good, damaged, incomplete}), kExitUsage);
+    std::istringstream lines(out.str());
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(lines, line);) {
+        objects.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(objects.size(), 3u) << "one object per model named, the unreadable one included";
+    EXPECT_EQ(objects[1]["file"], damaged);
+    EXPECT_EQ(objects[1]["status"], "unreadable");
+    ASSERT_EQ(objects[1]["messages"].size(), 1u);
+    EXPECT_NE(objects[1]["messages"][0].get<std::string>().find("Cannot open"), std::string::npos);
+    EXPECT_EQ(objects[2]["status"], "stopped");
+    // On standard error every line says which model it is about.
+    std::istringstream errLines(err.str());
+    int lineCount = 0;
+    for (std::string line; std::getline(errLines, line); ++lineCount) {
+        EXPECT_TRUE(line.starts_with(damaged + ": ") || line.starts_with(incomplete + ": "))
+            << line;
+    }
+    EXPECT_GE(lineCount, 2);
+    // One model: the messages stay bare, as they always were.
+    ASSERT_EQ(run({incomplete}), kExitStopped);
+    EXPECT_TRUE(err.str().starts_with("You have not completed")) << err.str();
 }
 
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {

@@ -13,11 +13,12 @@ std::vector<std::string> StreamPort::takeMessages() {
 
 void StreamPort::showMessage(std::string_view text, MessageIcon) {
     m_messages.emplace_back(text);
-    m_err << text << '\n';
+    m_err << (m_source.empty() ? "" : m_source + ": ") << text << '\n';
 }
 
 void StreamPort::dialogDeclined(Dialog dialog) {
-    m_err << messages::wouldOpen(dialogName(dialog)) << '\n';
+    m_err << (m_source.empty() ? "" : m_source + ": ") << messages::wouldOpen(dialogName(dialog))
+          << '\n';
 }
 
 } // namespace flowmar

@@ -8,6 +8,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace flowmar {
@@ -19,6 +20,9 @@ public:
     // Messages since the last call, oldest first.
     std::vector<std::string> takeMessages();
     bool hasMessages() const { return !m_messages.empty(); }
+    // With several models in one call, each line on the stream starts with "<source>: " to say
+    // which model it belongs to; empty (the default) for none. The kept messages stay bare.
+    void setSource(std::string source) { m_source = std::move(source); }
 
     using UiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon icon) override;
@@ -30,6 +34,7 @@ protected:
 private:
     std::ostream& m_err;
     std::vector<std::string> m_messages;
+    std::string m_source;
 };
 
 } // namespace flowmar

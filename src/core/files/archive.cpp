@@ -3,6 +3,7 @@
 #include "core/files/text_encoding.h"
 
 #include <bit>
+#include <optional>
 #include <utility>
 
 namespace flowmar {
@@ -141,6 +142,31 @@ void ArchiveWriter::writeDouble(double value) {
 }
 
 void ArchiveWriter::writeText(std::string_view utf8) {
+    // A character Windows-1252 lacks would become '?': such a text is written whole as UTF-16,
+    // the form the reader takes after the wide marker.
+    if (const std::optional<std::u16string> wide = utf16WhereWindows1252Fails(utf8)) {
+        const std::size_t units = wide->size();
+        if (units > kMaxArchiveTextLength / 2) {
+            m_ok = false;
+            return;
+        }
+        writeUint8(kLongLength);
+        writeUint16(kWideMarker);
+        if (units < kLongLength) {
+            writeUint8(static_cast<std::uint8_t>(units));
+        } else if (units < kWideMarker) {
+            writeUint8(kLongLength);
+            writeUint16(static_cast<std::uint16_t>(units));
+        } else {
+            writeUint8(kLongLength);
+            writeUint16(kVeryLongLength);
+            writeUint32(static_cast<std::uint32_t>(units));
+        }
+        for (const char16_t unit : *wide) {
+            writeUint16(static_cast<std::uint16_t>(unit));
+        }
+        return;
+    }
     const std::string text = windows1252FromUtf8(utf8);
     const std::size_t length = text.size();
     if (length > kMaxArchiveTextLength) {

@@ -2,14 +2,20 @@
 
 #include "core/model/messages.h"
 
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <random>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace flowmar {
 
@@ -38,14 +44,126 @@ std::string_view faultOf(int error) {
     }
 }
 
-// A name in the target's folder that no other save is using; hidden, and marked as ours.
-// The target's name is shortened so that the temporary one stays within the 255 bytes a name may
-// have.
+// The start of every temporary name of a save of target: hidden, and marked as ours. The
+// target's name is shortened so that the temporary one stays within the 255 bytes a name may have.
+std::string temporaryPrefixFor(const fs::path& target) {
+    return "." + target.filename().string().substr(0, 200) + ".saving-";
+}
+
+// A name in the target's folder that no other save is using. The saving process's id comes
+// first, so that the next save can tell a killed save's leftover from a save still running.
 fs::path temporaryNameFor(const fs::path& target) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
-    const std::string name = target.filename().string().substr(0, 200);
-    return target.parent_path() / ("." + name + ".saving-" + std::to_string(random() % 1000000000));
+    return target.parent_path() / (temporaryPrefixFor(target) + std::to_string(::getpid()) + "-" +
+                                   std::to_string(random() % 1000000000));
 }
+
+// Removes what a killed save of target left: temporaries whose process no longer runs (and those
+// of an older form without a process id). A save running elsewhere keeps its temporary.
+void removeLeftoversOf(const fs::path& target) {
+    const std::string prefix = temporaryPrefixFor(target);
+    std::error_code ec;
+    for (fs::directory_iterator entry(target.parent_path(), ec), last; !ec && entry != last;
+         entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with(prefix)) {
+            continue;
+        }
+        const std::string_view rest = std::string_view(name).substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        bool alive = false;
+        if (dash != std::string_view::npos) {
+            int pid = 0;
+            const auto [end, fault] = std::from_chars(rest.data(), rest.data() + dash, pid);
+            alive = fault == std::errc{} && end == rest.data() + dash && pid > 0 &&
+                    (::kill(pid, 0) == 0 || errno == EPERM);
+        }
+        if (!alive) {
+            ::unlink(entry->path().c_str());
+        }
+    }
+}
+
+// The temporaries being written now, for the signal handlers: a terminated save removes its
+// temporary before the process ends. A slot is claimed by one save (state 1 while its name is
+// copied in, 2 once the handler may read it) and freed when the save ends.
+constexpr std::size_t kSaveSlots = 32;
+constexpr std::size_t kSlotPath = 4096;
+struct SaveSlot {
+    std::atomic<int> state{0};
+    std::array<char, kSlotPath> path{};
+};
+std::array<SaveSlot, kSaveSlots> g_saves;
+static_assert(std::atomic<int>::is_always_lock_free, "read inside a signal handler");
+
+// Only async-signal-safe calls: unlink, sigaction, raise.
+extern "C" void removeTemporariesAndEnd(int signal) {
+    for (SaveSlot& slot : g_saves) {
+        if (slot.state.load() == 2) {
+            ::unlink(slot.path.data());
+        }
+    }
+    // The handler only ever replaces the default action, so the signal then does what it would
+    // have done without us: end the process.
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    ::sigaction(signal, &byDefault, nullptr);
+    ::raise(signal);
+}
+
+// Before every save, since anyone may have changed a disposition since the last one: only a
+// default action is replaced, so a signal the process ignores (nohup) or handles itself stays as
+// it is. SIGXFSZ is ignored, so that a file-size limit makes write() fail with EFBIG and the save
+// report it, instead of the process being killed with its temporary in place.
+void installSaveSignals() {
+    static std::mutex installing;
+    const std::lock_guard lock(installing);
+    const auto replaceDefault = [](int signal, void (*action)(int)) {
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL &&
+            (current.sa_flags & SA_SIGINFO) == 0) {
+            struct sigaction replacement {};
+            replacement.sa_handler = action;
+            sigemptyset(&replacement.sa_mask);
+            ::sigaction(signal, &replacement, nullptr);
+        }
+    };
+    replaceDefault(SIGTERM, removeTemporariesAndEnd);
+    replaceDefault(SIGINT, removeTemporariesAndEnd);
+    replaceDefault(SIGXFSZ, SIG_IGN);
+}
+
+// A temporary registered for the signal handlers while it exists; with every slot taken, the
+// save goes on unregistered.
+class RegisteredTemporary {
+public:
+    explicit RegisteredTemporary(const fs::path& temporary) {
+        const std::string& name = temporary.native();
+        if (name.size() >= kSlotPath) {
+            return;
+        }
+        for (SaveSlot& slot : g_saves) {
+            int expected = 0;
+            if (slot.state.compare_exchange_strong(expected, 1)) {
+                std::memcpy(slot.path.data(), name.c_str(), name.size() + 1);
+                slot.state.store(2);
+                m_slot = &slot;
+                return;
+            }
+        }
+    }
+    ~RegisteredTemporary() {
+        if (m_slot != nullptr) {
+            m_slot->state.store(0);
+        }
+    }
+    RegisteredTemporary(const RegisteredTemporary&) = delete;
+    RegisteredTemporary& operator=(const RegisteredTemporary&) = delete;
+
+private:
+    SaveSlot* m_slot = nullptr;
+};
 
 bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
@@ -102,18 +220,28 @@ FileStatus writeFileAtomically(const fs::path& path, std::span<const std::uint8_
         target = fs::path(".") / target;
     }
 
+    installSaveSignals();
+    removeLeftoversOf(target);
     fs::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = temporaryNameFor(target);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
-            return failWith(faultOf(errno));
+            // A folder that exists but takes no new files (/proc, /sys) answers "no such file".
+            const int error = errno;
+            std::error_code folderEc;
+            if (error == ENOENT && fs::is_directory(target.parent_path(), folderEc)) {
+                return failWith(messages::kFolderNotWritable);
+            }
+            return failWith(faultOf(error));
         }
     }
     if (fd < 0) {
         return failWith(messages::kFileNotWritten);
     }
+    // Registered only after it was created, so the handlers never remove another save's file.
+    const RegisteredTemporary registered(temporary);
 
     // A replaced file keeps its permissions; a new one gets those the user's umask allows.
     bool written = !targetExists || ::fchmod(fd, targetStat.st_mode & 07777) == 0;

@@ -14,6 +14,9 @@ namespace flowmar {
 // replaced). On failure no temporary file remains and the previous file is unchanged; the message
 // reads "Cannot save "<file>": <fault>." (folder missing, not writable, the file read-only,
 // disk full, ...).
+// SIGTERM or SIGINT during a save removes the temporary before the process ends (unless the
+// process ignores the signal); SIGXFSZ is ignored, so a file-size limit is a reported failure. A
+// save first removes what a killed save of the same file left behind.
 // Uses POSIX calls (open, fsync, rename): the standard library cannot flush a file to the disk.
 FileStatus writeFileAtomically(const std::filesystem::path& path,
                                std::span<const std::uint8_t> bytes);

@@ -239,6 +239,12 @@ DuctFileRead readDuctBytes(std::span<const std::uint8_t> bytes, std::string_view
         result.error = messages::cannotOpenFile(fileName, faultText(in.fault()));
         return result;
     }
+    // Bytes after the end are a file cut from something longer, or two files joined.
+    if (in.remaining() > 0) {
+        result.error =
+            messages::cannotOpenFile(fileName, messages::bytesAfterLastValue(in.remaining()));
+        return result;
+    }
     if (const std::string fault = refusedCount(*doc); !fault.empty()) {
         result.error = messages::cannotOpenFile(fileName, fault);
         return result;

@@ -85,6 +85,10 @@ FanDatabaseFileRead readFanDatabaseBytes(std::span<const std::uint8_t> bytes,
     if (!in.ok()) {
         return fail(faultText(in.fault()));
     }
+    // Bytes after the end are a file cut from something longer, or two files joined.
+    if (in.remaining() > 0) {
+        return fail(messages::bytesAfterLastValue(in.remaining()));
+    }
     result.document = std::move(doc);
     return result;
 }

@@ -2,9 +2,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <utility>
+#include <vector>
 
 namespace flowmar {
 
@@ -137,18 +140,80 @@ void JsonObjectReader::finish() {
     }
 }
 
+namespace {
+
+// Where the parser stopped, as a person finds it in an editor: line and column from 1. byte is
+// the parser's count of the characters read, the last of them the one at fault.
+std::string placeOf(std::string_view text, std::size_t byte) {
+    const std::size_t end = std::min(byte == 0 ? 0 : byte - 1, text.size());
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < end; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The parser's fault in words, without its internal numbering.
+std::string parseFaultOf(std::string_view text, const nlohmann::json::parse_error& e) {
+    if (e.byte > text.size()) {
+        return "it ends before the JSON is complete (" + placeOf(text, e.byte) + ")";
+    }
+    const unsigned char c = static_cast<unsigned char>(text[e.byte == 0 ? 0 : e.byte - 1]);
+    const std::string shown = c >= 0x20 && c < 0x7F
+                                  ? "\"" + std::string(1, static_cast<char>(c)) + "\""
+                                  : "a byte " + std::to_string(c);
+    return "unexpected " + shown + " at " + placeOf(text, e.byte);
+}
+
+} // namespace
+
 std::string readJsonDocument(std::string_view text, std::string_view what,
                              const std::function<void(JsonObjectReader&)>& readTop) {
     nlohmann::json document;
+    // A key given twice would silently take its last value: the first duplicate is refused.
+    std::vector<std::set<std::string>> keysSeen;
+    std::string duplicate;
+    const nlohmann::json::parser_callback_t noteKeys = [&](int, nlohmann::json::parse_event_t event,
+                                                           nlohmann::json& parsed) {
+        switch (event) {
+        case nlohmann::json::parse_event_t::object_start:
+            keysSeen.emplace_back();
+            break;
+        case nlohmann::json::parse_event_t::object_end:
+            if (!keysSeen.empty()) {
+                keysSeen.pop_back();
+            }
+            break;
+        case nlohmann::json::parse_event_t::key:
+            if (!keysSeen.empty() && parsed.is_string() &&
+                !keysSeen.back().insert(parsed.get<std::string>()).second && duplicate.empty()) {
+                duplicate = parsed.get<std::string>();
+            }
+            break;
+        default:
+            break;
+        }
+        return true;
+    };
     try {
-        document = nlohmann::json::parse(text.begin(), text.end());
+        document = nlohmann::json::parse(text.begin(), text.end(), noteKeys);
     } catch (const nlohmann::json::parse_error& e) {
-        return "The " + std::string(what) + " is not valid JSON: " + e.what();
+        return "The " + std::string(what) + " is not valid JSON: " + parseFaultOf(text, e) + ".";
     } catch (const nlohmann::json::out_of_range&) {
         // A number too large for a double (1e309) stops the parser before any key is read.
         return "The " + std::string(what) + " holds a number too large to be read.";
     } catch (const nlohmann::json::exception& e) {
         return "The " + std::string(what) + " cannot be read: " + e.what();
+    }
+    if (!duplicate.empty()) {
+        return "The " + std::string(what) + " gives the key \"" + duplicate +
+               "\" twice in one object.";
     }
     if (!document.is_object()) {
         return "The " + std::string(what) + " must be a JSON object.";

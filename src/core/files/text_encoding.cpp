@@ -56,6 +56,28 @@ std::string windows1252FromUtf8(std::string_view text) {
     return out;
 }
 
+std::optional<std::u16string> utf16WhereWindows1252Fails(std::string_view utf8) {
+    std::u16string units;
+    bool outside = false;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = utf8::next(utf8, i);
+        if (c == utf8::kReplacement) {
+            return std::nullopt;
+        }
+        outside = outside || (windows1252Of(c) == '?' && c != U'?');
+        if (c >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(c);
+        }
+    }
+    if (!outside) {
+        return std::nullopt;
+    }
+    return units;
+}
+
 std::string utf8FromUtf16(std::span<const char16_t> units) {
     std::string out;
     out.reserve(units.size());

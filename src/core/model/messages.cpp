@@ -224,4 +224,14 @@ std::string cannotPrintTo(std::string_view target, std::string_view reason) {
     return text;
 }
 
+std::string bytesAfterLastValue(std::size_t count) {
+    return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+           " after its last value";
+}
+
+std::string convertedFileUnreadable(std::string_view file, std::string_view readBack) {
+    return "convert removed \"" + std::string(file) +
+           "\" again: what it wrote cannot be read back. " + std::string(readBack);
+}
+
 } // namespace flowmar::messages

@@ -434,4 +434,10 @@ are still written), 2 when the command line was wrong, the file could not be rea
 could not start.
 )";
 
+// A ".dct" or ".fdb" file that goes on after its last value: "the file has 12 bytes after its
+// last value".
+std::string bytesAfterLastValue(std::size_t count);
+// convert wrote a file that its own reader refuses: the file is removed, nothing is kept.
+std::string convertedFileUnreadable(std::string_view file, std::string_view readBack);
+
 } // namespace flowmar::messages

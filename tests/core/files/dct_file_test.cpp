@@ -303,12 +303,15 @@ TEST(DuctFile, WorkingModelRoundTripsThroughTheDisk) {
     EXPECT_EQ(read.document->fanSetting[2], "30\u00B0");
 }
 
-TEST(DuctFile, CharacterWithoutWindows1252FormIsSavedAsQuestionMark) {
+TEST(DuctFile, CharacterWithoutWindows1252FormIsKept) {
     CFlowmarDoc doc;
     doc.notepadText = "\u0394p = 2 kPa";
+    doc.fanManufacturer[1] = "\u0421\u0438\u0431\u0438\u0440\u044C";
     DuctFileRead read = readBack(bytesOf(doc));
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.document->notepadText, "?p = 2 kPa");
+    EXPECT_EQ(read.document->notepadText, "\u0394p = 2 kPa");
+    EXPECT_EQ(read.document->fanManufacturer[1], "\u0421\u0438\u0431\u0438\u0440\u044C");
+    EXPECT_EQ(bytesOf(*read.document), bytesOf(doc)) << "and saves to the same bytes";
 }
 
 TEST(DuctFile, InvalidUtf8InMemoryIsSavedAsQuestionMarks) {
@@ -393,11 +396,18 @@ TEST(DuctFile, WideTextsAreRead) {
     EXPECT_EQ(read.document->iterationLimit, 5000) << "the walk went on in step";
 }
 
-TEST(DuctFile, BytesAfterTheTailAreNeverRead) {
+// Bytes after the tail are a file cut from something longer or two files joined: what they held
+// would be lost without a word on the next save.
+TEST(DuctFile, BytesAfterTheTailAreRefused) {
     const CFlowmarDoc original = testing::smallWorkingModel();
     Bytes bytes = bytesOf(original);
     bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3});
     DuctFileRead read = readBack(bytes);
+    ASSERT_FALSE(read.ok());
+    EXPECT_NE(read.error.find("the file has 11 bytes after its last value."), std::string::npos)
+        << read.error;
+    bytes.resize(bytes.size() - 11);
+    read = readBack(bytes);
     ASSERT_TRUE(read.ok()) << read.error;
     EXPECT_EQ(bytesOf(*read.document), bytesOf(original));
 }

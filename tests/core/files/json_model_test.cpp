@@ -175,6 +175,42 @@ TEST(JsonModel, InvalidJsonSaysWhere) {
     EXPECT_EQ(message.rfind("The model is not valid JSON: ", 0), 0u) << message;
 }
 
+// What a person reads when a hand-edited model does not parse: the fault in words and where it
+// is, never the parser's internal numbering.
+TEST(JsonModel, ParseFaultsAreToldInWordsWithLineAndColumn) {
+    struct Case {
+        const char* why;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"a value left out", "{\"ductLength\": }",
+         "The model is not valid JSON: unexpected \"}\" at line 1, column 16."},
+        {"a comma too many, on the third line", "{\n  \"ductLength\": 100,\n}",
+         "The model is not valid JSON: unexpected \"}\" at line 3, column 1."},
+        {"a file cut short", "{\"ductLength\": 100,\n  \"duct",
+         "The model is not valid JSON: it ends before the JSON is complete (line 2, column 8)."},
+        {"a key given twice silently took its last value",
+         "{\"ductLength\": 100, \"ductLength\": 200}",
+         "The model gives the key \"ductLength\" twice in one object."},
+        {"twice inside a list entry", R"({"zones": [{"length": 1, "length": 2}]})",
+         "The model gives the key \"length\" twice in one object."},
+    };
+    for (const Case& c : cases) {
+        CFlowmarDoc doc;
+        const std::string message = readJsonModel(c.text, doc);
+        EXPECT_EQ(message, c.message) << c.why;
+        EXPECT_EQ(message.find("json.exception"), std::string::npos) << c.why;
+    }
+    CFlowmarDoc doc;
+    EXPECT_EQ(readJsonModel(R"({"zones": [{"length": 1}, {"length": 2}]})", doc).find("twice"),
+              std::string::npos)
+        << "the same key in two objects is no duplicate";
+    CFanDatabaseDoc db;
+    EXPECT_EQ(readJsonFanDatabase(R"({"unitSystem": 1, "unitSystem": 0})", db),
+              "The fan database gives the key \"unitSystem\" twice in one object.");
+}
+
 TEST(JsonFanDatabase, RoundTripNormalisesAndKeepsTheUnitFlag) {
     const char* text = R"({
   "unitSystem": 0,
