@@ -50,9 +50,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 

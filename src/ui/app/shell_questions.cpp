@@ -1,14 +1,14 @@
 #include "ui/app/shell_questions.h"
 
-#include "core/model/document_templates.h"
 #include "core/files/file_filter.h"
+#include "core/model/document_templates.h"
 #include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "ui/core_text.h"
 
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace flowmar {
