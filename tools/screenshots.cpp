@@ -329,6 +329,7 @@ int main(int argc, char** argv) {
         two.openFile(arguments[1]);
         two.openFile(arguments[2]);
         two.showView(flowmar::templates::kGraph);
+        QApplication::processEvents();
         two.mdiArea()->tileSubWindows();
         QApplication::processEvents();
         save(two, dir, QStringLiteral("two-models-tiled"));

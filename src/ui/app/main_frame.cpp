@@ -607,6 +607,10 @@ QMdiSubWindow* CMainFrame::showFrame(QWidget* frame, OpenDocument& document, int
         QMetaObject::invokeMethod(
             sub,
             [this, sub, child] {
+                // A window maximised or minimised meanwhile keeps the size it was given.
+                if (sub->isMaximized() || sub->isMinimized()) {
+                    return;
+                }
                 const QSize decoration = sub->size() - child->size();
                 sub->resize((child->wholeSize() + decoration).boundedTo(m_mdi->viewport()->size()));
             },
