@@ -1,9 +1,12 @@
 #include "cli/commands.h"
 
 #include "cli/call.h"
+#include "cli/check_options.h"
 #include "cli/fan_curve_graph.h"
 #include "cli/output_guard.h"
 #include "cli/study_command.h"
+#include "core/analysis/design_check_report.h"
+#include "core/analysis/design_checks.h"
 #include "core/commands/document_commands.h"
 #include "core/commands/execute_command.h"
 #include "core/commands/open_documents.h"
@@ -65,15 +68,18 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& o
 
 namespace {
 
-// The most serious outcome of several runs: a file fault, then a stop, then the limit.
+// The most serious outcome of several runs: a file fault, then a stop, then the limit, then a
+// design warning under --strict.
 int worse(int a, int b) {
     const auto rank = [](int status) {
         switch (status) {
         case kExitUsage:
-            return 3;
+            return 4;
         case kExitStopped:
-            return 2;
+            return 3;
         case kExitIterationLimit:
+            return 2;
+        case kExitDesignWarning:
             return 1;
         default:
             return 0;
@@ -122,6 +128,8 @@ struct RunOptions {
     std::string csvFile;
     std::string report; // "fans" for the fan reports
     std::vector<std::string> models;
+    CheckOptions checks;
+    DesignCriteria criteria; // from checks, once they have been found sound
 };
 
 // Parses the options of run; returns an error text for a wrong call, after the parse itself.
@@ -167,6 +175,7 @@ void defineRun(Call& call, RunOptions& options) {
                [](const std::string& value) {
                    return value == "fans" ? std::string() : messages::reportNotKnown(value);
                });
+    defineCheckOptions(call, options.checks);
     app.add_option("MODEL", options.models, std::string(messages::kCliModels));
 }
 
@@ -400,17 +409,27 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
             continue;
         }
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
+        // The command line's criteria win over the model's own.
+        const DesignCriteria criteria = options.criteria.over(doc->designCriteria);
+        CFlowmarDoc shown = *doc;
+        shown.unitSystem = units.value_or(doc->unitSystem);
+        const std::vector<DesignFinding> findings = designChecks(shown, result.status, criteria);
+        if (options.checks.strict && anyWarning(findings)) {
+            exitStatus = worse(exitStatus, kExitDesignWarning);
+        }
         if (options.json) {
             // Indented, a changed value is one changed line of a diff.
             const int indent = options.pretty ? 2 : -1;
-            out << resultsJson(path, result.status, port.takeMessages(), *doc).dump(indent) << '\n';
+            nlohmann::ordered_json results =
+                resultsJson(path, result.status, port.takeMessages(), *doc);
+            results["checks"] = findingsJson(findings);
+            out << results.dump(indent) << '\n';
         } else {
             if (options.models.size() > 1) {
                 out << (m == 0 ? "" : "\n") << messages::modelHeading(path) << '\n';
             }
-            CFlowmarDoc shown = *doc;
-            shown.unitSystem = units.value_or(doc->unitSystem);
             printReports(shown, options.report == "fans", out);
+            out << '\n' << findingsText(findings);
         }
         if (!options.csvFile.empty() &&
             !writeTextFile(options.csvFile, segmentTableCsv(*doc), err)) {
@@ -476,6 +495,12 @@ int runCall(const std::vector<std::string>& args, StreamPort& port, std::istream
     if (const std::string fault = checkRunOptions(options); !fault.empty()) {
         return call.refuse(err, fault);
     }
+    std::string fault;
+    const std::optional<DesignCriteria> criteria = criteriaOf(options.checks, fault);
+    if (!criteria) {
+        return call.refuse(err, fault);
+    }
+    options.criteria = *criteria;
     return runParsed(options, port, in, out, err);
 }
 
@@ -546,6 +571,10 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
             return kExitUsage;
         }
         written = writeModelFile(*read.document, outFile);
+        if (written.ok() && outKind == FileKind::DuctModel &&
+            read.document->designCriteria.anySet()) {
+            err << messages::kCriteriaNotInDct << '\n';
+        }
     }
     if (!written.ok()) {
         err << written.error << '\n';

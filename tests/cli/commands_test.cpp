@@ -1,11 +1,13 @@
 // The command line end to end on the example models: every example runs, converts both ways
 // without loss, and every failure gives its exit status and a message.
+#include "cli/check_options.h"
 #include "cli/commands.h"
 #include "core/commands/stream_port.h"
 #include "core/model/messages.h"
 #include "core/model/version.h"
 #include "support/xml_checker.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -184,6 +186,51 @@ TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
         << err.str();
 }
 
+TEST_F(CommandLine, DesignChecksFollowTheReportsAndStrictGivesAWarningItsOwnStatus) {
+    const std::string boosters = (kExamples / "boosters.dct").string();
+    ASSERT_EQ(run({boosters}), kExitOk) << "findings alone never change the status";
+    const std::string text = out.str();
+    const std::size_t summary = text.find("Method of Execution");
+    const std::size_t checks = text.find("Design checks:\n  warning  Booster draws on a duct");
+    ASSERT_NE(checks, std::string::npos) << text;
+    EXPECT_LT(summary, checks) << "the checks come after the summaries";
+
+    EXPECT_EQ(run({"--strict", boosters}), kExitDesignWarning);
+    std::ofstream(file("limit.json")) << R"({"ductLength": 1000, "ductDiameter": 0.9,
+        "iterationLimit": 2, "fans": [{"points": [{"pressure": 3000, "quantity": 5},
+        {"pressure": 1000, "quantity": 20}]}]})";
+    EXPECT_EQ(run({"--strict", boosters, file("limit.json").string()}), kExitIterationLimit)
+        << "the iteration limit is more serious than a design warning";
+
+    // The model's own criteria, and the command line's over them.
+    std::ofstream(file("demanding.json")) << R"({"ductLength": 600, "ductDiameter": 0.8,
+        "fans": [{"points": [{"pressure": 3000, "quantity": 2}, {"pressure": 1000, "quantity": 6}]}],
+        "designCriteria": {"requiredFaceQuantity": 50}})";
+    const auto codes = [&](const std::vector<std::string>& args) {
+        EXPECT_EQ(run(args), kExitOk) << err.str();
+        std::vector<std::string> found;
+        const nlohmann::json results = nlohmann::json::parse(out.str());
+        for (const auto& finding : results.at("checks")) {
+            found.push_back(finding["code"].get<std::string>());
+        }
+        return found;
+    };
+    const std::string demanding = file("demanding.json").string();
+    EXPECT_THAT(codes({"--json", demanding}), ::testing::Contains("face-below-required"));
+    EXPECT_THAT(codes({"--json", "--require-face", "0.5", demanding}),
+                ::testing::Not(::testing::Contains("face-below-required")));
+
+    EXPECT_EQ(run({"--velocity-range", "5", boosters}), kExitUsage);
+    EXPECT_NE(err.str().find("--velocity-range takes MIN:MAX"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"--max-leakage-share", "2", boosters}), kExitUsage);
+
+    // A .dct has no place for the criteria: convert says so and still converts.
+    std::ostringstream convertErr;
+    EXPECT_EQ(convertFile({demanding, file("demanding.dct").string()}, convertErr), kExitOk);
+    EXPECT_NE(convertErr.str().find("\"designCriteria\" are not kept"), std::string::npos);
+    EXPECT_TRUE(fs::exists(file("demanding.dct")));
+}
+
 // A graph of every example: well-formed SVG of the requested size whose texts are the graph's.
 class ExampleGraph : public CommandLine, public ::testing::WithParamInterface<ExampleCase> {};
 
@@ -279,7 +326,9 @@ TEST_F(CommandLine, GraphExitStatusIsThatOfRun) {
 TEST_F(CommandLine, ReportFansAddsTheFanReportsAfterTheSummaries) {
     const std::string model = (kExamples / "boosters.dct").string();
     ASSERT_EQ(run({model}), kExitOk);
-    const std::string summaries = out.str();
+    // The design checks close every report.
+    const std::string plain = out.str();
+    const std::string summaries = plain.substr(0, plain.find("\nDesign checks:"));
     ASSERT_EQ(run({"--report", "fans", model}), kExitOk) << err.str();
     const std::string withFans = out.str();
     ASSERT_EQ(withFans.rfind(summaries, 0), 0u) << "the summaries first, unchanged";

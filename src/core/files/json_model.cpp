@@ -74,6 +74,52 @@ void readFans(JsonObjectReader& top, CFlowmarDoc& doc) {
     doc.fanCount = count;
 }
 
+// The engineer's design criteria travel with the model, in SI (m³/s, m/s) whatever its units.
+void readDesignCriteria(JsonObjectReader& top, CFlowmarDoc& doc) {
+    top.object("designCriteria", [&](JsonObjectReader& object) {
+        DesignCriteria& criteria = doc.designCriteria;
+        object.optionalNumber("requiredFaceQuantity", criteria.requiredFaceQuantity);
+        object.optionalNumber("minEfficiencyFraction", criteria.minEfficiencyFraction);
+        object.optionalNumber("maxLeakageShare", criteria.maxLeakageShare);
+        object.optionalNumber("velocityMin", criteria.velocityMin);
+        object.optionalNumber("velocityMax", criteria.velocityMax);
+        if (!object.ok()) {
+            return;
+        }
+        const auto outside = [](const std::optional<double>& value, double low, double high) {
+            return value && !(*value >= low && *value <= high);
+        };
+        if (criteria.requiredFaceQuantity && !(*criteria.requiredFaceQuantity > 0)) {
+            object.fail("The key \"requiredFaceQuantity\" in \"designCriteria\" must be above 0.");
+        } else if (outside(criteria.minEfficiencyFraction, 0, 1)) {
+            object.fail(
+                "The key \"minEfficiencyFraction\" in \"designCriteria\" must lie from 0 to 1.");
+        } else if (outside(criteria.maxLeakageShare, 0, 1)) {
+            object.fail("The key \"maxLeakageShare\" in \"designCriteria\" must lie from 0 to 1.");
+        } else if (outside(criteria.velocityMin, 0, 1e6) || outside(criteria.velocityMax, 0, 1e6)) {
+            object.fail("The velocities in \"designCriteria\" must lie from 0 to 1,000,000 m/s.");
+        } else if (criteria.velocityMin && criteria.velocityMax &&
+                   *criteria.velocityMin > *criteria.velocityMax) {
+            object.fail("In \"designCriteria\", \"velocityMin\" must not exceed \"velocityMax\".");
+        }
+    });
+}
+
+ordered_json designCriteriaJson(const DesignCriteria& criteria) {
+    ordered_json j = ordered_json::object();
+    const auto put = [&](const char* key, const std::optional<double>& value) {
+        if (value) {
+            j[key] = *value;
+        }
+    };
+    put("requiredFaceQuantity", criteria.requiredFaceQuantity);
+    put("minEfficiencyFraction", criteria.minEfficiencyFraction);
+    put("maxLeakageShare", criteria.maxLeakageShare);
+    put("velocityMin", criteria.velocityMin);
+    put("velocityMax", criteria.velocityMax);
+    return j;
+}
+
 void readModel(JsonObjectReader& top, CFlowmarDoc& doc) {
     top.integer("unitSystem", doc.unitSystem);
     top.integer("ductType", doc.ductType);
@@ -104,6 +150,7 @@ void readModel(JsonObjectReader& top, CFlowmarDoc& doc) {
     readZones(top, doc);
     readShockLosses(top, doc);
     readFans(top, doc);
+    readDesignCriteria(top, doc);
     // The leakage path count decides how many segments Execute builds; keep it in range here so
     // a hand-edited model cannot ask for more than the model holds.
     if (top.ok() && (doc.leakagePathCount < 0 || doc.leakagePathCount > kMaxLeakagePaths)) {
@@ -256,6 +303,10 @@ std::string writeJsonModel(const CFlowmarDoc& doc) {
                                 {"value", doc.fixedResistanceValue[r]}};
         });
     j["fans"] = fansJson(doc);
+    // Left out when none is set, so a model without criteria reads as it always has.
+    if (doc.designCriteria.anySet()) {
+        j["designCriteria"] = designCriteriaJson(doc.designCriteria);
+    }
     return j.dump(2) + "\n";
 }
 

@@ -92,6 +92,29 @@ void JsonObjectReader::texts(const char* key, std::array<std::string, 4>& target
     }
 }
 
+void JsonObjectReader::optionalNumber(const char* key, std::optional<double>& target) {
+    if (const auto* value = find(key)) {
+        if (!value->is_number()) {
+            return wrongType(key, "a number");
+        }
+        target = value->get<double>();
+    }
+}
+
+void JsonObjectReader::object(const char* key,
+                              const std::function<void(JsonObjectReader&)>& readObject) {
+    const auto* value = find(key);
+    if (value == nullptr) {
+        return;
+    }
+    if (!value->is_object()) {
+        return wrongType(key, "an object");
+    }
+    JsonObjectReader reader(*value, "\"" + std::string(key) + "\"", m_error);
+    readObject(reader);
+    reader.finish();
+}
+
 int JsonObjectReader::list(const char* key, int capacity,
                            const std::function<void(JsonObjectReader&, int)>& readEntry) {
     const auto* value = find(key);

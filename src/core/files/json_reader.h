@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -27,6 +28,11 @@ public:
     // Returns the number of entries read.
     int list(const char* key, int capacity,
              const std::function<void(JsonObjectReader&, int)>& readEntry);
+
+    // Reads the key's number into an optional that stays empty when the key is left out.
+    void optionalNumber(const char* key, std::optional<double>& target);
+    // Reads the object under the key with readObject, its unknown keys refused as at the top.
+    void object(const char* key, const std::function<void(JsonObjectReader&)>& readObject);
 
     // Reports the first key of the object that no call above asked for.
     void finish();

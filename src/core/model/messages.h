@@ -236,7 +236,7 @@ std::string cannotSaveGraph(std::string_view file); // "Cannot save "<file>"."
 // The command line: its help, printed for --help and after a wrong call, and the faults of a wrong
 // call, each followed by kSeeHelp.
 inline constexpr std::string_view kCommandLineHelp = R"(Usage:
-  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] MODEL...
+  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] [CHECKS] MODEL...
   flowmar-cli run --report fans [--units si|imperial] MODEL...
   flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
                     [--no-OPTION...] MODEL -o FILE.svg
@@ -261,6 +261,13 @@ run      Opens each model (.dct or .json) as the program's Open does: reads it, 
            --csv FILE            write the segment table of the (single) model as CSV
            --report fans         after the summaries, the text of the Fan Input and the Fan
                                  Results reports
+         After the reports (or as "checks" in each JSON object) come the design checks: what
+         an experienced engineer would flag in the solved duct. CHECKS set their criteria, over
+         those of a JSON model's "designCriteria":
+           --require-face Q      warn when the face quantity is below Q m³/s
+           --min-efficiency-fraction F, --max-leakage-share S   fractions from 0 to 1
+           --velocity-range MIN:MAX   warn when the mean velocity lies outside (m/s)
+           --strict              exit status 4 when a check warns and nothing worse happened
 graph    Opens the model as run does and writes its Graph View (flow and pressures along the
          duct with the duct's schematic) as an SVG picture stretched onto W x H pixels
          (default 1200 x 900), in the model's units or those of --units.
@@ -296,7 +303,8 @@ study    Opens the model as run does, then runs Execute on a copy of it for ever
 
 Exit status (run and graph): 0 results complete (converged, or fixed quantity); 3 the iteration
 limit was reached; 1 Execute stopped on a check; 2 a file could not be read or written, or the
-call is wrong. With several models the most serious outcome wins (2, then 1, then 3).
+call is wrong; 4 (run --strict only) a design check warned. With several models the most
+serious outcome wins (2, then 1, then 3, then 4).
 )";
 inline constexpr std::string_view kSeeHelp = "See flowmar-cli --help.";
 std::string unknownCommand(std::string_view command);      // Unknown command "<command>".
@@ -408,7 +416,11 @@ inline constexpr std::string_view kOneModelFromStandardInput =
     "Standard input holds one model: name - once.";
 inline constexpr std::string_view kCsvNotToStandardOutput =
     "--csv needs a file: standard output carries the reports.";
-std::string notWithFanCurve(std::string_view option); // <option> does not go with --fan-curve.
+std::string notWithFanCurve(std::string_view option);
+// convert from JSON to .dct: the binary layout has no place for the design criteria.
+inline constexpr std::string_view
+    kCriteriaNotInDct = "Note: the model's \"designCriteria\" are not kept: a .dct file has no "
+                        "place for them."; // <option> does not go with --fan-curve.
 // Printing that cannot start, said instead of a silent success: "Cannot print to "/x/y.pdf": No
 // such file or directory." (the reason as the system gives it), and a print with no printer.
 std::string cannotPrintTo(std::string_view target, std::string_view reason);

@@ -55,6 +55,8 @@ CFlowmarDoc fullModel() {
     doc.fanManufacturer[1] = "Quarry Fans";
     doc.fanModel[1] = "QF-1100";
     doc.fanSetting[1] = "35°";
+    doc.designCriteria.requiredFaceQuantity = 12.5;
+    doc.designCriteria.velocityMax = 20;
     return doc;
 }
 
@@ -73,11 +75,24 @@ TEST(JsonModel, RoundTripGivesTheSameTextAndTheSameSolution) {
     EXPECT_EQ(read.fanHasCurve[2], 0);
     EXPECT_EQ(read.fanDistance[1], 0.00001);
     EXPECT_EQ(read.fanSetting[1], "35°");
+    EXPECT_EQ(read.designCriteria.requiredFaceQuantity, 12.5);
+    EXPECT_EQ(read.designCriteria.velocityMax, 20);
+    EXPECT_FALSE(read.designCriteria.velocityMin) << "a criterion left open stays open";
+    EXPECT_FALSE(read.designCriteria.maxLeakageShare);
 
     testing::FakeUiPort port;
     ASSERT_TRUE(Execute(original, port)) << ::testing::PrintToString(port.messages);
     ASSERT_TRUE(Execute(read, port));
     EXPECT_EQ(read.results.branchFlow, original.results.branchFlow);
+}
+
+TEST(JsonModel, AModelWithoutCriteriaWritesNoCriteriaKey) {
+    const std::string text = writeJsonModel(testing::ductModel(1000, 0.8));
+    EXPECT_EQ(text.find("designCriteria"), std::string::npos);
+    CFlowmarDoc read;
+    read.designCriteria.requiredFaceQuantity = 3;
+    ASSERT_EQ(readJsonModel(text, read), "");
+    EXPECT_FALSE(read.designCriteria.anySet()) << "criteria of the model read before are gone";
 }
 
 TEST(JsonModel, KeysLeftOutTakeTheNewModelDefaults) {
@@ -157,6 +172,18 @@ INSTANTIATE_TEST_SUITE_P(
                     R"({"ductType": 0})",
                     "The model is refused: the duct type (0) must be 1 (forcing) or 2 "
                     "(exhausting)."},
+        RefusalCase{"an unknown design criterion", R"({"designCriteria": {"faceQ": 3}})",
+                    "Unknown key \"faceQ\" in \"designCriteria\"."},
+        RefusalCase{"criteria that are no object", R"({"designCriteria": 3})",
+                    "The key \"designCriteria\" must be an object."},
+        RefusalCase{"a share above one", R"({"designCriteria": {"maxLeakageShare": 1.5}})",
+                    "The key \"maxLeakageShare\" in \"designCriteria\" must lie from 0 to 1."},
+        RefusalCase{"no face quantity to require",
+                    R"({"designCriteria": {"requiredFaceQuantity": 0}})",
+                    "The key \"requiredFaceQuantity\" in \"designCriteria\" must be above 0."},
+        RefusalCase{"a velocity range upside down",
+                    R"({"designCriteria": {"velocityMin": 20, "velocityMax": 5}})",
+                    "In \"designCriteria\", \"velocityMin\" must not exceed \"velocityMax\"."},
         RefusalCase{"a solution mode outside its list", R"({"solutionMode": 2})",
                     "The model is refused: the solution mode (2) must be 0 (fixed quantity) or 1 "
                     "(fans)."}));
