@@ -264,6 +264,7 @@ int main(int argc, char** argv) {
         }
         frame.showView(flowmar::templates::kSummaryOfResults);
         frame.showView(flowmar::templates::kGraph);
+        QApplication::processEvents();
         frame.mdiArea()->tileSubWindows();
         save(frame, dir, name + QStringLiteral("-window"));
         // The Graph View alone at two window sizes: the picture fills whatever it is given.
