@@ -69,7 +69,7 @@ void runAddFanCommand(CFlowmarDoc& doc, UiPort& port) {
         const bool adding = doc.fanEditMode != 1;
         const int fan = adding ? ++doc.fanCount : doc.fanEditIndex;
         if (fan > kMaxFans) {
-            port.showMessage(messages::kTooManyFans);
+            port.showMessage(messages::kTooManyFans, MessageIcon::Warning);
             doc.fanCount = kMaxFans;
             return;
         }
@@ -84,7 +84,7 @@ void runAddFanCommand(CFlowmarDoc& doc, UiPort& port) {
         }
         storeAddFanValues(doc, fan, values);
         if (const auto fault = entryFault(doc, fan); !fault.empty()) {
-            port.showMessage(fault);
+            port.showMessage(fault, MessageIcon::Warning);
             if (adding) {
                 --doc.fanCount;
             }
@@ -111,7 +111,7 @@ void runEditFanCommand(CFlowmarDoc& doc, UiPort& port) {
         return;
     }
     if (number < 1 || number > storedFanCount(doc)) {
-        port.showMessage(messages::kFanNumberDoesNotExist);
+        port.showMessage(messages::kFanNumberDoesNotExist, MessageIcon::Warning);
         return;
     }
     doc.fanEditMode = 1;

@@ -24,12 +24,12 @@ bool importFanCurve(AddFanValues& values, UiPort& port) {
     }
     const FileBytes file = readFileBytes(*path);
     if (!file.ok()) {
-        port.showMessage(messages::unableToOpenFile(*path));
+        port.showMessage(messages::unableToOpenFile(*path), MessageIcon::Warning);
         return false;
     }
     const FanDatabaseFileRead read = readFanDatabaseBytes(file.bytes, *path);
     if (!read.ok()) {
-        port.showMessage(read.error);
+        port.showMessage(read.error, MessageIcon::Warning);
         return false;
     }
     const CFanDatabaseDoc& db = *read.document;
@@ -44,7 +44,7 @@ bool importFanCurve(AddFanValues& values, UiPort& port) {
         return false;
     }
     if (select.fanNumber < 1 || select.fanNumber > count) {
-        port.showMessage(messages::kImportFanDoesNotExist);
+        port.showMessage(messages::kImportFanDoesNotExist, MessageIcon::Warning);
         return false;
     }
     values.curve = curveToShown(db.fans[select.fanNumber], values.unitSystem);

@@ -49,7 +49,7 @@ void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port) {
     const bool adding = db.editInProgress == 0;
     const int target = adding ? db.fanCount + 1 : db.lastEditedFan;
     if (target > kMaxDatabaseFans) {
-        port.showMessage(messages::kTooManyDatabaseFans);
+        port.showMessage(messages::kTooManyDatabaseFans, MessageIcon::Warning);
         return;
     }
     FanCurve& fan = db.fans[target];
@@ -88,7 +88,7 @@ void runDatabaseEditFanCommand(CFanDatabaseDoc& db, UiPort& port) {
         return;
     }
     if (number < 1 || number > storedFanCount(db)) {
-        port.showMessage(messages::kFanNumberDoesNotExist);
+        port.showMessage(messages::kFanNumberDoesNotExist, MessageIcon::Warning);
         return;
     }
     db.editInProgress = 1;

@@ -119,7 +119,7 @@ AddFanEditTexts CDialogAddFan::typedTexts() const {
 void CDialogAddFan::accept() {
     const std::optional<AddFanRefusal> refusal = acceptAddFanEditTexts(m_values, typedTexts());
     if (refusal) {
-        m_port.showMessage(refusal->message);
+        m_port.showMessage(refusal->message, MessageIcon::Warning);
         QLineEdit* edit = refusal->field == AddFanField::Distance ? m_distance : m_fixedPressure;
         edit->setFocus();
         edit->selectAll();

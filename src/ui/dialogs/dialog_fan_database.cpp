@@ -71,7 +71,7 @@ CDialogFanDatabase::CDialogFanDatabase(const CurveEditorValues& values, UiPort& 
 
 void CDialogFanDatabase::accept() {
     if (const auto refusal = acceptCurveDensityText(m_values, m_density->text().toStdString())) {
-        m_port.showMessage(*refusal);
+        m_port.showMessage(*refusal, MessageIcon::Warning);
         m_density->setFocus();
         m_density->selectAll();
         return;

@@ -34,7 +34,7 @@ void CDialogFanNumber::accept() {
         refusal = std::string(messages::kFanNumberOutOfRange);
     }
     if (!refusal.empty()) {
-        m_port.showMessage(refusal);
+        m_port.showMessage(refusal, MessageIcon::Warning);
         m_edit->setFocus();
         m_edit->selectAll();
         return;

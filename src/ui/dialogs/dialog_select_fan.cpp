@@ -51,7 +51,7 @@ void CDialogSelectFan::accept() {
         refusal = std::string(messages::kFanNumberOutOfRange);
     }
     if (!refusal.empty()) {
-        m_port.showMessage(refusal);
+        m_port.showMessage(refusal, MessageIcon::Warning);
         m_number->setFocus();
         m_number->selectAll();
         return;

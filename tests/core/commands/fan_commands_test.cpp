@@ -125,6 +125,8 @@ TEST(EditFan, UnknownNumberIsReportedAndCancelKeepsTheFan) {
     runEditFanCommand(doc, port);
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{std::string(messages::kFanNumberDoesNotExist)}));
+    EXPECT_EQ(port.messageIcons, std::vector<MessageIcon>{MessageIcon::Warning})
+        << "a refusal is a warning";
 
     number = 2;
     port.onAddEditFan = [](AddFanValues& v) {

@@ -94,6 +94,8 @@ TEST_F(ImportFromFiveFans, ANumberBeyondTheFileChangesNothing) {
     EXPECT_FALSE(importFanCurve(values, port));
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{std::string(messages::kImportFanDoesNotExist)}));
+    EXPECT_EQ(port.messageIcons, std::vector<MessageIcon>{MessageIcon::Warning})
+        << "a refusal is a warning";
     EXPECT_EQ(values.curve.model, "kept");
 }
 

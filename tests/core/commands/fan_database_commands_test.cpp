@@ -119,6 +119,8 @@ TEST(FanDatabase, EditUnknownNumberAndEmptyDatabase) {
     runDatabaseEditFanCommand(db, port);
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{std::string(messages::kFanNumberDoesNotExist)}));
+    EXPECT_EQ(port.messageIcons, std::vector<MessageIcon>{MessageIcon::Warning})
+        << "a refusal is a warning";
 }
 
 TEST(FanDatabase, HundredAndFirstFanIsRefused) {
