@@ -432,8 +432,11 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
             out << '\n' << findingsText(findings);
         }
         if (!options.csvFile.empty() &&
-            !writeTextFile(options.csvFile, segmentTableCsv(*doc), err)) {
+            !writeTextFile(options.csvFile, segmentTableCsv(*doc, result.status), err)) {
             exitStatus = worse(exitStatus, kExitUsage);
+        }
+        if (!options.csvFile.empty() && result.status == SolutionStatus::Stopped) {
+            err << messages::kCsvHeaderOnly << '\n';
         }
         if (!fromInput) {
             documents.close(doc);
@@ -552,6 +555,11 @@ int convertCall(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     const FileKind inKind = fileKindOf(in);
     const FileKind outKind = fileKindOf(outFile);
+    // A duct model and a fan database are different documents: neither becomes the other.
+    if ((inKind == FileKind::DuctModel && outKind == FileKind::FanDatabase) ||
+        (inKind == FileKind::FanDatabase && outKind == FileKind::DuctModel)) {
+        return call.refuse(err, messages::convertBetweenKinds(in, outFile));
+    }
     // A fan database is a ".fdb" on one side, or JSON with a "fanDatabase" list on both.
     const bool database =
         inKind == FileKind::FanDatabase || outKind == FileKind::FanDatabase ||

@@ -116,6 +116,17 @@ TEST_F(CommandLine, FanDatabaseConvertsBothWaysWithoutLoss) {
               kExitOk)
         << convertErr.str();
     EXPECT_EQ(readText(file("copy.json")), readText(kExamples / "fan-database.json"));
+    // A model never becomes a database: the message names both files, not a wrong extension.
+    for (const auto& [input, output] :
+         {std::pair{kExamples / "boosters.dct", file("x.fdb")},
+          std::pair{kExamples / "fan-database.fdb", file("x.dct")}}) {
+        convertErr.str("");
+        EXPECT_EQ(convertFile({input.string(), output.string()}, convertErr), kExitUsage);
+        EXPECT_NE(convertErr.str().find("one is a duct model (.dct) and the other a fan database"),
+                  std::string::npos)
+            << convertErr.str();
+        EXPECT_FALSE(fs::exists(output));
+    }
 }
 
 TEST_F(CommandLine, ReportsInTheModelsUnitsOrTheChosenOnes) {
@@ -156,6 +167,15 @@ TEST_F(CommandLine, WritesTheSegmentTable) {
     }
     EXPECT_EQ(rows, 100);
     EXPECT_EQ(last.rfind("100,990,1000,", 0), 0u) << last;
+
+    // A stopped run has no rows to give: the header alone, and standard error says why.
+    std::ofstream(file("incomplete.json")) << R"({"ductDiameter": 0.9})";
+    ASSERT_EQ(run({"--csv", file("stopped.csv").string(), file("incomplete.json").string()}),
+              kExitStopped);
+    EXPECT_EQ(readText(file("stopped.csv")),
+              "segment,start_m,end_m,quantity_m3s,leakage_m3s,total_pressure_Pa,"
+              "static_pressure_Pa,velocity_ms\n");
+    EXPECT_NE(err.str().find(messages::kCsvHeaderOnly), std::string::npos) << err.str();
 }
 
 TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {

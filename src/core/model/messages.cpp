@@ -216,6 +216,12 @@ std::string notWithFanCurve(std::string_view option) {
     return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
 }
 
+std::string convertBetweenKinds(std::string_view in, std::string_view out) {
+    return "convert cannot turn \"" + std::string(in) + "\" into \"" + std::string(out) +
+           "\": one is a duct model (.dct) and the other a fan database (.fdb); convert each "
+           "to or from .json instead.";
+}
+
 std::string cannotPrintTo(std::string_view target, std::string_view reason) {
     std::string text = "Cannot print to \"" + std::string(target) + "\": " + std::string(reason);
     if (text.back() != '.') {

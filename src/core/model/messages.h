@@ -417,6 +417,11 @@ inline constexpr std::string_view kOneModelFromStandardInput =
 inline constexpr std::string_view kCsvNotToStandardOutput =
     "--csv needs a file: standard output carries the reports.";
 std::string notWithFanCurve(std::string_view option);
+// convert of a .dct into a .fdb or the other way round.
+std::string convertBetweenKinds(std::string_view in, std::string_view out);
+// run --csv of a model whose Execute stopped.
+inline constexpr std::string_view kCsvHeaderOnly =
+    "The CSV file holds only its header: Execute stopped before there were results.";
 // convert from JSON to .dct: the binary layout has no place for the design criteria.
 inline constexpr std::string_view
     kCriteriaNotInDct = "Note: the model's \"designCriteria\" are not kept: a .dct file has no "

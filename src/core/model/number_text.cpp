@@ -29,9 +29,9 @@ std::string printed(const char* format, T value) {
     return text;
 }
 
-// The format with its one conversion (flags, width and precision included) replaced by kNoNumber;
-// "%%" stays as the percent sign printf would make of it.
-std::string withoutConversion(std::string_view format) {
+// The format with its one conversion (flags, width and precision included) replaced by the
+// given text; "%%" stays as the percent sign printf would make of it.
+std::string withConversionAs(std::string_view format, std::string_view replacement) {
     constexpr std::string_view kConversions = "diouxXeEfFgGaA";
     std::string text;
     bool replaced = false;
@@ -43,12 +43,27 @@ std::string withoutConversion(std::string_view format) {
             ++i;
         } else if (const std::size_t end = format.find_first_of(kConversions, i + 1);
                    !replaced && end != std::string_view::npos) {
-            text += kNoNumber;
+            text += replacement;
             replaced = true;
             i = end;
         }
     }
     return text;
+}
+
+std::string withoutConversion(std::string_view format) {
+    return withConversionAs(format, kNoNumber);
+}
+
+// From here a fixed-point number shows only digits that a double does not hold (1e200 would take
+// 201 of them): such a value is shown with six significant digits and an exponent instead.
+constexpr double kLargestFixedPoint = 1e15;
+
+bool isFixedPoint(std::string_view format) {
+    const std::size_t percent = format.find('%');
+    const std::size_t end = format.find_first_of("diouxXeEfFgGaA", percent + 1);
+    return percent != std::string_view::npos && end != std::string_view::npos &&
+           (format[end] == 'f' || format[end] == 'F');
 }
 
 } // namespace
@@ -188,6 +203,9 @@ std::string formatDouble(const char* format, double value) {
     if (!std::isfinite(value)) {
         return withoutConversion(format);
     }
+    if (std::abs(value) >= kLargestFixedPoint && isFixedPoint(format)) {
+        return withConversionAs(format, printed("%.6g", value));
+    }
     return printed(format, value);
 }
 
@@ -223,8 +241,8 @@ std::string withText(std::string_view format, std::string_view text) {
 std::string groupedNumber(double value, int decimals) {
     const std::string format = "%." + std::to_string(decimals) + "f";
     std::string text = formatDouble(format.c_str(), value);
-    if (!std::isfinite(value)) {
-        return text;
+    if (!std::isfinite(value) || std::abs(value) >= kLargestFixedPoint) {
+        return text; // no digits to group, or an exponent form
     }
     const std::size_t digitsFrom = text.starts_with('-') ? 1 : 0;
     std::size_t digitsTo = digitsFrom;

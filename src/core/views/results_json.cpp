@@ -170,9 +170,12 @@ void writeResultsJson(std::string& out, std::string_view file, SolutionStatus st
     j.endObject();
 }
 
-std::string segmentTableCsv(const CFlowmarDoc& doc) {
+std::string segmentTableCsv(const CFlowmarDoc& doc, SolutionStatus status) {
     std::string csv = "segment,start_m,end_m,quantity_m3s,leakage_m3s,total_pressure_Pa,"
                       "static_pressure_Pa,velocity_ms\n";
+    if (status == SolutionStatus::Stopped) {
+        return csv;
+    }
     for (const SegmentProfileRow& row : segmentProfile(doc)) {
         csv += std::to_string(row.segment);
         for (const double x : {row.start, row.end, row.quantity, row.leakage, row.totalPressure,

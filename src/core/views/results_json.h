@@ -29,7 +29,8 @@ void writeResultsJson(std::string& out, std::string_view file, SolutionStatus st
                       const std::vector<std::string>& messages, const CFlowmarDoc& doc,
                       int indent = -1);
 
-// The segment table as CSV with a header line, SI units in the column names.
-std::string segmentTableCsv(const CFlowmarDoc& doc);
+// The segment table as CSV with a header line, SI units in the column names. A stopped Execute
+// has no results to tabulate: the header alone.
+std::string segmentTableCsv(const CFlowmarDoc& doc, SolutionStatus status);
 
 } // namespace flowmar

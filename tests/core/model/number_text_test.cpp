@@ -120,7 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "Perimeter of Duct = - (m)"},
         DoubleCase{"minus infinity with flags and width", "%-8.3f end", -kInf, "- end"},
         DoubleCase{"a literal percent sign survives the replacement", "%.1f %% done", kNaN,
-                   "- % done"}));
+                   "- % done"},
+        DoubleCase{"a length beyond what a double holds in digits takes an exponent",
+                   "Length of Duct = %.1f (m)", 1e200, "Length of Duct = 1e+200 (m)"},
+        DoubleCase{"so does a huge negative pressure", "%.3f", -5e300, "-5e+300"},
+        DoubleCase{"below 1e15 every digit is still shown", "%.1f", 123456789012345.0,
+                   "123456789012345.0"},
+        DoubleCase{"an exponent format stays as it is", "%.2e", 1e200, "1.00e+200"}));
 
 TEST(FormatCount, ZeroIsWrittenAlthoughPrecisionZeroPrintsNothing) {
     EXPECT_EQ(formatInt("%.i", 0), "") << "what printf makes of it";
