@@ -423,9 +423,9 @@ std::string convertBetweenKinds(std::string_view in, std::string_view out);
 inline constexpr std::string_view kCsvHeaderOnly =
     "The CSV file holds only its header: Execute stopped before there were results.";
 // convert from JSON to .dct: the binary layout has no place for the design criteria.
-inline constexpr std::string_view
-    kCriteriaNotInDct = "Note: the model's \"designCriteria\" are not kept: a .dct file has no "
-                        "place for them."; // <option> does not go with --fan-curve.
+inline constexpr std::string_view kCriteriaNotInDct =
+    "Note: the model's \"designCriteria\" are not kept: a .dct file has no "
+    "place for them."; // <option> does not go with --fan-curve.
 // Printing that cannot start, said instead of a silent success: "Cannot print to "/x/y.pdf": No
 // such file or directory." (the reason as the system gives it), and a print with no printer.
 std::string cannotPrintTo(std::string_view target, std::string_view reason);
