@@ -683,12 +683,12 @@ TEST_F(CommandLine, DamagedInputsAreRefusedInWordsAndLeaveNoOutput) {
          "has 4 bytes after its last value",
          "tail.fdb",
          "out.json"},
-        {"a value the JSON form cannot hold",
+        {"a value the JSON form cannot hold is refused where it is read",
          "nan.fdb",
          nanFdb,
          {"convert", "IN", "OUT"},
-         "Cannot open",
-         "out.json",
+         "is not a finite number",
+         "nan.fdb",
          "out.json"},
     };
     for (const Case& c : cases) {

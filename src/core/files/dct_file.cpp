@@ -209,6 +209,9 @@ std::string refusedCount(const CFlowmarDoc& doc) {
     if (const std::string fault = refusedCode(doc); !fault.empty()) {
         return fault;
     }
+    if (const std::string fault = refusedNumber(doc); !fault.empty()) {
+        return fault;
+    }
     // Sweeps without end and no way to stop them; lower limits stay as the file has them.
     if (doc.iterationLimit > limits::kMaxIterationLimit) {
         return messages::iterationLimitTooHigh(doc.iterationLimit);

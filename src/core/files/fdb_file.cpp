@@ -4,6 +4,7 @@
 #include "core/files/archive.h"
 #include "core/files/atomic_file.h"
 #include "core/files/file_bytes.h"
+#include "core/files/model_codes.h"
 #include "core/model/messages.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ std::string readFan(ArchiveReader& in, FanCurve& fan, int number) {
         p.quantity = in.readDouble();
         p.efficiency = in.readDouble();
     }
-    return {};
+    return in.ok() ? refusedCurveNumber(fan, number) : std::string();
 }
 
 void writeFan(ArchiveWriter& out, const FanCurve& fan) {

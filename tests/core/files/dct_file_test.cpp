@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -53,6 +54,10 @@ double doubleAt(const Bytes& b, std::size_t at) {
         bits = bits << 8 | b[at + k];
     }
     return std::bit_cast<double>(bits);
+}
+
+void putDouble(Bytes& b, std::size_t at, double v) {
+    std::memcpy(b.data() + at, &v, sizeof v);
 }
 
 void putInt32(Bytes& b, std::size_t at, std::int32_t v) {
@@ -485,6 +490,12 @@ INSTANTIATE_TEST_SUITE_P(
             "a solution mode that is neither fans nor a fixed quantity",
             [](Bytes& b) { putInt32(b, 216, 2); },
             messages::codeRefused(messages::kSolutionModeCode, 2, messages::kSolutionModeCodes)},
+        DamageCase{"a duct diameter that is no number",
+                   [](Bytes& b) { putDouble(b, 0, std::numeric_limits<double>::quiet_NaN()); },
+                   "the duct diameter is not a finite number"},
+        DamageCase{"an infinite air density",
+                   [](Bytes& b) { putDouble(b, 176, std::numeric_limits<double>::infinity()); },
+                   "the air density is not a finite number"},
         DamageCase{"a fixed quantity placed neither at the face nor at the fan end",
                    [](Bytes& b) { putInt32(b, 212, -1); },
                    messages::codeRefused(messages::kFixedQuantityLocationCode, -1,

@@ -8,6 +8,8 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -207,6 +209,12 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string(messages::kFileEndsEarly)},
         DamageCase{"the reserved integer missing", [](Bytes& b) { b.resize(b.size() - 4); },
                    std::string(messages::kFileEndsEarly)},
+        DamageCase{"fan 2's curve density that is no number",
+                   [](Bytes& b) {
+                       const double nan = std::numeric_limits<double>::quiet_NaN();
+                       std::memcpy(b.data() + kFan2, &nan, sizeof nan);
+                   },
+                   "the curve density of fan 2 is not a finite number"},
         DamageCase{"cut inside the maker's text", [](Bytes& b) { b.resize(22); },
                    std::string(messages::kFileTextLengthImpossible)},
         DamageCase{"fan 2's maker claiming 0x6C46 characters ('F' and 'l' as a 16-bit length)",
