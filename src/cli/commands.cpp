@@ -17,6 +17,7 @@
 #include "core/files/json_model.h"
 #include "core/files/model_file.h"
 #include "core/input/graph_options.h"
+#include "core/input/sheet_range_notes.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/model/units.h"
@@ -409,6 +410,9 @@ int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std
             continue;
         }
         exitStatus = worse(exitStatus, exitStatusOf(result.status));
+        for (const std::string& note : sheetRangeNotes(*doc)) {
+            port.showMessage(note);
+        }
         // The command line's criteria win over the model's own.
         const DesignCriteria criteria = options.criteria.over(doc->designCriteria);
         CFlowmarDoc shown = *doc;

@@ -117,9 +117,8 @@ TEST_F(CommandLine, FanDatabaseConvertsBothWaysWithoutLoss) {
         << convertErr.str();
     EXPECT_EQ(readText(file("copy.json")), readText(kExamples / "fan-database.json"));
     // A model never becomes a database: the message names both files, not a wrong extension.
-    for (const auto& [input, output] :
-         {std::pair{kExamples / "boosters.dct", file("x.fdb")},
-          std::pair{kExamples / "fan-database.fdb", file("x.dct")}}) {
+    for (const auto& [input, output] : {std::pair{kExamples / "boosters.dct", file("x.fdb")},
+                                        std::pair{kExamples / "fan-database.fdb", file("x.dct")}}) {
         convertErr.str("");
         EXPECT_EQ(convertFile({input.string(), output.string()}, convertErr), kExitUsage);
         EXPECT_NE(convertErr.str().find("one is a duct model (.dct) and the other a fan database"),
@@ -204,6 +203,23 @@ TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
     EXPECT_EQ(run({file("huge.json").string()}), kExitUsage);
     EXPECT_NE(err.str().find("The model holds a number too large to be read."), std::string::npos)
         << err.str();
+}
+
+TEST_F(CommandLine, ValuesOutsideTheSheetsRangesRunAndAreNoted) {
+    std::ofstream(file("thin-air.json")) << R"({"ductLength": 600, "ductDiameter": 0.8,
+        "airDensity": 0.3, "iterationLimit": 50, "leakageResistance100": 50,
+        "fans": [{"points": [{"pressure": 3000, "quantity": 2}, {"pressure": 1000, "quantity": 6}]}]})";
+    // Fifty sweeps are too few for this duct: the run ends at the limit, and still says why.
+    ASSERT_EQ(run({"--json", file("thin-air.json").string()}), kExitIterationLimit) << err.str();
+    const nlohmann::json results = nlohmann::json::parse(out.str());
+    const std::string messages = results.at("messages").dump();
+    for (const char* words : {"the air density (0.300 kg/m³) lies outside 0.5 to 2.0 kg/m³",
+                              "the iteration limit (50) lies outside 100 to 100,000",
+                              "the leakage resistance (50 Ns²/m⁸ per 100 m) lies outside"}) {
+        EXPECT_NE(messages.find(words), std::string::npos) << words << " in " << messages;
+    }
+    ASSERT_EQ(run({(kExamples / "boosters.dct").string()}), kExitOk);
+    EXPECT_EQ(err.str(), "") << "a model the sheets would take has nothing noted";
 }
 
 TEST_F(CommandLine, DesignChecksFollowTheReportsAndStrictGivesAWarningItsOwnStatus) {

@@ -15,8 +15,8 @@ namespace {
 using namespace general_page;
 
 // The air density the page accepts, in kg/m³ and in lb/ft³.
-constexpr double kMinDensitySI = 0.5;
-constexpr double kMaxDensitySI = 2.0;
+constexpr double kMinDensitySI = limits::kMinAirDensitySI;
+constexpr double kMaxDensitySI = limits::kMaxAirDensitySI;
 constexpr double kMinDensityImperial = 0.031215;
 constexpr double kMaxDensityImperial = 0.12486;
 

@@ -12,6 +12,9 @@ inline constexpr int kMaxZoneLeakageResistance = 500'000; // Ns²/m⁸ per 100 m
 inline constexpr int kMaxFixedResistance = 100;
 // The notepad, counted in characters.
 inline constexpr int kNotepadMaxLength = 1000;
+// The General page's air density, kg/m³ (its Imperial range is the same in lb/ft³).
+inline constexpr double kMinAirDensitySI = 0.5;
+inline constexpr double kMaxAirDensitySI = 2.0;
 // The General page's iteration limit: a file asking for more would run for hours.
 inline constexpr int kMaxIterationLimit = 100'000;
 inline constexpr int kMinIterationLimit = 100;
