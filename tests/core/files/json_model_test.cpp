@@ -5,6 +5,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "support/fake_ui_port.h"
+#include "support/file_models.h"
 #include "support/models.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,46 @@ TEST(JsonModel, InvalidJsonSaysWhere) {
 
 // What a person reads when a hand-edited model does not parse: the fault in words and where it
 // is, never the parser's internal numbering.
+TEST(JsonModel, AListFarBeyondAnyModelIsRefusedBeforeParsing) {
+    std::string text = R"({"zones": [)";
+    for (int i = 0; i < 100'000; ++i) {
+        text += i == 0 ? "{}" : ",{}";
+    }
+    text += "]}";
+    CFlowmarDoc doc;
+    EXPECT_EQ(readJsonModel(text, doc),
+              "The model holds 100001 objects; no model or fan database holds more than 4000, so "
+              "a list in it is longer than it can be.");
+    // The fullest model there can be still reads, and braces inside a text are no objects.
+    std::string full = R"({"ductLength": 3000, "ductDiameter": 1, "notepadText": ")" +
+                       std::string(900, '{') + R"(", "fans": [)";
+    for (int f = 1; f <= kMaxFans; ++f) {
+        full += std::string(f == 1 ? "" : ",") + R"({"distance": )" + std::to_string(f * 10) +
+                R"(, "points": [)";
+        for (int m = 1; m <= kMaxCurvePoints; ++m) {
+            full += std::string(m == 1 ? "" : ",") + R"({"pressure": )" +
+                    std::to_string(4000 - 200 * m) + R"(, "quantity": )" + std::to_string(m) + "}";
+        }
+        full += "]}";
+    }
+    full += R"(], "zones": [)";
+    for (int z = 1; z <= kMaxZones; ++z) {
+        full += std::string(z == 1 ? "" : ",") + R"({"start": )" + std::to_string((z - 1) * 300) +
+                R"(, "end": )" + std::to_string(z * 300) + "}";
+    }
+    for (const char* list : {"smoothElbows", "mitredElbows", "dampers", "screens"}) {
+        full += std::string(R"(], ")") + list + R"(": [)";
+        for (int r = 1; r <= kShockLossRows; ++r) {
+            full += std::string(r == 1 ? "" : ",") + R"({"distance": )" + std::to_string(r) + "}";
+        }
+    }
+    full += "]}";
+    CFlowmarDoc read;
+    ASSERT_EQ(readJsonModel(full, read), "");
+    EXPECT_EQ(read.fanCount, kMaxFans);
+    EXPECT_EQ(read.fanCurvePointCount[kMaxFans], kMaxCurvePoints);
+}
+
 TEST(JsonModel, ParseFaultsAreToldInWordsWithLineAndColumn) {
     struct Case {
         const char* why;
