@@ -3,6 +3,7 @@
 #include "cli/call.h"
 #include "cli/check_options.h"
 #include "cli/fan_curve_graph.h"
+#include "cli/ordered_batch.h"
 #include "cli/output_guard.h"
 #include "cli/study_command.h"
 #include "core/analysis/design_check_report.h"
@@ -25,6 +26,7 @@
 #include "core/views/fan_results.h"
 #include "core/views/fan_results_chart.h"
 #include "core/views/graph_drawing.h"
+#include "core/views/json_stream.h"
 #include "core/views/results_json.h"
 #include "core/views/summary_input_report.h"
 #include "core/views/summary_results_report.h"
@@ -42,6 +44,8 @@
 #include <optional>
 #include <ostream>
 #include <span>
+#include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace flowmar::cli {
@@ -128,6 +132,8 @@ struct RunOptions {
     bool pretty = false;
     std::string csvFile;
     std::string report; // "fans" for the fan reports
+    // Models run at once: one per core unless told.
+    unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> models;
     CheckOptions checks;
     DesignCriteria criteria; // from checks, once they have been found sound
@@ -159,6 +165,9 @@ std::string checkRunOptions(const RunOptions& options) {
     return {};
 }
 
+// More threads than this would only share the same few cores.
+constexpr int kMostJobs = 256;
+
 void defineRun(Call& call, RunOptions& options) {
     CLI::App& app = call.app();
     call.check(app.add_option("--units", options.units, std::string(messages::kCliUnits))
@@ -176,6 +185,12 @@ void defineRun(Call& call, RunOptions& options) {
                [](const std::string& value) {
                    return value == "fans" ? std::string() : messages::reportNotKnown(value);
                });
+    call.check(
+        app.add_option("--jobs", options.jobs, std::string(messages::kCliJobs))->type_name("N"),
+        [](const std::string& value) {
+            return checkWholeNumber(value, 1, kMostJobs,
+                                    messages::jobsOutOfRange(value, kMostJobs));
+        });
     defineCheckOptions(call, options.checks);
     app.add_option("MODEL", options.models, std::string(messages::kCliModels));
 }
@@ -369,83 +384,123 @@ std::unique_ptr<CFlowmarDoc> readStandardInput(std::istream& in, StreamPort& por
     return doc;
 }
 
-int runParsed(const RunOptions& options, StreamPort& port, std::istream& in, std::ostream& out,
-              std::ostream& err) {
+// One model's part of a run, whole: what it writes to standard output, its messages for standard
+// error (each line naming the model when several run), and its exit status.
+struct ModelOutput {
+    std::string out;
+    std::string err;
     int exitStatus = kExitOk;
-    const std::optional<int> units = unitsOf(options.units);
+};
+
+ModelOutput runModel(const RunOptions& options, std::size_t m, std::istream& in) {
+    const std::string& path = options.models[m];
+    ModelOutput output;
+    std::ostringstream err;
+    StreamPort port(err);
+    port.setSource(options.models.size() > 1 ? path : std::string());
+    // Each model is opened as the program opens it, reported, and closed again, so that a file
+    // named twice runs twice.
     OpenDocuments documents(port);
-    for (std::size_t m = 0; m < options.models.size(); ++m) {
-        const std::string& path = options.models[m];
-        port.takeMessages();
-        port.setSource(options.models.size() > 1 ? path : std::string());
-        // Each model is opened as the program opens it, reported, and closed again, so that a
-        // file named twice runs twice.
-        std::unique_ptr<CFlowmarDoc> fromInput;
-        CFlowmarDoc* doc = nullptr;
-        ExecuteResult result;
-        if (path == kStandardStream) {
-            fromInput = readStandardInput(in, port);
-            if (fromInput) {
-                doc = fromInput.get();
-                result = Execute(*doc, port);
-            }
-        } else {
-            const OpenDocuments::Opened opened =
-                documents.open(path, {}, OpenDocuments::Accept::DuctModel);
-            if (opened.document != nullptr) {
-                doc = opened.document->model.get();
-                result = opened.execution;
-            }
+    std::unique_ptr<CFlowmarDoc> fromInput;
+    CFlowmarDoc* doc = nullptr;
+    ExecuteResult result;
+    if (path == kStandardStream) {
+        fromInput = readStandardInput(in, port);
+        if (fromInput) {
+            doc = fromInput.get();
+            result = Execute(*doc, port);
         }
-        if (doc == nullptr) {
-            std::vector<std::string> faults = port.takeMessages();
-            exitStatus = worse(exitStatus, kExitUsage);
-            if (options.json) {
-                // Every model named gets its object, so a script reading one per model never
-                // loses count.
-                const nlohmann::json unreadable{
-                    {"file", path}, {"status", "unreadable"}, {"messages", std::move(faults)}};
-                out << unreadable.dump(options.pretty ? 2 : -1) << '\n';
-            }
-            continue;
-        }
-        exitStatus = worse(exitStatus, exitStatusOf(result.status));
-        for (const std::string& note : sheetRangeNotes(*doc)) {
-            port.showMessage(note);
-        }
-        // The command line's criteria win over the model's own.
-        const DesignCriteria criteria = options.criteria.over(doc->designCriteria);
-        CFlowmarDoc shown = *doc;
-        shown.unitSystem = units.value_or(doc->unitSystem);
-        const std::vector<DesignFinding> findings = designChecks(shown, result.status, criteria);
-        if (options.checks.strict && anyWarning(findings)) {
-            exitStatus = worse(exitStatus, kExitDesignWarning);
-        }
-        if (options.json) {
-            // Indented, a changed value is one changed line of a diff.
-            const int indent = options.pretty ? 2 : -1;
-            nlohmann::ordered_json results =
-                resultsJson(path, result.status, port.takeMessages(), *doc);
-            results["checks"] = findingsJson(findings);
-            out << results.dump(indent) << '\n';
-        } else {
-            if (options.models.size() > 1) {
-                out << (m == 0 ? "" : "\n") << messages::modelHeading(path) << '\n';
-            }
-            printReports(shown, options.report == "fans", out);
-            out << '\n' << findingsText(findings);
-        }
-        if (!options.csvFile.empty() &&
-            !writeTextFile(options.csvFile, segmentTableCsv(*doc, result.status), err)) {
-            exitStatus = worse(exitStatus, kExitUsage);
-        }
-        if (!options.csvFile.empty() && result.status == SolutionStatus::Stopped) {
-            err << messages::kCsvHeaderOnly << '\n';
-        }
-        if (!fromInput) {
-            documents.close(doc);
+    } else {
+        const OpenDocuments::Opened opened =
+            documents.open(path, {}, OpenDocuments::Accept::DuctModel);
+        if (opened.document != nullptr) {
+            doc = opened.document->model.get();
+            result = opened.execution;
         }
     }
+    // Indented, a changed value is one changed line of a diff.
+    const int indent = options.pretty ? 2 : -1;
+    if (doc == nullptr) {
+        const std::vector<std::string> faults = port.takeMessages();
+        output.exitStatus = kExitUsage;
+        if (options.json) {
+            // Every model named gets its object, so a script reading one per model never loses
+            // count.
+            JsonStream j(output.out, indent);
+            j.beginObject();
+            j.key("file").value(path);
+            j.key("status").value("unreadable");
+            j.key("messages").value(faults);
+            j.endObject();
+            output.out += '\n';
+        }
+        output.err = std::move(err).str();
+        return output;
+    }
+    output.exitStatus = exitStatusOf(result.status);
+    for (const std::string& note : sheetRangeNotes(*doc)) {
+        port.showMessage(note);
+    }
+    // The command line's criteria win over the model's own.
+    const DesignCriteria criteria = options.criteria.over(doc->designCriteria);
+    // Shown in the units asked for; a copy only when they differ, since the results stay in SI.
+    const CFlowmarDoc* shown = doc;
+    std::optional<CFlowmarDoc> converted;
+    if (const std::optional<int> units = unitsOf(options.units);
+        units && *units != doc->unitSystem) {
+        converted.emplace(*doc);
+        converted->unitSystem = *units;
+        shown = &*converted;
+    }
+    const std::vector<DesignFinding> findings = designChecks(*shown, result.status, criteria);
+    if (options.checks.strict && anyWarning(findings)) {
+        output.exitStatus = worse(output.exitStatus, kExitDesignWarning);
+    }
+    if (options.json) {
+        // Streamed, not built as a tree: in a batch of thousands of models the tree would cost
+        // more than Execute itself.
+        output.out.reserve(32 * 1024);
+        JsonStream j(output.out, indent);
+        j.beginObject();
+        writeResultsFields(j, path, result.status, port.takeMessages(), *doc);
+        j.key("checks");
+        writeFindingsJson(j, findings);
+        j.endObject();
+        output.out += '\n';
+    } else {
+        std::ostringstream out;
+        if (options.models.size() > 1) {
+            out << (m == 0 ? "" : "\n") << messages::modelHeading(path) << '\n';
+        }
+        printReports(*shown, options.report == "fans", out);
+        out << '\n' << findingsText(findings);
+        output.out = std::move(out).str();
+    }
+    if (!options.csvFile.empty() &&
+        !writeTextFile(options.csvFile, segmentTableCsv(*doc, result.status), err)) {
+        output.exitStatus = worse(output.exitStatus, kExitUsage);
+    }
+    if (!options.csvFile.empty() && result.status == SolutionStatus::Stopped) {
+        err << messages::kCsvHeaderOnly << '\n';
+    }
+    if (!fromInput) {
+        documents.close(doc);
+    }
+    output.err = std::move(err).str();
+    return output;
+}
+
+int runParsed(const RunOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    int exitStatus = kExitOk;
+    runInOrder<ModelOutput>(
+        options.models.size(), options.jobs,
+        [&](std::size_t m) { return runModel(options, m, in); },
+        [&](ModelOutput& model) {
+            // A model's messages before its output, as they arose while it ran.
+            err << model.err;
+            out << model.out;
+            exitStatus = worse(exitStatus, model.exitStatus);
+        });
     return exitStatus;
 }
 
@@ -491,8 +546,8 @@ int statusOf(Call::Outcome outcome) {
     return outcome == Call::Outcome::Help ? kExitOk : kExitUsage;
 }
 
-int runCall(const std::vector<std::string>& args, StreamPort& port, std::istream& in,
-            std::ostream& out, std::ostream& err) {
+int runCall(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     RunOptions options;
     Call call("run", std::string(messages::kCliRun));
     defineRun(call, options);
@@ -508,7 +563,7 @@ int runCall(const std::vector<std::string>& args, StreamPort& port, std::istream
         return call.refuse(err, fault);
     }
     options.criteria = *criteria;
-    return runParsed(options, port, in, out, err);
+    return runParsed(options, in, out, err);
 }
 
 int graphCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
@@ -630,9 +685,8 @@ int newCall(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 } // namespace
 
-int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
-              std::ostream& err) {
-    return runCall(args, port, std::cin, out, err);
+int runModels(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runCall(args, std::cin, out, err);
 }
 
 int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err) {
@@ -665,7 +719,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     StreamPort port(err);
     if (command == "run") {
-        return runCall(rest, port, in, out, err);
+        return runCall(rest, in, out, err);
     }
     if (command == "graph") {
         return graphCall(rest, port, out, err);

@@ -31,8 +31,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
 
 // The commands, each with its arguments after the command word; run's "-" model and the "-"
 // outputs use the process's standard streams.
-int runModels(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
-              std::ostream& err);
+int runModels(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // graph MODEL -o FILE.svg: opens the model as run does and writes its Graph View as SVG, stretched
 // onto --width x --height pixels, with the graph options the flags turn off.
 int writeGraph(const std::vector<std::string>& args, StreamPort& port, std::ostream& err);

@@ -52,8 +52,7 @@ protected:
     int run(std::vector<std::string> args) {
         out.str("");
         err.str("");
-        StreamPort port(err);
-        return runModels(args, port, out, err);
+        return runModels(args, out, err);
     }
 
     std::ostringstream out;
@@ -546,6 +545,14 @@ TEST_F(CommandLine, WrongCallsAreRefusedWithTheCommandsUsage) {
          {"run", "--report", "zones", model},
          "not \"zones\"",
          "flowmar-cli run --report fans"},
+        {"no job at all would run nothing",
+         {"run", "--jobs", "0", model},
+         "--jobs takes a whole number from 1 to 256, not \"0\"",
+         "flowmar-cli run [--units"},
+        {"a job count is a whole number",
+         {"run", "--jobs", "2.5", model},
+         "not \"2.5\"",
+         "flowmar-cli run [--units"},
         {"standard input holds one model",
          {"run", "-", "-"},
          "name - once",

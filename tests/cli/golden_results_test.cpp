@@ -7,7 +7,6 @@
 // names the model it belongs to. The tests run that model by its full path and check that the
 // program echoes the path it was given.
 #include "cli/commands.h"
-#include "core/commands/stream_port.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -226,8 +225,7 @@ TEST(GoldenResults, TheProgramGivesEveryGoldenResult) {
         // The call make-golden makes, in process.
         std::ostringstream out;
         std::ostringstream err;
-        StreamPort port(err);
-        ASSERT_NE(runModels({"--json", "--pretty", model.string()}, port, out, err), kExitUsage)
+        ASSERT_NE(runModels({"--json", "--pretty", model.string()}, out, err), kExitUsage)
             << shownName(golden) << ": " << err.str();
         Json now = Json::parse(out.str(), nullptr, /*allow_exceptions=*/false);
         ASSERT_TRUE(now.is_object()) << shownName(golden) << ": the output is no JSON object";

@@ -1,5 +1,7 @@
 #include "core/analysis/design_check_report.h"
 
+#include "core/views/json_stream.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +42,36 @@ nlohmann::ordered_json findingsJson(const std::vector<DesignFinding>& findings) 
              {"fan", f.fan ? nlohmann::ordered_json(*f.fan) : nlohmann::ordered_json(nullptr)}});
     }
     return checks;
+}
+
+void writeFindingsJson(JsonStream& j, const std::vector<DesignFinding>& findings) {
+    const auto orNullValue = [&j](const std::optional<double>& value) {
+        if (value) {
+            j.value(*value); // a number that is not finite is written as null
+        } else {
+            j.null();
+        }
+    };
+    j.beginArray();
+    for (const DesignFinding& f : findings) {
+        j.beginObject();
+        j.key("severity").value(severityName(f.severity));
+        j.key("code").value(findingCodeName(f.code));
+        j.key("title").value(f.title);
+        j.key("text").value(f.text);
+        j.key("from");
+        orNullValue(f.from);
+        j.key("to");
+        orNullValue(f.to);
+        j.key("fan");
+        if (f.fan) {
+            j.value(*f.fan);
+        } else {
+            j.null();
+        }
+        j.endObject();
+    }
+    j.endArray();
 }
 
 bool anyWarning(const std::vector<DesignFinding>& findings) {

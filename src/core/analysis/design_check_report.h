@@ -11,6 +11,8 @@
 
 namespace flowmar {
 
+class JsonStream;
+
 // "Design checks:" and a line per finding ("  warning  Booster draws on a duct in suction: ..."),
 // or "Design checks: nothing to report." when there is none.
 std::string findingsText(const std::vector<DesignFinding>& findings);
@@ -18,6 +20,8 @@ std::string findingsText(const std::vector<DesignFinding>& findings);
 // Each finding as {severity, code, title, text, from, to, fan}; distances in m, null when the
 // finding applies to no stretch or fan.
 nlohmann::ordered_json findingsJson(const std::vector<DesignFinding>& findings);
+// The same array written straight into a JSON stream.
+void writeFindingsJson(JsonStream& j, const std::vector<DesignFinding>& findings);
 
 // Whether any finding is a warning (the command line's --strict turns that into its own status).
 bool anyWarning(const std::vector<DesignFinding>& findings);

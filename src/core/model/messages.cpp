@@ -146,6 +146,11 @@ std::string pixelsOutOfRange(std::string_view option, std::string_view value, in
            std::to_string(largest) + ", not \"" + std::string(value) + "\".";
 }
 
+std::string jobsOutOfRange(std::string_view value, int most) {
+    return "--jobs takes a whole number from 1 to " + std::to_string(most) + ", not \"" +
+           std::string(value) + "\".";
+}
+
 std::string reportNotKnown(std::string_view value) {
     return "--report takes \"fans\", not \"" + std::string(value) + "\".";
 }

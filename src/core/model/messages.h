@@ -236,8 +236,9 @@ std::string cannotSaveGraph(std::string_view file); // "Cannot save "<file>"."
 // The command line: its help, printed for --help and after a wrong call, and the faults of a wrong
 // call, each followed by kSeeHelp.
 inline constexpr std::string_view kCommandLineHelp = R"(Usage:
-  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] [CHECKS] MODEL...
-  flowmar-cli run --report fans [--units si|imperial] MODEL...
+  flowmar-cli run [--units si|imperial] [--json [--pretty]] [--csv FILE] [--jobs N] [CHECKS]
+                  MODEL...
+  flowmar-cli run --report fans [--units si|imperial] [--jobs N] MODEL...
   flowmar-cli graph [--width W] [--height H] [--units si|imperial] [--velocity]
                     [--no-OPTION...] MODEL -o FILE.svg
   flowmar-cli graph --fan-results-chart N [--units si|imperial] MODEL -o FILE.svg
@@ -261,6 +262,8 @@ run      Opens each model (.dct or .json) as the program's Open does: reads it, 
            --csv FILE            write the segment table of the (single) model as CSV
            --report fans         after the summaries, the text of the Fan Input and the Fan
                                  Results reports
+           --jobs N              run N models at once (default: one per core); each model's
+                                 output and messages still come whole, in the order named
          After the reports (or as "checks" in each JSON object) come the design checks: what
          an experienced engineer would flag in the solved duct. CHECKS set their criteria, over
          those of a JSON model's "designCriteria":
@@ -313,6 +316,8 @@ std::string unexpectedArgument(std::string_view argument); // Unexpected argumen
 std::string optionNeedsValue(std::string_view option);     // <option> needs a value.
 std::string unitsNotKnown(std::string_view value);         // --units takes "si" or "imperial", ...
 std::string pixelsOutOfRange(std::string_view option, std::string_view value, int largest);
+// "--jobs takes a whole number from 1 to <most>, not "<value>"."
+std::string jobsOutOfRange(std::string_view value, int most);
 inline constexpr std::string_view kRunNeedsModel = "run needs at least one model.";
 inline constexpr std::string_view kPrettyNeedsJson = "--pretty goes with --json.";
 inline constexpr std::string_view kCsvNeedsOneModel =
@@ -396,6 +401,8 @@ inline constexpr std::string_view kCliJson = "Print one JSON object per model in
 inline constexpr std::string_view kCliPretty = "With --json: indent each object";
 inline constexpr std::string_view kCliCsv = "Write the segment table of the one model as CSV";
 inline constexpr std::string_view kCliReport = "fans: add the Fan Input and Fan Results reports";
+inline constexpr std::string_view kCliJobs =
+    "Models run at once (default: one per core); the output is the same for any number";
 inline constexpr std::string_view kCliModels = "Duct models (.dct or .json), - for standard input";
 inline constexpr std::string_view kCliModel = "The duct model (.dct or .json)";
 inline constexpr std::string_view kCliWidth = "Picture width in pixels (1 to 20000)";

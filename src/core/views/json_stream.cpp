@@ -1,7 +1,12 @@
 #include "core/views/json_stream.h"
 
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace flowmar {
 
@@ -47,12 +52,134 @@ std::size_t utf8Length(std::string_view s, std::size_t i) {
     return length;
 }
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233"
+    "34353637383940414243444546474849505152535455565758596061626364656667"
+    "6869707172737475767778798081828384858687888990919293949596979899";
+
+// The decimal digits of n written to end at `end`; returns where they begin. Eight digits at a
+// time are split off so that the rest is done in 32-bit arithmetic, which is several times
+// cheaper than dividing 64-bit numbers.
+char* digitsBefore(char* end, std::uint64_t n) {
+    const auto pair = [&end](std::uint32_t twoDigits) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * twoDigits, 2);
+    };
+    while (n >= 100'000'000) {
+        auto low = static_cast<std::uint32_t>(n % 100'000'000);
+        n /= 100'000'000;
+        for (int k = 0; k < 4; ++k) {
+            pair(low % 100);
+            low /= 100;
+        }
+    }
+    auto rest = static_cast<std::uint32_t>(n);
+    while (rest >= 100) {
+        pair(rest % 100);
+        rest /= 100;
+    }
+    if (rest >= 10) {
+        pair(rest);
+    } else {
+        *--end = static_cast<char>('0' + rest);
+    }
+    return end;
+}
+
+// A finite number in its shortest digits that read back to the same double (Dragonbox), laid out
+// as the tree's dump lays them out: plain up to 15 digits before the point and down to 0.0001,
+// always with a point or an exponent (100.0, 0.25, 1e-05, 1.5e+20); at most 25 characters.
+char* writeShortest(char* out, double number) {
+    if (std::signbit(number)) {
+        *out++ = '-';
+        number = -number;
+    }
+    const auto decimal = fmt::detail::dragonbox::to_decimal(number);
+    char digitBuffer[24];
+    char* const digitsEnd = digitBuffer + sizeof digitBuffer;
+    const char* digits = digitsBefore(digitsEnd, decimal.significand);
+    const int count = static_cast<int>(digitsEnd - digits);
+    const int point = count + decimal.exponent; // digits before the decimal point
+    const auto copy = [&out](const char* from, int length) {
+        std::memcpy(out, from, static_cast<std::size_t>(length));
+        out += length;
+    };
+    constexpr int kPlainBelow = -4; // 0.0001 is plain, 0.00001 is 1e-05
+    constexpr int kPlainUpTo = 15;  // digits before the point still written plainly
+    if (count <= point && point <= kPlainUpTo) {
+        copy(digits, count);
+        std::memset(out, '0', static_cast<std::size_t>(point - count));
+        out += point - count;
+        copy(".0", 2);
+    } else if (0 < point && point <= kPlainUpTo) {
+        copy(digits, point);
+        *out++ = '.';
+        copy(digits + point, count - point);
+    } else if (kPlainBelow < point && point <= 0) {
+        copy("0.", 2);
+        std::memset(out, '0', static_cast<std::size_t>(-point));
+        out += -point;
+        copy(digits, count);
+    } else {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            copy(digits + 1, count - 1);
+        }
+        const int exponent = point - 1;
+        *out++ = 'e';
+        *out++ = exponent < 0 ? '-' : '+';
+        const auto magnitude = static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent);
+        if (magnitude < 10) {
+            *out++ = '0';
+        }
+        char exponentBuffer[4];
+        const char* first = digitsBefore(exponentBuffer + 4, magnitude);
+        copy(first, static_cast<int>(exponentBuffer + 4 - first));
+    }
+    return out;
+}
+
+// A byte that stands for itself in a JSON text.
+constexpr bool isPlain(unsigned char c) {
+    return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+}
+
 } // namespace
+
+void JsonStream::flush() {
+    m_out.append(m_buffer.data(), m_used);
+    m_used = 0;
+}
+
+char* JsonStream::room(std::size_t size) {
+    if (m_used + size > m_buffer.size()) {
+        flush();
+    }
+    return m_buffer.data() + m_used;
+}
+
+void JsonStream::write(std::string_view s) {
+    if (s.size() > m_buffer.size() / 2) {
+        flush();
+        m_out.append(s);
+        return;
+    }
+    std::memcpy(room(s.size()), s.data(), s.size());
+    m_used += s.size();
+}
+
+void JsonStream::write(char c) {
+    *room(1) = c;
+    ++m_used;
+}
 
 void JsonStream::newLine(std::size_t depth) {
     if (m_indent >= 0) {
-        m_out += '\n';
-        m_out.append(depth * static_cast<std::size_t>(m_indent), ' ');
+        write('\n');
+        const std::size_t spaces = depth * static_cast<std::size_t>(m_indent);
+        std::memset(room(spaces), ' ', spaces);
+        m_used += spaces;
     }
 }
 
@@ -64,23 +191,30 @@ void JsonStream::beforeValue() {
     if (!m_levels.empty()) {
         Level& level = m_levels.back();
         if (!level.empty) {
-            m_out += ',';
+            write(',');
         }
         level.empty = false;
         newLine(m_levels.size());
     }
 }
 
+void JsonStream::afterValue() {
+    // A whole value at the top: the text is complete, so the caller may read it now.
+    if (m_levels.empty()) {
+        flush();
+    }
+}
+
 JsonStream& JsonStream::beginObject() {
     beforeValue();
-    m_out += '{';
+    write('{');
     m_levels.push_back({false, true});
     return *this;
 }
 
 JsonStream& JsonStream::beginArray() {
     beforeValue();
-    m_out += '[';
+    write('[');
     m_levels.push_back({true, true});
     return *this;
 }
@@ -91,7 +225,8 @@ void JsonStream::end(char closing) {
     if (!empty) {
         newLine(m_levels.size());
     }
-    m_out += closing;
+    write(closing);
+    afterValue();
 }
 
 JsonStream& JsonStream::endObject() {
@@ -104,10 +239,12 @@ JsonStream& JsonStream::endArray() {
     return *this;
 }
 
-JsonStream& JsonStream::key(std::string_view name) {
+JsonStream& JsonStream::key(JsonKey name) {
     beforeValue();
-    text(name);
-    m_out += m_indent >= 0 ? ": " : ":";
+    write('"');
+    write(name.name());
+    write('"');
+    write(m_indent >= 0 ? ": " : ":");
     m_afterKey = true;
     return *this;
 }
@@ -117,14 +254,10 @@ JsonStream& JsonStream::value(double number) {
         return null();
     }
     beforeValue();
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
-    m_out += digits;
-    // A whole number stays recognisably a double, as the tree's dump writes it.
-    if (digits.find_first_of(".e") == std::string_view::npos) {
-        m_out += ".0";
-    }
+    char* start = room(32);
+    char* end = writeShortest(start, number);
+    m_used += static_cast<std::size_t>(end - start);
+    afterValue();
     return *this;
 }
 
@@ -134,27 +267,30 @@ JsonStream& JsonStream::value(int number) {
 
 JsonStream& JsonStream::value(std::int64_t number) {
     beforeValue();
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    m_out.append(buffer, end);
+    char* start = room(24);
+    m_used += static_cast<std::size_t>(std::to_chars(start, start + 24, number).ptr - start);
+    afterValue();
     return *this;
 }
 
 JsonStream& JsonStream::value(bool flag) {
     beforeValue();
-    m_out += flag ? "true" : "false";
+    write(flag ? "true" : "false");
+    afterValue();
     return *this;
 }
 
 JsonStream& JsonStream::value(std::string_view s) {
     beforeValue();
     text(s);
+    afterValue();
     return *this;
 }
 
 JsonStream& JsonStream::null() {
     beforeValue();
-    m_out += "null";
+    write("null");
+    afterValue();
     return *this;
 }
 
@@ -167,49 +303,58 @@ JsonStream& JsonStream::value(const std::vector<std::string>& texts) {
 }
 
 void JsonStream::text(std::string_view s) {
-    m_out += '"';
+    write('"');
     for (std::size_t i = 0; i < s.size();) {
+        // Keys and most texts are plain ASCII: copy each such run whole.
+        std::size_t plain = i;
+        while (plain < s.size() && isPlain(static_cast<unsigned char>(s[plain]))) {
+            ++plain;
+        }
+        if (plain > i) {
+            write(s.substr(i, plain - i));
+            i = plain;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(s[i]);
         switch (c) {
         case '"':
-            m_out += "\\\"";
+            write("\\\"");
             break;
         case '\\':
-            m_out += "\\\\";
+            write("\\\\");
             break;
         case '\b':
-            m_out += "\\b";
+            write("\\b");
             break;
         case '\f':
-            m_out += "\\f";
+            write("\\f");
             break;
         case '\n':
-            m_out += "\\n";
+            write("\\n");
             break;
         case '\r':
-            m_out += "\\r";
+            write("\\r");
             break;
         case '\t':
-            m_out += "\\t";
+            write("\\t");
             break;
         default:
             if (c < 0x20) {
-                m_out += "\\u00";
-                m_out += kHex[c >> 4];
-                m_out += kHex[c & 0xF];
+                const char escaped[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+                write(std::string_view(escaped, sizeof escaped));
                 break;
             }
             if (const std::size_t length = utf8Length(s, i); length > 0) {
-                m_out.append(s.substr(i, length));
+                write(s.substr(i, length));
                 i += length;
                 continue;
             }
-            m_out += "\xEF\xBF\xBD"; // U+FFFD for a byte that is no character
+            write("\xEF\xBF\xBD"); // U+FFFD for a byte that is no character
             break;
         }
         ++i;
     }
-    m_out += '"';
+    write('"');
 }
 
 } // namespace flowmar

@@ -104,12 +104,18 @@ nlohmann::ordered_json resultsJson(std::string_view file, SolutionStatus status,
 void writeResultsJson(std::string& out, std::string_view file, SolutionStatus status,
                       const std::vector<std::string>& messages, const CFlowmarDoc& doc,
                       int indent) {
+    JsonStream j(out, indent);
+    j.beginObject();
+    writeResultsFields(j, file, status, messages, doc);
+    j.endObject();
+}
+
+void writeResultsFields(JsonStream& j, std::string_view file, SolutionStatus status,
+                        const std::vector<std::string>& messages, const CFlowmarDoc& doc) {
     const DuctResults& r = doc.results;
     const int n = std::clamp(doc.segmentCount, 0, kMaxSegments);
     const bool solved = status != SolutionStatus::Stopped;
     const auto at = [&r](int k) { return r.branchFlow[static_cast<std::size_t>(k)]; };
-    JsonStream j(out, indent);
-    j.beginObject();
     j.key("file").value(file);
     j.key("status").value(statusName(status));
     j.key("messages").value(messages);
@@ -167,7 +173,6 @@ void writeResultsJson(std::string& out, std::string_view file, SolutionStatus st
         }
     }
     j.endArray();
-    j.endObject();
 }
 
 std::string segmentTableCsv(const CFlowmarDoc& doc, SolutionStatus status) {

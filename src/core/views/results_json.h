@@ -13,6 +13,7 @@
 namespace flowmar {
 
 class CFlowmarDoc;
+class JsonStream;
 
 // "converged", "iteration-limit", "fixed-quantity" or "stopped".
 std::string_view statusName(SolutionStatus status);
@@ -28,6 +29,9 @@ nlohmann::ordered_json resultsJson(std::string_view file, SolutionStatus status,
 void writeResultsJson(std::string& out, std::string_view file, SolutionStatus status,
                       const std::vector<std::string>& messages, const CFlowmarDoc& doc,
                       int indent = -1);
+// Its keys and values into an object the caller has begun, so that the caller may add its own.
+void writeResultsFields(JsonStream& j, std::string_view file, SolutionStatus status,
+                        const std::vector<std::string>& messages, const CFlowmarDoc& doc);
 
 // The segment table as CSV with a header line, SI units in the column names. A stopped Execute
 // has no results to tabulate: the header alone.

@@ -88,6 +88,34 @@ TEST(ResultsStream, NumbersAtTheEdgesOfTheFormatReadBackTheSame) {
     }
 }
 
+TEST(JsonStream, NumbersAreLaidOutAsTheTreeDumpsThem) {
+    struct Case {
+        double number;
+        const char* text;
+    };
+    const Case cases[] = {
+        {100.0, "100.0"},            // whole: still a double
+        {0.25, "0.25"},              // point inside the digits
+        {-0.0, "-0.0"},              // the sign of zero kept
+        {0.0001, "0.0001"},          // the smallest plain magnitude
+        {0.00001, "1e-05"},          // below it, an exponent of two digits
+        {1e14, "100000000000000.0"}, // 15 digits before the point: still plain
+        {1e15, "1e+15"},             // 16: an exponent
+        {1234.5e20, "1.2345e+23"},   // several digits with an exponent
+        {123456789012345678.0, "1.2345678901234568e+17"},
+        {0.1 + 0.2, "0.30000000000000004"}, // seventeen digits where sixteen would not read back
+        {5e-324, "5e-324"},                 // the smallest subnormal
+        {1.7976931348623157e308, "1.7976931348623157e+308"},
+        {-12.5, "-12.5"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        JsonStream(out).value(c.number);
+        EXPECT_EQ(out, c.text);
+        EXPECT_EQ(out, nlohmann::json(c.number).dump()) << "the tree writes " << c.text;
+    }
+}
+
 TEST(JsonStream, TextsReadBackWhateverTheyHold) {
     const std::string texts[] = {
         "plain", "quote \" and backslash \\", "lines\nand\ttabs\r\x01\x1f",
