@@ -37,6 +37,8 @@ DialogRecovery::DialogRecovery(const std::vector<RecoveryRow>& rows, QWidget* pa
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only the action boxes take the focus: the texts are there to be read.
+    m_table->setFocusPolicy(Qt::NoFocus);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const RecoveryRow& shown = rows[static_cast<std::size_t>(row)];
         const std::pair<Column, const std::string*> cells[] = {{kDocument, &shown.name},
