@@ -1049,6 +1049,10 @@ int CMainFrame::offerRecovery() {
     for (const RecoveryCopy& copy : copies) {
         rows.push_back(recoveryRow(copy));
     }
+    // The splash would stand over the question and eat the first click on it.
+    if (SplashWindow* splash = SplashWindow::current()) {
+        splash->close();
+    }
     DialogRecovery dialog(rows, this);
     dialog.exec();
     const std::vector<OpenDocument*> restored =

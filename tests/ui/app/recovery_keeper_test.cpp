@@ -14,9 +14,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -68,6 +70,27 @@ protected:
         frame->keepRecoveryCopies(folder);
         frame->recoveryKeeper()->setTiming(20ms, 200ms);
         return frame;
+    }
+
+    // A program started from the test: its settings and data go to the test's folder, never to
+    // the person's own.
+    QProcessEnvironment childEnvironment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_dir.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_dir.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("FLOWMAR_RECOVERY_DIR"), folder);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return environment;
+    }
+
+    // The folder's file names, for messages a person can read when they differ.
+    static std::string filesIn(const QString& path) {
+        return QDir(path)
+            .entryList(QDir::Files, QDir::Name)
+            .join(QStringLiteral(", "))
+            .toStdString();
     }
 
     // This program's copies once the writes asked for have reached the disk.
@@ -163,6 +186,7 @@ TEST_F(RecoveryKeeperTest, ClosingWithoutSavingAndANormalExitLeaveNoCopy) {
 TEST_F(RecoveryKeeperTest, AKilledProgramsEditIsOfferedAtTheNextStartAndRestored) {
     const QByteArray onDisk = fileBytes(model);
     QProcess killed;
+    killed.setProcessEnvironment(childEnvironment());
     killed.start(QStringLiteral(FLOWMAR_RECOVERY_CHILD),
                  {folder, model, QStringLiteral("an hour of zones and fittings")});
     ASSERT_TRUE(killed.waitForStarted(10000));
@@ -209,6 +233,52 @@ TEST_F(RecoveryKeeperTest, AKilledProgramsEditIsOfferedAtTheNextStartAndRestored
     const DuctFileRead saved = readDuctFile(model.toStdString());
     ASSERT_TRUE(saved.ok()) << saved.error;
     EXPECT_EQ(saved.document->notepadText, "an hour of zones and fittings");
+}
+
+TEST_F(RecoveryKeeperTest, TheProgramRunByScriptsNeitherOffersNorKeepsCopies) {
+    {
+        RecoveryStore dead(folder.toStdString());
+        CFlowmarDoc edited;
+        edited.notepadText = "left by a program that died";
+        ASSERT_TRUE(dead.write(1, RecoveryKind::DuctModel, RecoveryStore::copyBytes(edited),
+                               model.toStdString(), "heading.dct", 1)
+                        .ok());
+    }
+    const std::string left = filesIn(folder);
+    ASSERT_EQ(QDir(folder).entryList(QDir::Files).size(), 2) << "the copy and its note: " << left;
+    const QString pdf = m_dir.filePath(QStringLiteral("heading.pdf"));
+    const struct {
+        const char* why;
+        QStringList arguments;
+        bool printing;
+    } rows[] = {
+        // A print that waited for the recovery question would never end.
+        {"printing",
+         {QStringLiteral("--no-splash"), model, QStringLiteral("--print-to"), pdf},
+         true},
+        // Asked not to: no question, and no copies (no lock of its own in the folder).
+        {"--no-recovery",
+         {QStringLiteral("--no-splash"), QStringLiteral("--no-recovery"), model},
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        QProcess program;
+        program.setProcessEnvironment(childEnvironment());
+        program.start(QStringLiteral(FLOWMAR_DESKTOP), row.arguments);
+        ASSERT_TRUE(program.waitForStarted(10000));
+        if (row.printing) {
+            ASSERT_TRUE(program.waitForFinished(60000)) << "the print waited for something";
+            EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+            EXPECT_TRUE(QFileInfo::exists(pdf));
+        } else {
+            EXPECT_FALSE(program.waitForFinished(1500)) << "the program ended by itself";
+            EXPECT_EQ(filesIn(folder), left) << "it keeps a lock, so it would keep copies";
+            program.kill();
+            program.waitForFinished(10000);
+        }
+        EXPECT_EQ(filesIn(folder), left) << "the leftover is not touched";
+    }
 }
 
 TEST(RecoveryDialog, EachRowOffersItsChoiceAndClosingKeepsThemAll) {
