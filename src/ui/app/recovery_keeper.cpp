@@ -2,7 +2,6 @@
 
 #include "core/commands/open_documents.h"
 
-#include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
 
