@@ -29,6 +29,7 @@
 #include "ui/dialogs/dialog_fan_database.h"
 #include "ui/dialogs/dialog_fan_number.h"
 #include "ui/dialogs/dialog_preset_k_factor.h"
+#include "ui/dialogs/dialog_recovery.h"
 #include "ui/dialogs/dialog_select_fan.h"
 #include "ui/dialogs/diameter_preset.h"
 #include "ui/dialogs/fixed_quantity_dialog.h"
@@ -47,6 +48,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -57,6 +59,8 @@
 #include <QTabWidget>
 
 #include <cstdio>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -386,6 +390,21 @@ int main(int argc, char** argv) {
     save(about, dir, QStringLiteral("dialog-about"));
     saveFanWindows(empty.port(),
                    QFileInfo(arguments[1]).dir().filePath(QStringLiteral("fan-database.fdb")), dir);
+    // The start-up offer after a program was killed: a model with a file, a new model and a fan
+    // database, as the keeper's notes name them.
+    std::vector<flowmar::RecoveryRow> recoveryRows;
+    for (const auto& [file, title, kind, savedAt] :
+         {std::tuple{"/home/mine/ducts/heading-3-north.dct", "heading-3-north.dct",
+                     flowmar::RecoveryKind::DuctModel, 1'781'000'000},
+          std::tuple{"", "DuctData2", flowmar::RecoveryKind::DuctModel, 1'781'000'400},
+          std::tuple{"/home/mine/fans/site-fans.fdb", "site-fans.fdb",
+                     flowmar::RecoveryKind::FanDatabase, 1'780'990'000}}) {
+        recoveryRows.push_back(
+            flowmar::recoveryRow({{}, {}, file, title, kind, std::int64_t{savedAt}}));
+    }
+    flowmar::DialogRecovery recovery(recoveryRows);
+    recovery.actionBox(2)->setCurrentIndex(1);
+    save(recovery, dir, QStringLiteral("dialog-recovery"));
     flowmar::SplashWindow::setEnabled(true);
     QPixmap splash = flowmar::splashPicture();
     splash.save(dir.filePath(QStringLiteral("splash.png")));

@@ -4,7 +4,9 @@
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_database_commands.h"
 #include "core/files/model_file.h"
+#include "core/files/recovery_store.h"
 #include "core/model/document_templates.h"
+#include "core/model/messages.h"
 #include "core/ui_port.h"
 
 #include <algorithm>
@@ -144,6 +146,52 @@ OpenDocuments::Opened OpenDocuments::open(const std::filesystem::path& path,
     document->path = path;
     OpenDocument& added = adopt(std::move(document), fileTitle(path));
     m_recentFiles.add(path);
+    if (adopted) {
+        adopted(added);
+    }
+    Opened opened{&added, false, {}};
+    if (added.model) {
+        opened.execution = Execute(*added.model, m_port);
+    }
+    return opened;
+}
+
+OpenDocuments::Opened OpenDocuments::restore(const RecoveryCopy& copy,
+                                             const std::function<void(OpenDocument&)>& adopted) {
+    const std::string name = copy.originalFile.empty()
+                                 ? copy.title
+                                 : fileTitle(std::filesystem::path(copy.originalFile));
+    auto document = std::make_unique<OpenDocument>();
+    std::string error;
+    if (copy.kind == RecoveryKind::FanDatabase) {
+        FileRead<CFanDatabaseDoc> read = readFanDatabase(copy.copy);
+        error = read.error;
+        document->database = std::move(read.document);
+    } else {
+        FileRead<CFlowmarDoc> read = readModelFile(copy.copy);
+        error = read.error;
+        document->model = std::move(read.document);
+    }
+    if (!document->model && !document->database) {
+        m_port.showMessage(messages::cannotRestoreCopy(name, error, copy.copy.string()),
+                           MessageIcon::Warning);
+        return {};
+    }
+    document->path = copy.originalFile;
+    if (copy.originalFile.empty()) {
+        // "DuctData3" restored: the next new model is "DuctData4", never a second "DuctData3".
+        int& untitled = document->model ? m_untitledModels : m_untitledDatabases;
+        const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+        if (digits < name.size() && name.size() - digits < 6) {
+            const int number = std::stoi(name.substr(digits));
+            if (untitledDocumentTitle(templateOf(*document), number) == name) {
+                untitled = std::max(untitled, number);
+            }
+        }
+    }
+    OpenDocument& added = adopt(std::move(document), name);
+    // Not in its file: the save question must come when it closes.
+    added.state().setModifiedFlag();
     if (adopted) {
         adopted(added);
     }

@@ -19,6 +19,7 @@
 
 namespace flowmar {
 
+struct RecoveryCopy;
 class UiPort;
 
 enum class SaveAnswer { Save, Discard, Cancel };
@@ -91,6 +92,13 @@ public:
     Opened open(const std::filesystem::path& path,
                 const std::function<void(OpenDocument&)>& adopted = {},
                 Accept accept = Accept::AnyDocument);
+
+    // Opens a recovery copy as a modified document under the name of the file it was a copy of,
+    // so that saving writes it there, or under its old title when it had no file (a later new
+    // document is not given that title again). `adopted` and Execute follow as for open. A copy
+    // that cannot be read shows why through the port and opens nothing; the copy stays.
+    Opened restore(const RecoveryCopy& copy,
+                   const std::function<void(OpenDocument&)>& adopted = {});
 
     // A new, untitled duct model ("DuctData1", "DuctData2", ...) in the unit system the person
     // chooses.

@@ -245,4 +245,13 @@ std::string convertedFileUnreadable(std::string_view file, std::string_view read
            "\" again: what it wrote cannot be read back. " + std::string(readBack);
 }
 
+std::string cannotRestoreCopy(std::string_view name, std::string_view why, std::string_view copy) {
+    return "The recovery copy of \"" + std::string(name) + "\" cannot be restored. " +
+           std::string(why) + " The copy stays in \"" + std::string(copy) + "\".";
+}
+
+std::string noRecoveryCopies(std::string_view why) {
+    return "No recovery copies are kept: " + std::string(why);
+}
+
 } // namespace flowmar::messages

@@ -444,6 +444,7 @@ inline constexpr std::string_view kNoSuchPrinter = "there is no such printer";
 inline constexpr std::string_view kDesktopUsage =
     R"(Usage: flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf]
                [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]
+               [--no-recovery]
        flowmar --help | --version
 
 Starts with no document open, or opens FILE (a .dct model, a .json model or a .fdb fan database)
@@ -452,6 +453,8 @@ and executes it.
   --print-to X   print to the printer X, or to the PDF file X when it ends in .pdf, then exit
   --print-view V the view to print: input, results, fan-input, fan-results or fan-curve
   --no-splash    start without the splash picture
+  --no-recovery  neither offer the recovery copies left by a program that did not exit normally
+                 nor keep copies of unsaved work (--print and --print-to imply it)
   --help         show this text;  --version  show the version
 Printing exits with 0 when the pages were written, 1 when Execute stopped on a check (the pages
 are still written), 2 when the command line was wrong, the file could not be read or the print
@@ -463,5 +466,11 @@ could not start.
 std::string bytesAfterLastValue(std::size_t count);
 // convert wrote a file that its own reader refuses: the file is removed, nothing is kept.
 std::string convertedFileUnreadable(std::string_view file, std::string_view readBack);
+
+// A recovery copy that cannot be read back: `name` is the document it was a copy of, `why` the
+// reader's message, `copy` the copy's own file (kept, so nothing more is lost).
+std::string cannotRestoreCopy(std::string_view name, std::string_view why, std::string_view copy);
+// The recovery folder cannot be used: no copies are kept this run (the status bar says why).
+std::string noRecoveryCopies(std::string_view why);
 
 } // namespace flowmar::messages

@@ -152,6 +152,25 @@ inline constexpr std::string_view kNewDocumentPrompt = "New";
 inline constexpr std::string_view kJsonModelFilter = "JSON model (*.json)";
 inline constexpr std::string_view kAllFilesFilter = "All files (*)";
 inline constexpr std::string_view kHelpWindowTitle = "Flowmar Help";
+// The recovery dialog at start-up.
+inline constexpr std::string_view kRecoveryTitle = "Recover Unsaved Work";
+inline constexpr std::string_view kRecoveryIntro =
+    "Flowmar did not exit normally last time. It kept copies of these documents with the edits "
+    "that were not saved. Choose what to do with each:";
+inline constexpr std::string_view kRecoveryDocument = "Document";
+inline constexpr std::string_view kRecoveryKind = "Kind";
+inline constexpr std::string_view kRecoveryFolder = "Folder";
+inline constexpr std::string_view kRecoverySaved = "Copy Made";
+inline constexpr std::string_view kRecoveryAction = "Action";
+inline constexpr std::string_view kRecoveryNeverSaved = "(never saved)";
+inline constexpr std::string_view kRecoveryDuctModel = "Duct model";
+inline constexpr std::string_view kRecoveryFanDatabase = "Fan database";
+inline constexpr std::string_view kRecoveryRestore = "Restore";
+inline constexpr std::string_view kRecoveryKeep = "Keep for later";
+inline constexpr std::string_view kRecoveryDiscard = "Discard";
+inline constexpr std::string_view kRecoveryHint =
+    "Restore opens the document with its edits, not yet saved: saving it writes it to its file. "
+    "Keep for later asks again at the next start.";
 } // namespace labels
 
 // The text of a string-table entry; empty for an id the table does not hold.

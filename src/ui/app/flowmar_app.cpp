@@ -5,6 +5,7 @@
 #include "core/model/messages.h"
 #include "core/model/version.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/recovery_keeper.h"
 #include "ui/dialogs/splash_window.h"
 
 #include <clocale>
@@ -50,6 +51,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.version = true;
         } else if (arg == QLatin1String("--no-splash") || arg == QLatin1String("-nosplash")) {
             line.splash = false;
+        } else if (arg == QLatin1String("--no-recovery")) {
+            line.recovery = false;
         } else if (arg.startsWith(QLatin1Char('-'))) {
             line.valid = false;
             line.error = QStringLiteral("Unknown option \"%1\".").arg(arg);
@@ -61,6 +64,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.error = QStringLiteral("Only one file can be opened from the command line.");
             return line;
         }
+    }
+    if (line.print || !line.printTo.isEmpty()) {
+        line.recovery = false; // printing never waits for a dialog
     }
     if ((line.print || !line.printTo.isEmpty()) && line.file.isEmpty()) {
         line.valid = false;
@@ -98,6 +104,10 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
     if (!printing) {
         // The window is there first, so a message about the file shows over it.
         m_mainFrame->showMaximized();
+        if (line.recovery) {
+            m_mainFrame->keepRecoveryCopies(RecoveryKeeper::defaultFolder());
+            m_mainFrame->offerRecovery();
+        }
     }
     if (!line.file.isEmpty() && !m_mainFrame->openFile(line.file) && printing) {
         m_finished = true;

@@ -22,13 +22,16 @@ struct CommandLine {
     bool splash = true;
     bool help = false;    // --help: the usage on standard output, then exit
     bool version = false; // --version: the version on standard output, then exit
+    // Offer the copies a program that did not exit normally left, and keep copies of unsaved
+    // work; --no-recovery, --print and --print-to turn it off.
+    bool recovery = true;
     bool valid = true;
     QString error;
 };
 
 // Reads `flowmar [FILE] [--print] [--print-to PRINTER|FILE.pdf]
-// [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash]`, or `--help` or
-// `--version` (arguments without the program name).
+// [--print-view input|results|fan-input|fan-results|fan-curve] [--no-splash] [--no-recovery]`,
+// or `--help` or `--version` (arguments without the program name).
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // How a run that only prints ends (the program's exit status).

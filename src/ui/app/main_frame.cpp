@@ -4,10 +4,12 @@
 #include "core/commands/execute_command.h"
 #include "core/commands/fan_commands.h"
 #include "core/commands/fan_database_commands.h"
+#include "core/commands/recovery_list.h"
 #include "core/files/file_filter.h"
 #include "core/files/model_file.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
 #include "ui/app/app_icons.h"
@@ -15,10 +17,12 @@
 #include "ui/app/frame_factory.h"
 #include "ui/app/program_settings.h"
 #include "ui/app/qt_ui_port.h"
+#include "ui/app/recovery_keeper.h"
 #include "ui/app/shell_questions.h"
 #include "ui/core_text.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/design_criteria_dialog.h"
+#include "ui/dialogs/dialog_recovery.h"
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/dialogs/study_dialog.h"
@@ -317,6 +321,12 @@ void CMainFrame::createCommands() {
         if (auto handler = handlers.find(command.id); handler != handlers.end()) {
             connect(action, &QAction::triggered, this, handler->second);
         }
+        // After the command: whatever it changed is copied soon.
+        connect(action, &QAction::triggered, this, [this] {
+            if (m_keeper) {
+                m_keeper->documentsChanged();
+            }
+        });
         m_commands[command.id] = action;
         if (command.ownMenuEntry) {
             auto* entry = new QAction(menuText, this);
@@ -566,6 +576,9 @@ void CMainFrame::watchDocument(OpenDocument& document) {
             updateTitle();
         }
     });
+    if (m_keeper) {
+        m_keeper->track(document);
+    }
 }
 
 QMdiSubWindow* CMainFrame::addView(OpenDocument& document, int templateId) {
@@ -630,6 +643,9 @@ void CMainFrame::frameDestroyed(const DocumentState* document, QMdiSubWindow* fr
         std::erase(it->second.frames, frame);
         if (it->second.frames.empty()) {
             m_frames.erase(it);
+            if (m_keeper) {
+                m_keeper->forget(document);
+            }
             m_documents.close(document);
         }
     }
@@ -1006,6 +1022,53 @@ void CMainFrame::onStudy() {
                        program_settings::criteriaFor(doc->designCriteria).requiredFaceQuantity,
                        *m_port, this);
     dialog.exec();
+}
+
+void CMainFrame::keepRecoveryCopies(const QString& folder) {
+    m_keeper = std::make_unique<RecoveryKeeper>(folder);
+    if (!m_keeper->store().usable()) {
+        statusBar()->showMessage(
+            coreText(messages::noRecoveryCopies(m_keeper->store().lockError())));
+    }
+    connect(m_keeper.get(), &RecoveryKeeper::writeFailed, this,
+            [this](const QString& why) { statusBar()->showMessage(why, kStatusMessageMs); });
+    for (const auto& open : m_documents.documents()) {
+        m_keeper->track(*open);
+    }
+}
+
+int CMainFrame::offerRecovery() {
+    if (!m_keeper) {
+        return 0;
+    }
+    const std::vector<RecoveryCopy> copies = m_keeper->store().leftovers();
+    if (copies.empty()) {
+        return 0;
+    }
+    std::vector<RecoveryRow> rows;
+    for (const RecoveryCopy& copy : copies) {
+        rows.push_back(recoveryRow(copy));
+    }
+    // The splash would stand over the question and eat the first click on it.
+    if (SplashWindow* splash = SplashWindow::current()) {
+        splash->close();
+    }
+    DialogRecovery dialog(rows, this);
+    dialog.exec();
+    const std::vector<OpenDocument*> restored =
+        applyRecoveryChoices(copies, dialog.choices(), m_documents, [this](OpenDocument& document) {
+            watchDocument(document);
+            if (document.database) {
+                addDatabaseView(document);
+            } else {
+                addView(document, templates::kSummaryOfInput);
+            }
+        });
+    for (OpenDocument* document : restored) {
+        m_keeper->restored(*document);
+    }
+    updateCommands();
+    return static_cast<int>(restored.size());
 }
 
 void CMainFrame::refreshAllModels() {

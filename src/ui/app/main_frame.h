@@ -31,6 +31,7 @@ class CFanDatabase;
 class CFanDatabaseDoc;
 class CChildFrame;
 class HelpWindow;
+class RecoveryKeeper;
 class CFlowmarDoc;
 class DuctView;
 class ShellQuestions;
@@ -93,6 +94,13 @@ public:
     void onStudy();
     // Every view of every open model re-reads its model (after a program setting changed).
     void refreshAllModels();
+
+    // Keeps recovery copies of the documents' unsaved edits in `folder` from now on.
+    void keepRecoveryCopies(const QString& folder);
+    RecoveryKeeper* recoveryKeeper() const { return m_keeper.get(); }
+    // When copies are left from a program that did not exit normally, asks what to do with each
+    // and restores those chosen. Returns how many documents were restored.
+    int offerRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +176,8 @@ private:
     std::vector<QAction*> m_windowListActions;
     QPrinter m_printer;
     bool m_closingAll = false;
+    // Declared after the documents: it goes first, while the documents it watches still exist.
+    std::unique_ptr<RecoveryKeeper> m_keeper;
 };
 
 } // namespace flowmar
