@@ -86,22 +86,28 @@ char* digitsBefore(char* end, std::uint64_t n) {
     return end;
 }
 
+// A double has at most 17 significant digits.
+constexpr std::size_t kCopyWidth = 24;
+
 // A finite number in its shortest digits that read back to the same double (Dragonbox), laid out
 // as the tree's dump lays them out: plain up to 15 digits before the point and down to 0.0001,
-// always with a point or an exponent (100.0, 0.25, 1e-05, 1.5e+20); at most 25 characters.
+// always with a point or an exponent (100.0, 0.25, 1e-05, 1.5e+20); at most 25 characters, but
+// it may scribble up to kCopyWidth characters beyond them.
 char* writeShortest(char* out, double number) {
     if (std::signbit(number)) {
         *out++ = '-';
         number = -number;
     }
     const auto decimal = fmt::detail::dragonbox::to_decimal(number);
-    char digitBuffer[24];
-    char* const digitsEnd = digitBuffer + sizeof digitBuffer;
+    // Digits are copied kCopyWidth at a time whatever their number (a fixed-size copy is a pair
+    // of moves, a variable one a call), so the buffer has that much to spare after them.
+    char digitBuffer[2 * kCopyWidth] = {};
+    char* const digitsEnd = digitBuffer + kCopyWidth;
     const char* digits = digitsBefore(digitsEnd, decimal.significand);
     const int count = static_cast<int>(digitsEnd - digits);
     const int point = count + decimal.exponent; // digits before the decimal point
     const auto copy = [&out](const char* from, int length) {
-        std::memcpy(out, from, static_cast<std::size_t>(length));
+        std::memcpy(out, from, kCopyWidth);
         out += length;
     };
     constexpr int kPlainBelow = -4; // 0.0001 is plain, 0.00001 is 1e-05
@@ -110,13 +116,15 @@ char* writeShortest(char* out, double number) {
         copy(digits, count);
         std::memset(out, '0', static_cast<std::size_t>(point - count));
         out += point - count;
-        copy(".0", 2);
+        *out++ = '.';
+        *out++ = '0';
     } else if (0 < point && point <= kPlainUpTo) {
         copy(digits, point);
         *out++ = '.';
         copy(digits + point, count - point);
     } else if (kPlainBelow < point && point <= 0) {
-        copy("0.", 2);
+        *out++ = '0';
+        *out++ = '.';
         std::memset(out, '0', static_cast<std::size_t>(-point));
         out += -point;
         copy(digits, count);
@@ -129,13 +137,13 @@ char* writeShortest(char* out, double number) {
         const int exponent = point - 1;
         *out++ = 'e';
         *out++ = exponent < 0 ? '-' : '+';
-        const auto magnitude = static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent);
-        if (magnitude < 10) {
-            *out++ = '0';
+        // Two digits at least, three at most (a double's exponent lies within ±324).
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude >= 100) {
+            *out++ = static_cast<char>('0' + magnitude / 100);
         }
-        char exponentBuffer[4];
-        const char* first = digitsBefore(exponentBuffer + 4, magnitude);
-        copy(first, static_cast<int>(exponentBuffer + 4 - first));
+        std::memcpy(out, kDigitPairs + 2 * (magnitude % 100), 2);
+        out += 2;
     }
     return out;
 }
@@ -241,10 +249,18 @@ JsonStream& JsonStream::endArray() {
 
 JsonStream& JsonStream::key(JsonKey name) {
     beforeValue();
-    write('"');
-    write(name.name());
-    write('"');
-    write(m_indent >= 0 ? ": " : ":");
+    // "name": in one piece; a key is a short literal, far smaller than the buffer.
+    const std::string_view text = name.name();
+    char* at = room(text.size() + 4);
+    *at++ = '"';
+    std::memcpy(at, text.data(), text.size());
+    at += text.size();
+    *at++ = '"';
+    *at++ = ':';
+    if (m_indent >= 0) {
+        *at++ = ' ';
+    }
+    m_used = static_cast<std::size_t>(at - m_buffer.data());
     m_afterKey = true;
     return *this;
 }
@@ -254,7 +270,7 @@ JsonStream& JsonStream::value(double number) {
         return null();
     }
     beforeValue();
-    char* start = room(32);
+    char* start = room(32 + kCopyWidth);
     char* end = writeShortest(start, number);
     m_used += static_cast<std::size_t>(end - start);
     afterValue();

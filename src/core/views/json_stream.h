@@ -20,6 +20,9 @@ public:
     template <std::size_t N>
     consteval JsonKey(const char (&name)[N]) // NOLINT(google-explicit-constructor): a literal
         : m_name(name, N - 1) {
+        if (N > 256) {
+            throw "a JSON key is a short name";
+        }
         for (const char c : m_name) {
             if (c < 0x20 || c == '"' || c == '\\' || c == 0x7F) {
                 throw "a JSON key must need no escaping";
