@@ -94,6 +94,11 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 }
 
 bool SplashWindow::eventFilter(QObject*, QEvent* event) {
+    // Closed, the splash lives on until the event loop deletes it, and a dialog run before that
+    // (the recovery question at start-up) must get its presses.
+    if (!isVisible()) {
+        return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
