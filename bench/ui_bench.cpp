@@ -1,6 +1,7 @@
 // The desktop program on the offscreen platform: start-up until the main window is shown, and
 // opening an example model until both summaries are filled.
 #include "core/model/document_templates.h"
+#include "support/no_questions.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/shell_questions.h"
 #include "ui/dialogs/splash_window.h"
@@ -14,17 +15,6 @@ namespace {
 
 const QString kExample = QStringLiteral(FLOWMAR_EXAMPLES "/zones-and-losses.dct");
 
-// Closing the executed model between runs: never save it.
-class DiscardChanges : public ShellQuestions {
-public:
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
-    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
-                                                        std::string_view) override {
-        return std::nullopt;
-    }
-    QString chooseOpenPath(const QString&) override { return {}; }
-};
-
 void BM_StartUpToMainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
         CMainFrame frame;
@@ -35,7 +25,7 @@ void BM_StartUpToMainWindowShown(benchmark::State& state) {
 }
 
 void BM_OpenModelUntilBothSummariesAreFilled(benchmark::State& state) {
-    DiscardChanges questions;
+    testing::NoQuestions questions; // the executed model closes between runs unsaved
     CMainFrame frame(nullptr, &questions);
     frame.show();
     QApplication::processEvents();

@@ -5,6 +5,7 @@
 #include "core/files/dct_file.h"
 #include "core/model/flowmar_doc.h"
 #include "support/fake_ui_port.h"
+#include "support/no_questions.h"
 #include "ui/app/flowmar_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/recovery_keeper.h"
@@ -38,16 +39,6 @@ namespace {
 using namespace std::chrono_literals;
 
 const QString kExamples = QStringLiteral(FLOWMAR_EXAMPLES);
-
-class SaveInPlace : public ShellQuestions {
-public:
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
-    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
-                                                        std::string_view) override {
-        return std::nullopt;
-    }
-    QString chooseOpenPath(const QString&) override { return {}; }
-};
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
@@ -120,7 +111,7 @@ protected:
     QString model;
     QString folder;
     testing::FakeUiPort port;
-    SaveInPlace questions;
+    testing::NoQuestions questions;
 };
 
 TEST_F(RecoveryKeeperTest, OpeningWritesNoCopyAnEditDoesAndASaveRemovesIt) {

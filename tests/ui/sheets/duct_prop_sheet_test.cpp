@@ -7,6 +7,7 @@
 #include "core/model/messages.h"
 #include "core/model/units.h"
 #include "support/fake_ui_port.h"
+#include "support/no_questions.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/qt_ui_port.h"
 #include "ui/app/shell_questions.h"
@@ -45,16 +46,6 @@ public:
     std::vector<std::string> messages;
     using QtUiPort::showMessage;
     void showMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
-};
-
-class NoQuestions : public ShellQuestions {
-public:
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
-    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
-                                                        std::string_view) override {
-        return std::nullopt;
-    }
-    QString chooseOpenPath(const QString&) override { return {}; }
 };
 
 // Runs script on the modal dialog of type Dialog once it is open; the dialog is cancelled
@@ -104,7 +95,7 @@ protected:
     }
 
     RecordingPort port;
-    NoQuestions questions;
+    testing::NoQuestions questions;
     CMainFrame frame{&port, &questions};
     CFlowmarDoc* doc = nullptr;
 };

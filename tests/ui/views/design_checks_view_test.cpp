@@ -6,6 +6,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/units.h"
 #include "support/fake_ui_port.h"
+#include "support/no_questions.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/program_settings.h"
 #include "ui/app/shell_questions.h"
@@ -23,16 +24,6 @@ namespace {
 
 const QString kExamples = QStringLiteral(FLOWMAR_EXAMPLES);
 
-class NoQuestions : public ShellQuestions {
-public:
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
-    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
-                                                        std::string_view) override {
-        return std::nullopt;
-    }
-    QString chooseOpenPath(const QString&) override { return {}; }
-};
-
 class DesignChecksViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,7 +38,7 @@ protected:
     }
 
     testing::FakeUiPort port;
-    NoQuestions questions;
+    testing::NoQuestions questions;
     CMainFrame frame{&port, &questions};
 };
 

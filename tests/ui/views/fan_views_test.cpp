@@ -5,6 +5,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/views/fan_results.h"
 #include "support/fake_ui_port.h"
+#include "support/no_questions.h"
 #include "ui/app/child_frame.h"
 #include "ui/app/flowmar_app.h"
 #include "ui/app/main_frame.h"
@@ -30,16 +31,6 @@ namespace flowmar {
 namespace {
 
 const QString kExamples = QStringLiteral(FLOWMAR_EXAMPLES);
-
-class NoQuestions : public ShellQuestions {
-public:
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
-    std::optional<std::filesystem::path> chooseSavePath(std::string_view,
-                                                        std::string_view) override {
-        return std::nullopt;
-    }
-    QString chooseOpenPath(const QString&) override { return {}; }
-};
 
 // Page objects of a PDF: "/Type /Page" not followed by the "s" of the page tree.
 int pdfPageCount(const QString& path) {
@@ -84,7 +75,7 @@ protected:
     }
 
     testing::FakeUiPort port;
-    NoQuestions questions;
+    testing::NoQuestions questions;
     CMainFrame frame{&port, &questions};
     QTemporaryDir m_folder;
 };
