@@ -87,6 +87,26 @@ std::string lastParts(const std::filesystem::path& path, std::size_t parts) {
     return shown.string();
 }
 
+// The document a file holds, read as a fan database or as a duct model; nothing, and the reader's
+// message in `error`, when it cannot be read.
+std::unique_ptr<OpenDocument> readDocument(const std::filesystem::path& path, bool fanDatabase,
+                                           std::string& error) {
+    auto document = std::make_unique<OpenDocument>();
+    if (fanDatabase) {
+        FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
+        error = read.error;
+        document->database = std::move(read.document);
+    } else {
+        FileRead<CFlowmarDoc> read = readModelFile(path);
+        error = read.error;
+        document->model = std::move(read.document);
+    }
+    if (!document->model && !document->database) {
+        return nullptr;
+    }
+    return document;
+}
+
 } // namespace
 
 std::vector<std::string> RecentFiles::shownNames() const {
@@ -127,33 +147,29 @@ OpenDocuments::Opened OpenDocuments::open(const std::filesystem::path& path,
     if (OpenDocument* open = findFile(path)) {
         return {open, true, {}};
     }
-    auto document = std::make_unique<OpenDocument>();
-    if (accept == Accept::AnyDocument && fileKindOf(path) == FileKind::FanDatabase) {
-        FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
-        if (!read.ok()) {
-            m_port.showMessage(read.error, MessageIcon::Warning);
-            return {};
-        }
-        document->database = std::move(read.document);
-    } else {
-        FileRead<CFlowmarDoc> read = readModelFile(path);
-        if (!read.ok()) {
-            m_port.showMessage(read.error, MessageIcon::Warning);
-            return {};
-        }
-        document->model = std::move(read.document);
+    std::string error;
+    std::unique_ptr<OpenDocument> document = readDocument(
+        path, accept == Accept::AnyDocument && fileKindOf(path) == FileKind::FanDatabase, error);
+    if (!document) {
+        m_port.showMessage(error, MessageIcon::Warning);
+        return {};
     }
     document->path = path;
     OpenDocument& added = adopt(std::move(document), fileTitle(path));
     m_recentFiles.add(path);
+    return opened(added, adopted);
+}
+
+OpenDocuments::Opened OpenDocuments::opened(OpenDocument& added,
+                                            const std::function<void(OpenDocument&)>& adopted) {
     if (adopted) {
         adopted(added);
     }
-    Opened opened{&added, false, {}};
+    Opened result{&added, false, {}};
     if (added.model) {
-        opened.execution = Execute(*added.model, m_port);
+        result.execution = Execute(*added.model, m_port);
     }
-    return opened;
+    return result;
 }
 
 OpenDocuments::Opened OpenDocuments::restore(const RecoveryCopy& copy,
@@ -161,18 +177,10 @@ OpenDocuments::Opened OpenDocuments::restore(const RecoveryCopy& copy,
     const std::string name = copy.originalFile.empty()
                                  ? copy.title
                                  : fileTitle(std::filesystem::path(copy.originalFile));
-    auto document = std::make_unique<OpenDocument>();
     std::string error;
-    if (copy.kind == RecoveryKind::FanDatabase) {
-        FileRead<CFanDatabaseDoc> read = readFanDatabase(copy.copy);
-        error = read.error;
-        document->database = std::move(read.document);
-    } else {
-        FileRead<CFlowmarDoc> read = readModelFile(copy.copy);
-        error = read.error;
-        document->model = std::move(read.document);
-    }
-    if (!document->model && !document->database) {
+    std::unique_ptr<OpenDocument> document =
+        readDocument(copy.copy, copy.kind == RecoveryKind::FanDatabase, error);
+    if (!document) {
         m_port.showMessage(messages::cannotRestoreCopy(name, error, copy.copy.string()),
                            MessageIcon::Warning);
         return {};
@@ -192,14 +200,7 @@ OpenDocuments::Opened OpenDocuments::restore(const RecoveryCopy& copy,
     OpenDocument& added = adopt(std::move(document), name);
     // Not in its file: the save question must come when it closes.
     added.state().setModifiedFlag();
-    if (adopted) {
-        adopted(added);
-    }
-    Opened opened{&added, false, {}};
-    if (added.model) {
-        opened.execution = Execute(*added.model, m_port);
-    }
-    return opened;
+    return opened(added, adopted);
 }
 
 OpenDocument& OpenDocuments::newDuctModel() {

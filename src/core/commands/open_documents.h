@@ -130,6 +130,8 @@ public:
 
 private:
     OpenDocument& adopt(std::unique_ptr<OpenDocument> document, std::string title);
+    // A document just read and adopted: handed to `adopted`, then a model is executed.
+    Opened opened(OpenDocument& added, const std::function<void(OpenDocument&)>& adopted);
 
     UiPort& m_port;
     std::vector<std::unique_ptr<OpenDocument>> m_documents;
