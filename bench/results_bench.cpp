@@ -4,6 +4,7 @@
 #include "core/files/model_file.h"
 #include "core/model/flowmar_doc.h"
 #include "core/views/results_json.h"
+#include "support/results_tree.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +28,7 @@ void BM_ResultsJsonTree(benchmark::State& state) {
     const Solved s = solvedBoosters();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            resultsJson("boosters.json", s.run.status, s.run.messages, s.doc).dump());
+            testing::resultsTree("boosters.json", s.run.status, s.run.messages, s.doc).dump());
     }
 }
 BENCHMARK(BM_ResultsJsonTree)->Unit(benchmark::kMicrosecond);

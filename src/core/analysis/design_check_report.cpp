@@ -7,15 +7,6 @@
 
 namespace flowmar {
 
-namespace {
-
-nlohmann::ordered_json orNull(const std::optional<double>& value) {
-    return value && std::isfinite(*value) ? nlohmann::ordered_json(*value)
-                                          : nlohmann::ordered_json(nullptr);
-}
-
-} // namespace
-
 std::string findingsText(const std::vector<DesignFinding>& findings) {
     if (findings.empty()) {
         return "Design checks: nothing to report.\n";
@@ -27,21 +18,6 @@ std::string findingsText(const std::vector<DesignFinding>& findings) {
         text += "  " + severity + f.title + ": " + f.text + "\n";
     }
     return text;
-}
-
-nlohmann::ordered_json findingsJson(const std::vector<DesignFinding>& findings) {
-    nlohmann::ordered_json checks = nlohmann::ordered_json::array();
-    for (const DesignFinding& f : findings) {
-        checks.push_back(
-            {{"severity", severityName(f.severity)},
-             {"code", findingCodeName(f.code)},
-             {"title", f.title},
-             {"text", f.text},
-             {"from", orNull(f.from)},
-             {"to", orNull(f.to)},
-             {"fan", f.fan ? nlohmann::ordered_json(*f.fan) : nlohmann::ordered_json(nullptr)}});
-    }
-    return checks;
 }
 
 void writeFindingsJson(JsonStream& j, const std::vector<DesignFinding>& findings) {

@@ -4,8 +4,6 @@
 
 #include "core/analysis/design_checks.h"
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 #include <vector>
 
@@ -17,10 +15,8 @@ class JsonStream;
 // or "Design checks: nothing to report." when there is none.
 std::string findingsText(const std::vector<DesignFinding>& findings);
 
-// Each finding as {severity, code, title, text, from, to, fan}; distances in m, null when the
-// finding applies to no stretch or fan.
-nlohmann::ordered_json findingsJson(const std::vector<DesignFinding>& findings);
-// The same array written straight into a JSON stream.
+// Each finding as {severity, code, title, text, from, to, fan} into a JSON stream; distances in
+// m, null when the finding applies to no stretch or fan.
 void writeFindingsJson(JsonStream& j, const std::vector<DesignFinding>& findings);
 
 // Whether any finding is a warning (the command line's --strict turns that into its own status).

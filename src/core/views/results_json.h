@@ -4,8 +4,6 @@
 
 #include "core/engine/solution_status.h"
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,14 +16,9 @@ class JsonStream;
 // "converged", "iteration-limit", "fixed-quantity" or "stopped".
 std::string_view statusName(SolutionStatus status);
 
-// The object for one model. A stopped run lists no segments and no fans: the model holds no
-// results of this run. Numbers that are not finite are written as null.
-nlohmann::ordered_json resultsJson(std::string_view file, SolutionStatus status,
-                                   const std::vector<std::string>& messages,
-                                   const CFlowmarDoc& doc);
-
-// The same object written straight into out (appended, no line end), compact for indent < 0 or
-// indented by that many spaces: the batch's fast path, equal to resultsJson number for number.
+// The object for one model, written straight into out (appended, no line end), compact for
+// indent < 0 or indented by that many spaces. A stopped run lists no segments and no fans: the
+// model holds no results of this run. Numbers that are not finite are written as null.
 void writeResultsJson(std::string& out, std::string_view file, SolutionStatus status,
                       const std::vector<std::string>& messages, const CFlowmarDoc& doc,
                       int indent = -1);

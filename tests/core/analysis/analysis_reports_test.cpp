@@ -3,9 +3,11 @@
 #include "core/engine/execute.h"
 #include "core/files/model_file.h"
 #include "core/model/flowmar_doc.h"
+#include "core/views/json_stream.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <charconv>
 #include <memory>
@@ -86,7 +88,10 @@ TEST(DesignCheckReports, FindingsAsJsonAndText) {
     const auto boosters = example("boosters.json");
     const SolutionStatus status = Execute(*boosters).status;
     const auto findings = designChecks(*boosters, status, {});
-    const auto json = findingsJson(findings);
+    std::string text;
+    JsonStream stream(text);
+    writeFindingsJson(stream, findings);
+    const auto json = nlohmann::json::parse(text);
     ASSERT_EQ(json.size(), findings.size());
     EXPECT_EQ(json[0]["severity"], "warning");
     EXPECT_EQ(json[0]["code"], "suction");

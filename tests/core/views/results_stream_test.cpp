@@ -8,6 +8,7 @@
 #include "core/views/json_stream.h"
 #include "core/views/results_json.h"
 #include "support/fake_ui_port.h"
+#include "support/results_tree.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 
 void expectSameAsTree(const std::string& file, SolutionStatus status,
                       const std::vector<std::string>& messages, const CFlowmarDoc& doc) {
-    const nlohmann::ordered_json tree = resultsJson(file, status, messages, doc);
+    const nlohmann::ordered_json tree = testing::resultsTree(file, status, messages, doc);
     for (const int indent : {-1, 2}) {
         std::string streamed;
         writeResultsJson(streamed, file, status, messages, doc, indent);
