@@ -67,10 +67,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (line.print || !line.printTo.isEmpty()) {
         line.recovery = false; // printing never waits for a dialog
-    }
-    if ((line.print || !line.printTo.isEmpty()) && line.file.isEmpty()) {
-        line.valid = false;
-        line.error = QStringLiteral("Printing needs a file to print.");
+        if (line.file.isEmpty()) {
+            line.valid = false;
+            line.error = QStringLiteral("Printing needs a file to print.");
+        }
     }
     return line;
 }
