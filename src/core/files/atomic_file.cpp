@@ -165,6 +165,33 @@ private:
     SaveSlot* m_slot = nullptr;
 };
 
+// Holds SIGTERM and SIGINT back from this thread while the temporary is created and registered:
+// a signal in between would end the process with an unregistered temporary in place. A held
+// signal arrives when the hold ends, and the handler then finds the temporary.
+class TerminationSignalsHeld {
+public:
+    TerminationSignalsHeld() {
+        sigset_t termination;
+        sigemptyset(&termination);
+        sigaddset(&termination, SIGTERM);
+        sigaddset(&termination, SIGINT);
+        m_holding = ::pthread_sigmask(SIG_BLOCK, &termination, &m_previous) == 0;
+    }
+    ~TerminationSignalsHeld() { release(); }
+    void release() {
+        if (m_holding) {
+            ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+            m_holding = false;
+        }
+    }
+    TerminationSignalsHeld(const TerminationSignalsHeld&) = delete;
+    TerminationSignalsHeld& operator=(const TerminationSignalsHeld&) = delete;
+
+private:
+    sigset_t m_previous{};
+    bool m_holding = false;
+};
+
 bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -222,6 +249,7 @@ FileStatus writeFileAtomically(const fs::path& path, std::span<const std::uint8_
 
     installSaveSignals();
     removeLeftoversOf(target);
+    TerminationSignalsHeld held;
     fs::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -242,6 +270,7 @@ FileStatus writeFileAtomically(const fs::path& path, std::span<const std::uint8_
     }
     // Registered only after it was created, so the handlers never remove another save's file.
     const RegisteredTemporary registered(temporary);
+    held.release();
 
     // A replaced file keeps its permissions; a new one gets those the user's umask allows.
     bool written = !targetExists || ::fchmod(fd, targetStat.st_mode & 07777) == 0;
