@@ -400,7 +400,7 @@ int main(int argc, char** argv) {
           std::tuple{"/home/mine/fans/site-fans.fdb", "site-fans.fdb",
                      flowmar::RecoveryKind::FanDatabase, 1'780'990'000}}) {
         recoveryRows.push_back(
-            flowmar::recoveryRow({{}, {}, file, title, kind, std::int64_t{savedAt}}));
+            flowmar::recoveryRow({{}, {}, file, title, kind, std::int64_t{savedAt}, {}}));
     }
     flowmar::DialogRecovery recovery(recoveryRows);
     recovery.actionBox(2)->setCurrentIndex(1);

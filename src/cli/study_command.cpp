@@ -88,7 +88,10 @@ int runStudyCommand(const StudyOptions& options, StreamPort& port, std::ostream&
 
     const StudyResult result = runWithProgress(doc, request, options.progress, err);
     if (options.json) {
-        out << studyJson(options.model, result, request).dump(options.pretty ? 2 : -1) << '\n';
+        out << studyJson(options.model, result, request)
+                   .dump(options.pretty ? 2 : -1, ' ', false,
+                         nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
     } else {
         out << studyTable(result, request);
     }

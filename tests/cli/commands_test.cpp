@@ -817,6 +817,14 @@ TEST_F(CommandLine, SeveralModelsEachGetTheirObjectAndTheirNameOnEveryMessage) {
     EXPECT_TRUE(err.str().starts_with("You have not completed")) << err.str();
 }
 
+TEST_F(CommandLine, AFileNameThatIsNotUtf8ReachesTheJsonReplaced) {
+    const fs::path latin1 = file("gal\xE9ria.dct");
+    fs::copy_file(kExamples / "boosters.dct", latin1);
+    ASSERT_EQ(run({"--json", latin1.string()}), kExitOk) << err.str();
+    const nlohmann::json result = nlohmann::json::parse(out.str());
+    EXPECT_EQ(result["file"], file("gal\xEF\xBF\xBDria.dct").string());
+}
+
 TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
     EXPECT_EQ(runCommandLine({"--version"}, out, err), kExitOk);
     EXPECT_EQ(out.str(), "flowmar-cli " + std::string(kVersion) + "\n");

@@ -48,6 +48,20 @@ protected:
     fs::path m_folder;
 };
 
+// A model whose file name is Latin-1, not UTF-8: the JSON names it with the replacement
+// character in place of the byte, and the run ends normally.
+TEST_F(StudyCommand, AFileNameThatIsNotUtf8ReachesTheJsonReplacedNotThrown) {
+    const std::string latin1 = path("gal\xE9ria.json");
+    fs::copy_file(kBoosters, latin1);
+    StudyOptions options;
+    options.model = latin1;
+    options.vary = "ductLength=2000:3000:2";
+    options.json = true;
+    EXPECT_EQ(run(options), kExitOk) << err.str();
+    const nlohmann::json study = nlohmann::json::parse(out.str());
+    EXPECT_EQ(study["file"], path("gal\xEF\xBF\xBDria.json")) << out.str().substr(0, 200);
+}
+
 TEST_F(StudyCommand, TheTableSaysHowFarTheDuctReaches) {
     StudyOptions options;
     options.model = kBoosters;

@@ -107,6 +107,32 @@ std::unique_ptr<OpenDocument> readDocument(const std::filesystem::path& path, bo
     return document;
 }
 
+// The document a recovery copy holds, read as the note's kind in the form its name says; never
+// through a link, never from a pipe or a device.
+std::unique_ptr<OpenDocument> readRecoveryCopy(const RecoveryCopy& copy, std::string& error) {
+    const std::string shown = copy.copy.string();
+    const FileBytes file = RecoveryStore::readCopy(copy);
+    if (!file.ok()) {
+        error = messages::cannotOpenFile(shown, copy.readable() ? file.fault : copy.fault);
+        return nullptr;
+    }
+    auto document = std::make_unique<OpenDocument>();
+    const FileKind form = fileKindOf(copy.copy);
+    if (copy.kind == RecoveryKind::FanDatabase) {
+        FileRead<CFanDatabaseDoc> read = readFanDatabaseFrom(file.bytes, form, shown);
+        error = read.error;
+        document->database = std::move(read.document);
+    } else {
+        FileRead<CFlowmarDoc> read = readModelFrom(file.bytes, form, shown);
+        error = read.error;
+        document->model = std::move(read.document);
+    }
+    if (!document->model && !document->database) {
+        return nullptr;
+    }
+    return document;
+}
+
 } // namespace
 
 std::vector<std::string> RecentFiles::shownNames() const {
@@ -178,8 +204,7 @@ OpenDocuments::Opened OpenDocuments::restore(const RecoveryCopy& copy,
                                  ? copy.title
                                  : fileTitle(std::filesystem::path(copy.originalFile));
     std::string error;
-    std::unique_ptr<OpenDocument> document =
-        readDocument(copy.copy, copy.kind == RecoveryKind::FanDatabase, error);
+    std::unique_ptr<OpenDocument> document = readRecoveryCopy(copy, error);
     if (!document) {
         m_port.showMessage(messages::cannotRestoreCopy(name, error, copy.copy.string()),
                            MessageIcon::Warning);

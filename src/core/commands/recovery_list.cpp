@@ -10,6 +10,13 @@ namespace flowmar {
 
 RecoveryRow recoveryRow(const RecoveryCopy& copy) {
     RecoveryRow row;
+    if (!copy.readable()) {
+        row.name = copy.note.filename().string();
+        row.kind = labels::kRecoveryCannotBeRead;
+        row.folder = copy.fault;
+        row.restorable = false;
+        return row;
+    }
     const bool fanDatabase = copy.kind == RecoveryKind::FanDatabase;
     row.kind = fanDatabase ? labels::kRecoveryFanDatabase : labels::kRecoveryDuctModel;
     if (copy.originalFile.empty()) {
@@ -44,6 +51,9 @@ std::vector<OpenDocument*> applyRecoveryChoices(const std::vector<RecoveryCopy>&
     for (std::size_t i = 0; i < copies.size() && i < choices.size(); ++i) {
         switch (choices[i]) {
         case RecoveryChoice::Restore:
+            if (!copies[i].readable()) {
+                break;
+            }
             if (OpenDocument* opened = documents.restore(copies[i], adopted).document) {
                 restored.push_back(opened);
                 RecoveryStore::discardLeftover(copies[i]);

@@ -23,6 +23,9 @@ struct RecoveryRow {
     std::string kind;   // "Duct model" or "Fan database"
     std::string folder; // the file's folder, or "(never saved)"
     std::string time;   // when the copy was made, "YYYY-MM-DD HH:MM" in local time
+    // A note or copy that cannot be read is listed by the note's own name, "cannot be read" as
+    // its kind and the reason in place of the folder; it can be kept or discarded, not restored.
+    bool restorable = true;
 };
 
 RecoveryRow recoveryRow(const RecoveryCopy& copy);
@@ -33,6 +36,7 @@ std::string recoveryTimeText(std::int64_t savedAt);
 // Carries out the person's choice for each copy (`choices[i]` for `copies[i]`; a missing choice
 // keeps the copy). Restored documents are opened through `documents` with `adopted` as for open,
 // and returned; a copy that cannot be read stays where it is, its message shown by the port.
+// A damaged note is never restored: Restore keeps it, Discard removes the note and its copy.
 std::vector<OpenDocument*> applyRecoveryChoices(const std::vector<RecoveryCopy>& copies,
                                                 const std::vector<RecoveryChoice>& choices,
                                                 OpenDocuments& documents,

@@ -96,6 +96,12 @@ struct SaveSlot {
 std::array<SaveSlot, kSaveSlots> g_saves;
 static_assert(std::atomic<int>::is_always_lock_free, "read inside a signal handler");
 
+// Every signal whose default action ends the process, but those of a fault in the program itself
+// (SIGSEGV and the like, where nothing can be trusted) and SIGKILL, which cannot be caught: a
+// closed terminal (SIGHUP), a broken pipe under `| head` (SIGPIPE), a timer or a script's signal.
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT,  SIGHUP,  SIGQUIT,
+                                  SIGALRM, SIGUSR1, SIGUSR2, SIGPIPE};
+
 // Only async-signal-safe calls: unlink, sigaction, raise.
 extern "C" void removeTemporariesAndEnd(int signal) {
     for (SaveSlot& slot : g_saves) {
@@ -129,8 +135,9 @@ void installSaveSignals() {
             ::sigaction(signal, &replacement, nullptr);
         }
     };
-    replaceDefault(SIGTERM, removeTemporariesAndEnd);
-    replaceDefault(SIGINT, removeTemporariesAndEnd);
+    for (const int signal : kEndingSignals) {
+        replaceDefault(signal, removeTemporariesAndEnd);
+    }
     replaceDefault(SIGXFSZ, SIG_IGN);
 }
 
@@ -165,7 +172,7 @@ private:
     SaveSlot* m_slot = nullptr;
 };
 
-// Holds SIGTERM and SIGINT back from this thread while the temporary is created and registered:
+// Holds the ending signals back from this thread while the temporary is created and registered:
 // a signal in between would end the process with an unregistered temporary in place. A held
 // signal arrives when the hold ends, and the handler then finds the temporary.
 class TerminationSignalsHeld {
@@ -173,8 +180,9 @@ public:
     TerminationSignalsHeld() {
         sigset_t termination;
         sigemptyset(&termination);
-        sigaddset(&termination, SIGTERM);
-        sigaddset(&termination, SIGINT);
+        for (const int signal : kEndingSignals) {
+            sigaddset(&termination, signal);
+        }
         m_holding = ::pthread_sigmask(SIG_BLOCK, &termination, &m_previous) == 0;
     }
     ~TerminationSignalsHeld() { release(); }

@@ -14,8 +14,10 @@ namespace flowmar {
 // replaced). On failure no temporary file remains and the previous file is unchanged; the message
 // reads "Cannot save "<file>": <fault>." (folder missing, not writable, the file read-only,
 // disk full, ...).
-// SIGTERM or SIGINT during a save removes the temporary before the process ends (unless the
-// process ignores the signal); SIGXFSZ is ignored, so a file-size limit is a reported failure. A
+// A signal whose default action ends the process (SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGALRM,
+// SIGUSR1, SIGUSR2, SIGPIPE) during a save removes the temporary before the process ends (unless
+// the process ignores or handles the signal); SIGXFSZ is ignored, so a file-size limit is a
+// reported failure. A
 // save first removes what a killed save of the same file left behind.
 // Uses POSIX calls (open, fsync, rename): the standard library cannot flush a file to the disk.
 FileStatus writeFileAtomically(const std::filesystem::path& path,

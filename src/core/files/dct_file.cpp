@@ -267,6 +267,10 @@ DuctFileRead readDuctFile(const std::filesystem::path& path) {
     return readDuctBytes(file.bytes, path.string());
 }
 
+bool ductFileHoldsAll(const CFlowmarDoc& doc) {
+    return !doc.designCriteria.anySet();
+}
+
 std::optional<std::vector<std::uint8_t>> ductFileBytes(const CFlowmarDoc& doc) {
     ArchiveWriter out;
     out.reserve(kNewModelSize);

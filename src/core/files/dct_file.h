@@ -29,6 +29,9 @@ DuctFileRead readDuctFile(const std::filesystem::path& path);
 // The same from bytes in memory; `fileName` is the name the messages give.
 DuctFileRead readDuctBytes(std::span<const std::uint8_t> bytes, std::string_view fileName);
 
+// Whether a ".dct" holds all the model holds: the design criteria, for one, only JSON holds.
+bool ductFileHoldsAll(const CFlowmarDoc& doc);
+
 // The bytes Save writes, or nothing when a text is too long for the format (over 4 GiB).
 std::optional<std::vector<std::uint8_t>> ductFileBytes(const CFlowmarDoc& doc);
 

@@ -33,7 +33,7 @@ std::string writeJsonFanDatabase(const CFanDatabaseDoc& db) {
         fans.push_back(fanCurveJson(db.fans[i]));
     }
     const nlohmann::ordered_json j = {{"unitSystem", db.unitSystem}, {"fanDatabase", fans}};
-    return j.dump(2) + "\n";
+    return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 } // namespace flowmar

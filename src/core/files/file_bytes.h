@@ -21,9 +21,16 @@ struct FileBytes {
 // or hostile file cannot take minutes and gigabytes to be refused.
 inline constexpr std::uintmax_t kMaxReadableFileSize = 64u * 1024 * 1024;
 
-// Reads the file without changing it (opened read-only). Only a regular file (or a link to one)
-// is read: a device or a pipe is refused as unreadable, a file above kMaxReadableFileSize as too
-// large.
-FileBytes readFileBytes(const std::filesystem::path& path);
+enum class SymbolicLinks {
+    Follow, // a person's own file may be a link to where it really lives
+    Refuse, // a file the program keeps for itself: a link there was not made by the program
+};
+
+// Reads the file without changing it (opened read-only, never blocking). Only a regular file is
+// read: a device or a pipe is refused as unreadable (a pipe put in place of the file after it was
+// looked at included), a file above `limit` as too large.
+FileBytes readFileBytes(const std::filesystem::path& path,
+                        SymbolicLinks links = SymbolicLinks::Follow,
+                        std::uintmax_t limit = kMaxReadableFileSize);
 
 } // namespace flowmar

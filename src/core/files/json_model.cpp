@@ -307,7 +307,8 @@ std::string writeJsonModel(const CFlowmarDoc& doc) {
     if (doc.designCriteria.anySet()) {
         j["designCriteria"] = designCriteriaJson(doc.designCriteria);
     }
-    return j.dump(2) + "\n";
+    // A text that is not UTF-8 (none should be) is written with replacement characters.
+    return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 } // namespace flowmar

@@ -27,24 +27,28 @@ std::string displayName(const std::filesystem::path& path) {
     return path.string();
 }
 
-// Reads a JSON document with `read` into a newly constructed document.
+// Reads a JSON document with `read` from bytes into a newly constructed document.
 template <typename Document, typename Read>
-FileRead<Document> readJsonFile(const std::filesystem::path& path, Read read) {
+FileRead<Document> readJsonBytes(std::span<const std::uint8_t> bytes, std::string_view fileName,
+                                 Read read) {
     FileRead<Document> result;
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok()) {
-        result.error = messages::cannotOpenFile(displayName(path), file.fault);
-        return result;
-    }
-    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
-                                file.bytes.size());
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     auto document = std::make_unique<Document>();
     if (std::string fault = read(text, *document); !fault.empty()) {
-        result.error = messages::cannotOpenFile(displayName(path), fault);
+        result.error = messages::cannotOpenFile(fileName, fault);
         return result;
     }
     result.document = std::move(document);
     return result;
+}
+
+template <typename Document, typename Read>
+FileRead<Document> readJsonFile(const std::filesystem::path& path, Read read) {
+    const FileBytes file = readFileBytes(path);
+    if (!file.ok()) {
+        return {nullptr, messages::cannotOpenFile(displayName(path), file.fault)};
+    }
+    return readJsonBytes<Document>(file.bytes, displayName(path), read);
 }
 
 FileStatus writeText(const std::filesystem::path& path, const std::string& text) {
@@ -81,6 +85,18 @@ FileRead<CFlowmarDoc> readModelFile(const std::filesystem::path& path) {
     }
 }
 
+FileRead<CFlowmarDoc> readModelFrom(std::span<const std::uint8_t> bytes, FileKind kind,
+                                    std::string_view fileName) {
+    switch (kind) {
+    case FileKind::DuctModel:
+        return readDuctBytes(bytes, fileName);
+    case FileKind::Json:
+        return readJsonBytes<CFlowmarDoc>(bytes, fileName, readJsonModel);
+    default:
+        return {nullptr, messages::cannotOpenFile(fileName, kUnknownExtension)};
+    }
+}
+
 FileStatus writeModelFile(const CFlowmarDoc& doc, const std::filesystem::path& path) {
     switch (fileKindOf(path)) {
     case FileKind::DuctModel:
@@ -100,6 +116,18 @@ FileRead<CFanDatabaseDoc> readFanDatabase(const std::filesystem::path& path) {
         return readJsonFile<CFanDatabaseDoc>(path, readJsonFanDatabase);
     default:
         return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
+    }
+}
+
+FileRead<CFanDatabaseDoc> readFanDatabaseFrom(std::span<const std::uint8_t> bytes, FileKind kind,
+                                              std::string_view fileName) {
+    switch (kind) {
+    case FileKind::FanDatabase:
+        return readFanDatabaseBytes(bytes, fileName);
+    case FileKind::Json:
+        return readJsonBytes<CFanDatabaseDoc>(bytes, fileName, readJsonFanDatabase);
+    default:
+        return {nullptr, messages::cannotOpenFile(fileName, kUnknownExtension)};
     }
 }
 

@@ -4,7 +4,10 @@
 
 #include "core/files/file_status.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
+#include <string_view>
 
 namespace flowmar {
 
@@ -21,8 +24,15 @@ FileRead<CFlowmarDoc> readModelFile(const std::filesystem::path& path);
 // Writes a ".dct" or ".json" duct model, replacing the target only once complete.
 FileStatus writeModelFile(const CFlowmarDoc& doc, const std::filesystem::path& path);
 
+// A model from bytes read already, in the form `kind` (DuctModel or Json) says; `fileName` is
+// the name the messages give.
+FileRead<CFlowmarDoc> readModelFrom(std::span<const std::uint8_t> bytes, FileKind kind,
+                                    std::string_view fileName);
+
 // The same for fan databases (".fdb" or ".json").
 FileRead<CFanDatabaseDoc> readFanDatabase(const std::filesystem::path& path);
 FileStatus writeFanDatabase(const CFanDatabaseDoc& db, const std::filesystem::path& path);
+FileRead<CFanDatabaseDoc> readFanDatabaseFrom(std::span<const std::uint8_t> bytes, FileKind kind,
+                                              std::string_view fileName);
 
 } // namespace flowmar

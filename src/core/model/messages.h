@@ -470,6 +470,13 @@ std::string convertedFileUnreadable(std::string_view file, std::string_view read
 // A recovery copy that cannot be read back: `name` is the document it was a copy of, `why` the
 // reader's message, `copy` the copy's own file (kept, so nothing more is lost).
 std::string cannotRestoreCopy(std::string_view name, std::string_view why, std::string_view copy);
+// Why a note in the recovery folder, or the copy it belongs to, cannot be read (besides the file
+// faults above: not a regular file, too large).
+inline constexpr std::string_view kRecoveryNoteNotJson = "the note is not a recovery note";
+inline constexpr std::string_view kRecoveryNoteFieldsWrong =
+    "the note's fields are missing or of the wrong type";
+inline constexpr std::string_view kRecoveryNoteNamesNoCopy = "the note names no copy beside it";
+inline constexpr std::string_view kRecoveryCopyMissing = "its copy is missing";
 // The recovery folder cannot be used: no copies are kept this run (the status bar says why).
 std::string noRecoveryCopies(std::string_view why);
 

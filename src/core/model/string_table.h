@@ -165,6 +165,8 @@ inline constexpr std::string_view kRecoveryAction = "Action";
 inline constexpr std::string_view kRecoveryNeverSaved = "(never saved)";
 inline constexpr std::string_view kRecoveryDuctModel = "Duct model";
 inline constexpr std::string_view kRecoveryFanDatabase = "Fan database";
+// The kind of a row whose note or copy is damaged; the folder column then says why.
+inline constexpr std::string_view kRecoveryCannotBeRead = "cannot be read";
 inline constexpr std::string_view kRecoveryRestore = "Restore";
 inline constexpr std::string_view kRecoveryKeep = "Keep for later";
 inline constexpr std::string_view kRecoveryDiscard = "Discard";

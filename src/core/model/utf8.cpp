@@ -66,4 +66,27 @@ void append(std::string& out, char32_t c) {
     }
 }
 
+bool valid(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        // A replacement character may be in the text itself; otherwise it stands for bad bytes.
+        if (next(text, i) == kReplacement && text.substr(start, i - start) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string sanitised(std::string_view text) {
+    if (valid(text)) {
+        return std::string(text);
+    }
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size();) {
+        append(out, next(text, i));
+    }
+    return out;
+}
+
 } // namespace flowmar::utf8

@@ -17,4 +17,10 @@ char32_t next(std::string_view text, std::size_t& i);
 // Appends the UTF-8 form of a code point (kReplacement for one that has none).
 void append(std::string& out, char32_t c);
 
+// Whether every byte of text is part of a well-formed UTF-8 sequence.
+bool valid(std::string_view text);
+
+// The text with every malformed sequence replaced by kReplacement: what a JSON writer may hold.
+std::string sanitised(std::string_view text);
+
 } // namespace flowmar::utf8

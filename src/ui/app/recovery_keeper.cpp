@@ -130,9 +130,8 @@ void RecoveryKeeper::check(Tracked& tracked) {
         onWorker([this, id = tracked.id] { m_store->discard(id); });
         break;
     case RecoveryTracker::Step::Write: {
-        std::vector<std::uint8_t> bytes = document.model
-                                              ? RecoveryStore::copyBytes(*document.model)
-                                              : RecoveryStore::copyBytes(*document.database);
+        RecoveryBytes bytes = document.model ? RecoveryStore::copyBytes(*document.model)
+                                             : RecoveryStore::copyBytes(*document.database);
         const RecoveryKind kind =
             document.model ? RecoveryKind::DuctModel : RecoveryKind::FanDatabase;
         onWorker([this, id = tracked.id, kind, bytes = std::move(bytes),

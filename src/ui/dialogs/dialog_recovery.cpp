@@ -19,10 +19,6 @@ namespace {
 
 enum Column { kDocument, kKind, kFolder, kSaved, kAction, kColumns };
 
-// The action box's entries, in the order of RecoveryChoice.
-constexpr RecoveryChoice kChoices[] = {RecoveryChoice::Restore, RecoveryChoice::Keep,
-                                       RecoveryChoice::Discard};
-
 } // namespace
 
 DialogRecovery::DialogRecovery(const std::vector<RecoveryRow>& rows, QWidget* parent)
@@ -50,9 +46,15 @@ DialogRecovery::DialogRecovery(const std::vector<RecoveryRow>& rows, QWidget* pa
             item->setToolTip(item->text());
             m_table->setItem(row, column, item);
         }
+        // A note that cannot be read offers no Restore, and is kept unless the person says.
         auto* action = new QComboBox;
-        action->addItems({coreText(labels::kRecoveryRestore), coreText(labels::kRecoveryKeep),
-                          coreText(labels::kRecoveryDiscard)});
+        if (shown.restorable) {
+            action->addItem(coreText(labels::kRecoveryRestore),
+                            static_cast<int>(RecoveryChoice::Restore));
+        }
+        action->addItem(coreText(labels::kRecoveryKeep), static_cast<int>(RecoveryChoice::Keep));
+        action->addItem(coreText(labels::kRecoveryDiscard),
+                        static_cast<int>(RecoveryChoice::Discard));
         m_table->setCellWidget(row, kAction, action);
     }
     m_table->resizeColumnsToContents();
@@ -77,8 +79,9 @@ DialogRecovery::DialogRecovery(const std::vector<RecoveryRow>& rows, QWidget* pa
 std::vector<RecoveryChoice> DialogRecovery::choices() const {
     std::vector<RecoveryChoice> chosen;
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        chosen.push_back(result() == QDialog::Accepted ? kChoices[actionBox(row)->currentIndex()]
-                                                       : RecoveryChoice::Keep);
+        chosen.push_back(result() == QDialog::Accepted
+                             ? static_cast<RecoveryChoice>(actionBox(row)->currentData().toInt())
+                             : RecoveryChoice::Keep);
     }
     return chosen;
 }

@@ -129,10 +129,14 @@ TEST_P(SignalDuringSave, RemovesTheTemporaryAndEndsTheProcess) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TerminationSignals, SignalDuringSave,
-                         ::testing::Values(SIGTERM, // kill, a logout, a service stopping
-                                           SIGINT), // Ctrl+C in the terminal
+                         ::testing::Values(SIGTERM,  // kill, a logout, a service stopping
+                                           SIGINT,   // Ctrl+C in the terminal
+                                           SIGHUP,   // the terminal closed
+                                           SIGALRM,  // a script's time limit
+                                           SIGUSR1,  // a script's own signal
+                                           SIGPIPE), // the reader of a pipe went away
                          [](const ::testing::TestParamInfo<int>& param) {
-                             return std::string(param.param == SIGTERM ? "SIGTERM" : "SIGINT");
+                             return "SIG" + std::string(::sigabbrev_np(param.param));
                          });
 
 // A process whose SIGXFSZ still does what it does by default (ends the process) is not killed by

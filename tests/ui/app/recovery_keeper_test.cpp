@@ -233,6 +233,47 @@ TEST_F(RecoveryKeeperTest, AKilledProgramsEditIsOfferedAtTheNextStartAndRestored
     EXPECT_EQ(saved.document->notepadText, "an hour of zones and fittings");
 }
 
+// A note in the folder that points outside it, and one of the wrong types: the program starts,
+// lists both as notes that cannot be read, and the dialog's default (OK at once) touches no file
+// outside the folder; Discard removes the notes only.
+TEST_F(RecoveryKeeperTest, HostileNotesAreListedAsUnreadableAndTouchNothingOutside) {
+    QDir().mkpath(folder);
+    const QByteArray onDisk = fileBytes(model);
+    const auto writeNote = [this](const char* name, const std::string& text) {
+        QFile note(QDir(folder).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+        note.write(text.data(), static_cast<qint64>(text.size()));
+    };
+    writeNote("p1x1n0-1.recovery.json",
+              R"({"copy": "../heading.dct", "file": "../heading.dct", "title": "heading.dct",
+                  "kind": "model", "savedAt": 1700000000})");
+    writeNote("p1x1n0-2.recovery.json",
+              R"({"copy": 5, "file": "", "title": "t", "kind": "model", "savedAt": 1})");
+    for (const bool discard : {false, true}) {
+        SCOPED_TRACE(discard ? "Discard" : "OK at once");
+        auto frame = startProgram();
+        int shown = 0;
+        QTimer::singleShot(0, [&shown, discard] {
+            auto* dialog = qobject_cast<DialogRecovery*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << "no recovery dialog";
+            ++shown;
+            ASSERT_EQ(dialog->table()->rowCount(), 2);
+            for (int row = 0; row < 2; ++row) {
+                EXPECT_EQ(dialog->table()->item(row, 1)->text(), QStringLiteral("cannot be read"));
+                EXPECT_EQ(dialog->actionBox(row)->findText(QStringLiteral("Restore")), -1);
+                if (discard) {
+                    dialog->actionBox(row)->setCurrentText(QStringLiteral("Discard"));
+                }
+            }
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        EXPECT_EQ(frame->offerRecovery(), 0);
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(fileBytes(model), onDisk);
+        EXPECT_EQ(frame->recoveryKeeper()->store().leftovers().size(), discard ? 0U : 2U);
+    }
+}
+
 TEST_F(RecoveryKeeperTest, TheProgramRunByScriptsNeitherOffersNorKeepsCopies) {
     {
         RecoveryStore dead(folder.toStdString());
@@ -280,22 +321,28 @@ TEST_F(RecoveryKeeperTest, TheProgramRunByScriptsNeitherOffersNorKeepsCopies) {
 }
 
 TEST(RecoveryDialog, EachRowOffersItsChoiceAndClosingKeepsThemAll) {
-    const std::vector<RecoveryRow> rows{{"heading.dct", "Duct model", "/mine", "2026-01-02 03:04"},
-                                        {"DuctData2", "Duct model", "(never saved)", "x"},
-                                        {"fans.fdb", "Fan database", "/fans", "y"}};
+    const std::vector<RecoveryRow> rows{
+        {"heading.dct", "Duct model", "/mine", "2026-01-02 03:04", true},
+        {"DuctData2", "Duct model", "(never saved)", "x", true},
+        {"fans.fdb", "Fan database", "/fans", "y", true},
+        {"p1x1n0-1.recovery.json", "cannot be read", "the note is not a recovery note", "", false}};
     DialogRecovery accepted(rows);
     EXPECT_EQ(accepted.table()->item(1, 2)->text(), QStringLiteral("(never saved)"));
     EXPECT_EQ(accepted.table()->item(2, 1)->text(), QStringLiteral("Fan database"));
     accepted.actionBox(1)->setCurrentIndex(1);
     accepted.actionBox(2)->setCurrentIndex(2);
+    // A note that cannot be read offers Keep first and Discard, never Restore.
+    ASSERT_EQ(accepted.actionBox(3)->count(), 2);
+    EXPECT_EQ(accepted.actionBox(3)->itemText(0), QStringLiteral("Keep for later"));
+    accepted.actionBox(3)->setCurrentIndex(1);
     accepted.accept();
     EXPECT_EQ(accepted.choices(),
               (std::vector<RecoveryChoice>{RecoveryChoice::Restore, RecoveryChoice::Keep,
-                                           RecoveryChoice::Discard}));
+                                           RecoveryChoice::Discard, RecoveryChoice::Discard}));
     DialogRecovery closed(rows);
     closed.actionBox(2)->setCurrentIndex(2);
     closed.reject();
-    EXPECT_EQ(closed.choices(), std::vector<RecoveryChoice>(3, RecoveryChoice::Keep))
+    EXPECT_EQ(closed.choices(), std::vector<RecoveryChoice>(4, RecoveryChoice::Keep))
         << "closing the dialog discards nothing";
 }
 
