@@ -82,4 +82,12 @@ std::string boosterPressure(std::string_view needed, std::string_view highest, i
            "): no fan of the model could deliver it alone.";
 }
 
+std::string fanPlace(int fan) {
+    return fanName(fan);
+}
+
+std::string stretchPlace(std::string_view from, std::string_view to, bool imperial) {
+    return std::string(from) + " – " + std::string(to) + (imperial ? " ft" : " m");
+}
+
 } // namespace flowmar::design_check_texts

@@ -43,4 +43,23 @@ std::string faceBelowRequired(std::string_view face, std::string_view required);
 std::string velocityOutside(std::string_view mean, std::string_view range);
 std::string boosterPressure(std::string_view needed, std::string_view highest, int fan);
 
+// The Design Checks view: its status caption, the headings of its list and the one row it shows
+// when there is no finding.
+inline constexpr std::string_view kViewCaption = "Design Checks of the Last Execute";
+inline constexpr std::string_view kFindingHeading = "Finding";
+inline constexpr std::string_view kExplanationHeading = "Explanation";
+inline constexpr std::string_view kWhereHeading = "Where";
+inline constexpr std::string_view kNoResultsTitle = "No results";
+inline constexpr std::string_view kNoResultsText =
+    "The last Execute stopped before a solution: there is nothing to check.";
+inline constexpr std::string_view kNothingToReportTitle = "Nothing to report";
+inline constexpr std::string_view kNothingToReportText =
+    "The design checks find nothing to flag in this duct.";
+
+// Where a finding applies: "Fan 2", a stretch "670 – 1000 m" (distances already formatted), and
+// both joined as "Fan 2, 670 – 1000 m".
+std::string fanPlace(int fan);
+std::string stretchPlace(std::string_view from, std::string_view to, bool imperial);
+inline constexpr std::string_view kPlaceSeparator = ", ";
+
 } // namespace flowmar::design_check_texts

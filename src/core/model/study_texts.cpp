@@ -45,4 +45,16 @@ std::string requiredFaceRefused(double value) {
            " m³/s has no meaning: it must be above 0.";
 }
 
+std::string withUnit(std::string_view name, std::string_view unit) {
+    return std::string(name) + " (" + std::string(unit) + ")";
+}
+
+std::string requiredFaceLabel(bool imperial) {
+    return withUnit("Required face quantity", imperial ? kQuantityUnitImperial : kQuantityUnitSI);
+}
+
+std::string cannotSave(std::string_view path) {
+    return "Cannot save " + quoted(path) + ".";
+}
+
 } // namespace flowmar::study_texts

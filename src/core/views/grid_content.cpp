@@ -135,6 +135,11 @@ GridStyle& GridStyle::setValue(double number) {
     return *this;
 }
 
+GridStyle& GridStyle::setToolTip(std::string text) {
+    m_toolTip = std::move(text);
+    return *this;
+}
+
 std::string GridCell::shownText() const {
     if (!value.isNumber || !decimals) {
         return value.text;
@@ -171,6 +176,9 @@ void GridCell::applyFormat(const GridStyle& style) {
     if (style.kind()) {
         kind = *style.kind();
         choices = style.choices();
+    }
+    if (style.toolTip()) {
+        toolTip = *style.toolTip();
     }
 }
 

@@ -55,6 +55,8 @@ public:
     GridStyle& setDropDownList(std::string_view choices);
     GridStyle& setValue(std::string text);
     GridStyle& setValue(double number);
+    // The text shown while the pointer rests on the cell; empty: none.
+    GridStyle& setToolTip(std::string text);
 
     const std::optional<GridAlignment>& alignment() const { return m_alignment; }
     const std::optional<int>& decimals() const { return m_decimals; }
@@ -63,6 +65,7 @@ public:
     const std::optional<GridCellKind>& kind() const { return m_kind; }
     const std::vector<std::string>& choices() const { return m_choices; }
     const std::optional<GridValue>& value() const { return m_value; }
+    const std::optional<std::string>& toolTip() const { return m_toolTip; }
 
 private:
     std::optional<GridAlignment> m_alignment;
@@ -72,6 +75,7 @@ private:
     std::optional<GridCellKind> m_kind;
     std::vector<std::string> m_choices;
     std::optional<GridValue> m_value;
+    std::optional<std::string> m_toolTip;
 };
 
 // Everything one cell holds. Header cells (row 0 or column 0) use the value and the alignment only.
@@ -84,6 +88,7 @@ struct GridCell {
     std::optional<Rgb> interior; // none: the grid's own background
     GridCellKind kind = GridCellKind::Plain;
     std::vector<std::string> choices;
+    std::string toolTip; // empty: none
 
     // The text a person sees: a number in the cell's number format, anything else as stored.
     std::string shownText() const;

@@ -1,17 +1,18 @@
 // CMainFrame: the program's main window. It shows the open documents' views in child frames of a
 // multiple-document area, builds its menus and toolbars from the core's command table and asks
-// the table which commands are enabled, checked and shown. Opening, saving and closing documents
-// go through the core's open documents; the document commands go to the core; the frame itself
-// only shows, prints and closes windows.
+// the table which commands are enabled, checked and shown (frame_commands.cpp). Opening, saving
+// and closing documents go through the core's open documents; the document commands go to the
+// core; printing goes through FramePrinting and the recovery of unsaved work through
+// recovery_startup.h; the frame itself only shows and closes windows.
 #pragma once
 
 #include "core/commands/command_table.h"
 #include "core/commands/open_documents.h"
 #include "core/model/document_observers.h"
+#include "ui/app/frame_printing.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
 
 #include <functional>
 #include <map>
@@ -66,7 +67,7 @@ public:
     bool printActive(const QString& pdfPath = QString(), int templateId = 0);
 
     // Prints on the named printer from now on.
-    void usePrinter(const QString& name) { m_printer.setPrinterName(name); }
+    void usePrinter(const QString& name) { m_printing.usePrinter(name); }
 
     // Shows the one toolbar, or none.
     void switchToolbar(Toolbar which);
@@ -109,6 +110,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How long a notice stays in the status bar.
+    static constexpr int kStatusMessageMs = 8000;
+
     // The child frames of one open document, and the watch that keeps the window title current.
     struct Frames {
         std::vector<QMdiSubWindow*> frames;
@@ -137,13 +141,18 @@ private:
     QMdiSubWindow* showFrame(QWidget* frame, OpenDocument& document, int templateId);
     const std::vector<QMdiSubWindow*>& framesOf(const DocumentState* document) const;
     void frameDestroyed(const DocumentState* document, QMdiSubWindow* frame);
+    // The recent files kept between runs, shown in the File menu and stored on each change.
+    void followRecentFiles();
     void rebuildRecentFiles();
     void storeRecentFiles(const std::vector<std::string>& files);
+    // A document just opened or restored: watched, and shown in its first view (a fan
+    // database's list, a duct model's Summary of Input).
+    void adopt(OpenDocument& document);
+    // What a print reaches now: the active fan database's view or the active duct view.
+    PrintSubject activePrintSubject() const;
 
     // Command handlers that do more than one call.
     void onOpen();
-    void onPrint();
-    void onPrintPreview();
     void onHelpContents();
     void onNewWindow();
     void onSaveGraphAs();
@@ -153,8 +162,6 @@ private:
     void onActiveDocument(const std::function<void(CFlowmarDoc&, UiPort&)>& modelCommand,
                           const std::function<void(CFanDatabaseDoc&, UiPort&)>& databaseCommand);
     void onNew();
-    // Prints the active view to the printer; false when nothing prints.
-    bool printActiveTo(QPrinter& printer);
 
     std::unique_ptr<UiPort> m_ownPort;
     std::unique_ptr<ShellQuestions> m_ownQuestions;
@@ -174,7 +181,7 @@ private:
     QMenu* m_windowMenu = nullptr;
     QPointer<QWidget> m_helpWindow;
     std::vector<QAction*> m_windowListActions;
-    QPrinter m_printer;
+    FramePrinting m_printing;
     bool m_closingAll = false;
     // Declared after the documents: it goes first, while the documents it watches still exist.
     std::unique_ptr<RecoveryKeeper> m_keeper;

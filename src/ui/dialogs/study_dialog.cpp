@@ -2,12 +2,15 @@
 
 #include "core/analysis/study_chart.h"
 #include "core/analysis/study_report.h"
+#include "core/analysis/study_table.h"
 #include "core/files/atomic_file.h"
-#include "core/model/number_text.h"
+#include "core/model/study_texts.h"
 #include "core/model/units.h"
 #include "core/ui_port.h"
-#include "core/views/results_json.h"
-#include "core/views/svg_painter.h"
+#include "ui/core_text.h"
+#include "ui/grid/grid_control.h"
+#include "ui/grid/grid_table_view.h"
+#include "ui/views/drawing_output.h"
 #include "ui/views/drawing_painter.h"
 
 #include <QCheckBox>
@@ -17,17 +20,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -38,6 +38,7 @@
 namespace flowmar {
 
 using namespace study_form;
+namespace texts = study_texts;
 
 namespace {
 
@@ -84,12 +85,14 @@ StudyDialog::StudyDialog(const CFlowmarDoc& doc, std::optional<double> requiredF
                          QWidget* parent)
     : QDialog(parent), m_doc(doc), m_port(port), m_choices(studyChoices(m_doc)),
       m_firstInput(new QComboBox), m_secondInput(new QComboBox),
-      m_useSecond(new QCheckBox(tr("and for each value of"))), m_run(new QPushButton(tr("&Run"))),
-      m_cancel(new QPushButton(tr("Ca&ncel Study"))), m_print(new QPushButton(tr("&Print..."))),
-      m_save(new QPushButton(tr("&Save As..."))), m_progress(new QProgressBar),
-      m_chart(new StudyChartWidget), m_table(new QTableWidget), m_crossing(new QLabel),
+      m_useSecond(new QCheckBox(coreText(texts::kAndForEachValueOf))),
+      m_run(new QPushButton(coreText(texts::kRun))),
+      m_cancel(new QPushButton(coreText(texts::kCancelStudy))),
+      m_print(new QPushButton(coreText(texts::kPrint))),
+      m_save(new QPushButton(coreText(texts::kSaveAs))), m_progress(new QProgressBar),
+      m_chart(new StudyChartWidget), m_table(new GridControl), m_crossing(new QLabel),
       m_timer(new QTimer(this)) {
-    setWindowTitle(tr("Study"));
+    setWindowTitle(coreText(texts::kDialogTitle));
     setSizeGripEnabled(true);
     for (QComboBox* combo : {m_firstInput, m_secondInput}) {
         for (const StudyChoice& choice : m_choices) {
@@ -111,7 +114,7 @@ StudyDialog::StudyDialog(const CFlowmarDoc& doc, std::optional<double> requiredF
     fill(start.first, kFirstFrom);
     fill(start.second, kSecondFrom);
     m_boxes[kRequired]->setText(text(start.requiredFaceQuantity));
-    m_boxes[kRequired]->setPlaceholderText(tr("none"));
+    m_boxes[kRequired]->setPlaceholderText(coreText(texts::kNoRequirement));
     // A new input starts from a range around its value in the model.
     connect(m_firstInput, &QComboBox::currentIndexChanged, this, [this, fill](int index) {
         if (index >= 0) {
@@ -135,19 +138,19 @@ StudyDialog::StudyDialog(const CFlowmarDoc& doc, std::optional<double> requiredF
     enableSecond(false);
 
     auto* form = new QGridLayout;
-    form->addWidget(new QLabel(tr("Vary")), 0, 0);
+    form->addWidget(new QLabel(coreText(texts::kVary)), 0, 0);
     form->addWidget(m_firstInput, 0, 1);
     form->addWidget(m_useSecond, 1, 0);
     form->addWidget(m_secondInput, 1, 1);
-    const QStringList heads{tr("From"), tr("To"), tr("Steps")};
+    const QStringList heads{coreText(texts::kFrom), coreText(texts::kTo), coreText(texts::kSteps)};
     for (int row = 0; row < 2; ++row) {
         for (int k = 0; k < 3; ++k) {
             form->addWidget(new QLabel(heads[k]), row, 2 + 2 * k);
             form->addWidget(m_boxes[static_cast<std::size_t>(row * 3 + k)], row, 3 + 2 * k);
         }
     }
-    const QString quantityUnit = isImperial(m_doc.unitSystem) ? tr("kcfm") : tr("m³/s");
-    form->addWidget(new QLabel(tr("Required face quantity (%1)").arg(quantityUnit)), 2, 0);
+    form->addWidget(new QLabel(coreText(texts::requiredFaceLabel(isImperial(m_doc.unitSystem)))), 2,
+                    0);
     form->addWidget(m_boxes[kRequired], 2, 1, Qt::AlignLeft);
     form->setColumnStretch(1, 1);
 
@@ -165,14 +168,14 @@ StudyDialog::StudyDialog(const CFlowmarDoc& doc, std::optional<double> requiredF
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({620, 460});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->setVisible(false);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // The steps are numbered by their inputs: no row numbers. A table of results takes no edits.
+    m_table->view().verticalHeader()->setVisible(false);
+    m_table->view().setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_crossing->setWordWrap(true);
     m_crossing->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* closeRow = new QHBoxLayout;
-    auto* close = new QPushButton(tr("Close"));
+    auto* close = new QPushButton(coreText(texts::kClose));
     closeRow->addWidget(m_print);
     closeRow->addWidget(m_save);
     closeRow->addStretch(1);
@@ -297,7 +300,7 @@ void StudyDialog::showResults() {
     m_cancel->setEnabled(false);
     if (!m_pending || m_pending->cancelled) {
         m_progress->setValue(0);
-        m_crossing->setText(tr("The study was cancelled: nothing is shown."));
+        m_crossing->setText(coreText(texts::kCancelled));
         return;
     }
     m_result = std::move(m_pending);
@@ -307,53 +310,8 @@ void StudyDialog::showResults() {
     auto* chart = static_cast<StudyChartWidget*>(m_chart);
     chart->setDrawing(studyChart(*m_result, m_request, units));
 
-    const StudyRange& first = m_request.first;
-    QStringList headers{text(studyInputTitle(first.input, first.fan, units))};
-    if (m_request.second) {
-        headers << text(studyInputTitle(m_request.second->input, m_request.second->fan, units));
-    }
-    const bool imp = isImperial(units);
-    const QString q = imp ? tr("kcfm") : tr("m³/s");
-    // Only a fixed-quantity model has a booster pressure to show.
-    const bool booster = m_doc.solutionMode == kFixedQuantityMode;
-    headers << tr("Status") << tr("Face (%1)").arg(q) << tr("Fan End (%1)").arg(q);
-    if (booster) {
-        headers << (imp ? tr("Booster (in.w.g.)") : tr("Booster (kPa)"));
-    }
-    m_table->clear();
-    m_table->setColumnCount(static_cast<int>(headers.size()));
-    m_table->setHorizontalHeaderLabels(headers);
-    m_table->setRowCount(static_cast<int>(m_result->steps.size()));
-    const auto number = [](double value, const char* format) {
-        return QString::fromStdString(formatDouble(format, value));
-    };
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const StudyStep& step = m_result->steps[static_cast<std::size_t>(row)];
-        int column = 0;
-        const auto put = [&](const QString& cell) {
-            auto* item = new QTableWidgetItem(cell);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_table->setItem(row, column++, item);
-        };
-        put(number(shownStudyValue(first.input, step.value, units), "%g"));
-        if (m_request.second) {
-            put(number(shownStudyValue(m_request.second->input, step.value2.value_or(0), units),
-                       "%g"));
-        }
-        put(QString::fromUtf8(statusName(step.status).data(),
-                              static_cast<qsizetype>(statusName(step.status).size())));
-        if (step.status == SolutionStatus::Stopped) {
-            m_table->item(row, column - 1)
-                ->setToolTip(step.messages.empty() ? QString() : text(step.messages.back()));
-            continue;
-        }
-        put(number(toShown(Quantity::AirQuantity, step.faceQuantity, units), "%.2f"));
-        put(number(toShown(Quantity::AirQuantity, step.fanEndQuantity, units), "%.2f"));
-        if (booster) {
-            put(number(toShown(Quantity::BoosterPressure, step.boosterPressure, units), "%.3f"));
-        }
-    }
-    m_table->resizeColumnsToContents();
+    m_table->setContent(studyTableGrid(m_doc, m_request, *m_result));
+    m_table->fitColumnsToContents();
     QStringList sentences;
     for (const StudyCrossing& crossing : m_result->crossings) {
         if (const std::string s = crossingSentence(m_request, crossing, units); !s.empty()) {
@@ -369,53 +327,29 @@ bool StudyDialog::saveResults(const QString& path, QString* error) const {
     if (!m_result) {
         return false;
     }
-    const Drawing drawing = studyChart(*m_result, m_request, m_doc.unitSystem);
-    const QString lower = path.toLower();
     bool saved = false;
-    if (lower.endsWith(QLatin1String(".csv"))) {
+    if (path.toLower().endsWith(QLatin1String(".csv"))) {
         saved = writeText(path, studyCsv(*m_result));
-    } else if (lower.endsWith(QLatin1String(".svg"))) {
-        SvgOptions options;
-        options.width = 1200;
-        options.height = 900;
-        saved = writeText(path, renderSvg(drawing, options));
-    } else if (lower.endsWith(QLatin1String(".png"))) {
-        QImage image(QSize(1200, 900), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            paintDrawing(painter, drawing, QRectF(image.rect()), DrawingFit::Anisotropic);
-        }
-        saved = image.save(path, "PNG");
-    } else if (lower.endsWith(QLatin1String(".pdf"))) {
-        QPdfWriter pdf(path);
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        {
-            QPainter painter(&pdf);
-            paintDrawing(painter, drawing,
-                         QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution())),
-                         DrawingFit::Anisotropic);
-        }
-        saved = QFileInfo::exists(path);
+    } else if (const std::optional<PictureFormat> format = pictureFormatOf(path)) {
+        const PictureLayout layout{QSize(1200, 900), PageArea::Printable};
+        saved =
+            saveDrawing(studyChart(*m_result, m_request, m_doc.unitSystem), path, *format, layout);
     } else {
         if (error != nullptr) {
-            *error = tr("Save the study as .png, .svg, .pdf or .csv.");
+            *error = coreText(texts::kSaveKinds);
         }
         return false;
     }
     if (!saved && error != nullptr) {
-        *error = tr("Cannot save \"%1\".").arg(path);
+        *error = coreText(texts::cannotSave(path.toStdString()));
     }
     return saved;
 }
 
 void StudyDialog::onSaveAs() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Study As"), QString(),
-        tr("PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf);;CSV table (*.csv)"),
-        &filter);
+    QString path = QFileDialog::getSaveFileName(this, coreText(texts::kSaveTitle), QString(),
+                                                coreText(texts::kSaveFilter), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -440,10 +374,7 @@ void StudyDialog::onPrint() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    QPainter painter(&printer);
-    paintDrawing(painter, studyChart(*m_result, m_request, m_doc.unitSystem),
-                 QRectF(printer.pageLayout().paintRectPixels(printer.resolution())),
-                 DrawingFit::Anisotropic);
+    printDrawing(printer, studyChart(*m_result, m_request, m_doc.unitSystem), PageArea::Printable);
 }
 
 } // namespace flowmar

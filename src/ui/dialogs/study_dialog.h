@@ -21,12 +21,12 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 class QWidget;
 
 namespace flowmar {
 
+class GridControl;
 class UiPort;
 
 class StudyDialog : public QDialog {
@@ -51,7 +51,8 @@ public:
     QComboBox& firstInput() const { return *m_firstInput; }
     QLineEdit& box(int index) const;
     QCheckBox& useSecond() const { return *m_useSecond; }
-    QTableWidget& table() const { return *m_table; }
+    // The table of steps, as the core's studyTableGrid fills it.
+    GridControl& table() const { return *m_table; }
     QLabel& crossing() const { return *m_crossing; }
     QWidget& chart() const { return *m_chart; }
     QProgressBar& progress() const { return *m_progress; }
@@ -78,7 +79,7 @@ private:
     QPushButton* m_save;
     QProgressBar* m_progress;
     QWidget* m_chart;
-    QTableWidget* m_table;
+    GridControl* m_table;
     QLabel* m_crossing;
     QTimer* m_timer;
 

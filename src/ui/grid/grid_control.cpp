@@ -152,6 +152,10 @@ void GridControl::setColumnWidths(int firstColumn, int lastColumn, int width) {
     }
 }
 
+void GridControl::fitColumnsToContents() {
+    m_view->resizeColumnsToContents();
+}
+
 int GridControl::columnWidth(int column) const {
     // The header column that fits its texts has the width it takes on the screen.
     return m_model->content().columnWidth(column).value_or(

@@ -1,9 +1,9 @@
-// GridControl: the spreadsheet-like grid of the input pages, the fan dialogs and the grid views.
-// It shows a GridContent (the core's cells, styles, headers and widths) and hands a person's
-// entries back to it. Row 0 is the header row and column 0 the header column; data cells are
-// (row, column) from (1, 1). The owner fills the grid, here or as a content of its own that it
-// shows with setContent, and reads the cells back when its OK, Apply or Calculate runs; the grid
-// tells nobody when a cell changes.
+// GridControl: the spreadsheet-like grid of the input pages, the fan dialogs, the grid views and
+// the Study dialog's table of steps. It shows a GridContent (the core's cells, styles, headers,
+// widths and tool tips) and hands a person's entries back to it. Row 0 is the header row and
+// column 0 the header column; data cells are (row, column) from (1, 1). The owner fills the grid,
+// here or as a content of its own that it shows with setContent, and reads the cells back when its
+// OK, Apply or Calculate runs; the grid tells nobody when a cell changes.
 #pragma once
 
 #include "core/views/grid_content.h"
@@ -69,6 +69,8 @@ public:
     // drags a column to reaches the content too.
     void setColumnWidth(int column, int width);
     void setColumnWidths(int firstColumn, int lastColumn, int width);
+    // Each data column as wide as its header and the cells it shows need on the screen.
+    void fitColumnsToContents();
     int columnWidth(int column) const;
     // Sizes on the screen, in pixels.
     int columnPixelWidth(int column) const;

@@ -197,6 +197,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return QVariant(alignmentFlags(shown, GridAlignment::Left).toInt());
     case Qt::BackgroundRole:
         return shown.interior ? QVariant(QBrush(toQColor(*shown.interior))) : QVariant();
+    case Qt::ToolTipRole:
+        return shown.toolTip.empty() ? QVariant() : QVariant(qtText(shown.toolTip));
     case ChoicesRole: {
         if (shown.kind != GridCellKind::DropDownList) {
             return {};

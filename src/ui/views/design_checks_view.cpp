@@ -1,10 +1,11 @@
 #include "ui/views/design_checks_view.h"
 
+#include "core/analysis/design_check_rows.h"
+#include "core/model/design_check_texts.h"
 #include "core/model/document_templates.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/number_text.h"
-#include "core/model/units.h"
 #include "ui/app/program_settings.h"
+#include "ui/core_text.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -17,23 +18,11 @@ namespace flowmar {
 
 namespace {
 
-enum Column { kTitle, kText, kWhere, kColumnCount };
+using namespace design_check_rows;
 
-QString whereText(const DesignFinding& finding, int unitSystem) {
-    QStringList parts;
-    if (finding.fan) {
-        parts << QStringLiteral("Fan %1").arg(*finding.fan);
-    }
-    if (finding.from && finding.to) {
-        const bool imp = isImperial(unitSystem);
-        const auto shown = [&](double metres) {
-            return QString::fromStdString(
-                formatDouble("%.0f", toShown(Quantity::Length, metres, unitSystem)));
-        };
-        parts << shown(*finding.from) + QStringLiteral(" – ") + shown(*finding.to) +
-                     (imp ? QStringLiteral(" ft") : QStringLiteral(" m"));
-    }
-    return parts.join(QStringLiteral(", "));
+// The list's column of a grid column.
+int listColumn(int gridColumn) {
+    return gridColumn - 1;
 }
 
 } // namespace
@@ -48,20 +37,19 @@ CDesignChecksView::CDesignChecksView(CFlowmarDoc& document, QWidget* parent)
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_details->setMargin(6);
     m_details->setFrameShape(QFrame::StyledPanel);
-    m_list->setColumnCount(kColumnCount);
-    m_list->setHeaderLabels({tr("Finding"), tr("Explanation"), tr("Where")});
+    m_list->setColumnCount(kColumns);
     m_list->setRootIsDecorated(false);
     m_list->setWordWrap(true);
     m_list->setUniformRowHeights(false);
     m_list->setAlternatingRowColors(true);
     m_list->header()->setStretchLastSection(false);
-    m_list->header()->setSectionResizeMode(kTitle, QHeaderView::ResizeToContents);
-    m_list->header()->setSectionResizeMode(kText, QHeaderView::Stretch);
-    m_list->header()->setSectionResizeMode(kWhere, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(listColumn(kTitle), QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(listColumn(kText), QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(listColumn(kPlace), QHeaderView::ResizeToContents);
     connect(m_list, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item, int) { activate(item); });
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        m_details->setText(item == nullptr ? QString() : item->text(kText));
+        m_details->setText(item == nullptr ? QString() : item->text(listColumn(kText)));
     });
     followDocument();
 }
@@ -71,7 +59,7 @@ int CDesignChecksView::templateId() const {
 }
 
 QString CDesignChecksView::statusCaption() const {
-    return tr("Design Checks of the Last Execute");
+    return coreText(design_check_texts::kViewCaption);
 }
 
 int CDesignChecksView::viewOf(const DesignFinding& finding) {
@@ -92,35 +80,41 @@ int CDesignChecksView::viewOf(const DesignFinding& finding) {
 void CDesignChecksView::refill() {
     const CFlowmarDoc& doc = document();
     m_findings = designChecks(doc, program_settings::criteriaFor(doc.designCriteria));
+    const GridContent rows = designCheckRows(m_findings, doc.lastRun, doc.unitSystem);
+    QStringList headings;
+    for (int column = 1; column <= rows.columnCount(); ++column) {
+        headings << QString::fromStdString(rows.shownText(0, column));
+    }
+    m_list->setHeaderLabels(headings);
     m_list->clear();
     const QStyle* style = QApplication::style();
-    for (std::size_t k = 0; k < m_findings.size(); ++k) {
-        const DesignFinding& f = m_findings[k];
+    // Row k of the content is finding k - 1; a row with no finding (the empty state) has no icon
+    // and opens nothing.
+    for (int row = 1; row <= rows.rowCount(); ++row) {
+        const int k = row - 1;
+        const bool isFinding = k < static_cast<int>(m_findings.size());
         auto* item = new QTreeWidgetItem(m_list);
-        item->setIcon(kTitle, style->standardIcon(f.severity == FindingSeverity::Warning
-                                                      ? QStyle::SP_MessageBoxWarning
-                                                      : QStyle::SP_MessageBoxInformation));
-        item->setText(kTitle, QString::fromStdString(f.title));
-        item->setText(kText, QString::fromStdString(f.text));
-        item->setToolTip(kText, QString::fromStdString(f.text));
-        item->setText(kWhere, whereText(f, doc.unitSystem));
-        item->setData(kTitle, Qt::UserRole, static_cast<int>(k));
-    }
-    if (m_findings.empty()) {
-        auto* item = new QTreeWidgetItem(m_list);
-        item->setText(kTitle, doc.lastRun == SolutionStatus::Stopped ? tr("No results")
-                                                                     : tr("Nothing to report"));
-        item->setText(kText, doc.lastRun == SolutionStatus::Stopped
-                                 ? tr("The last Execute stopped before a solution: there is "
-                                      "nothing to check.")
-                                 : tr("The design checks find nothing to flag in this duct."));
-        item->setData(kTitle, Qt::UserRole, -1);
+        if (isFinding) {
+            item->setIcon(
+                listColumn(kTitle),
+                style->standardIcon(m_findings[std::size_t(k)].severity == FindingSeverity::Warning
+                                        ? QStyle::SP_MessageBoxWarning
+                                        : QStyle::SP_MessageBoxInformation));
+        }
+        for (int column = 1; column <= rows.columnCount(); ++column) {
+            const GridCell& cell = rows.cell(row, column);
+            item->setText(listColumn(column), QString::fromStdString(cell.shownText()));
+            if (!cell.toolTip.empty()) {
+                item->setToolTip(listColumn(column), QString::fromStdString(cell.toolTip));
+            }
+        }
+        item->setData(listColumn(kTitle), Qt::UserRole, isFinding ? k : -1);
     }
     m_list->setCurrentItem(m_list->topLevelItem(0));
 }
 
 void CDesignChecksView::activate(QTreeWidgetItem* item) {
-    const int k = item == nullptr ? -1 : item->data(kTitle, Qt::UserRole).toInt();
+    const int k = item == nullptr ? -1 : item->data(listColumn(kTitle), Qt::UserRole).toInt();
     if (k < 0 || k >= static_cast<int>(m_findings.size())) {
         return;
     }

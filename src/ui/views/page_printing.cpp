@@ -2,6 +2,7 @@
 
 #include "core/model/messages.h"
 #include "core/views/grid_page_plan.h"
+#include "ui/views/drawing_output.h"
 #include "ui/views/drawing_painter.h"
 #include "ui/views/duct_view.h"
 
@@ -15,13 +16,6 @@
 namespace flowmar {
 
 namespace {
-
-// A printer that writes a PDF file instead of going to a print queue.
-void setUpPdf(QPrinter& printer, const QString& path, QPageLayout::Orientation orientation) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageOrientation(orientation);
-}
 
 // The printable area in device pixels, where the painter's origin is.
 QRectF printableArea(const QPrinter& printer) {
@@ -80,7 +74,8 @@ bool printToPdf(DuctView& view, const QString& path) {
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
-    setUpPdf(printer, path, view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    setUpPdfPrinter(printer, path,
+                    view.portrait() ? QPageLayout::Portrait : QPageLayout::Landscape);
     view.print(printer);
     // A printer that could not open its file reports the error in its state.
     return printer.printerState() != QPrinter::Error;
@@ -88,7 +83,7 @@ bool printToPdf(DuctView& view, const QString& path) {
 
 bool printToPdf(const Drawing& drawing, const QString& path, QPageLayout::Orientation orientation) {
     QPrinter printer(QPrinter::HighResolution);
-    setUpPdf(printer, path, orientation);
+    setUpPdfPrinter(printer, path, orientation);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

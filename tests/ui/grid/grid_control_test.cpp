@@ -401,6 +401,25 @@ TEST(GridControl, AContentWithoutAHeaderWidthLetsTheHeaderColumnFitItsTexts) {
               grid.fontMetrics().horizontalAdvance(QStringLiteral("A long corner text")));
 }
 
+TEST(GridControl, ShowsACellsToolTipAndFitsItsColumnsToTheirTexts) {
+    GridContent content(2, 2);
+    content.setHeaderText(1, "Status");
+    content.setValue(1, 1, "a text far wider than a column of the default width");
+    content.applyStyle(2, 2, 2, 2, GridStyle().setValue("stopped").setToolTip("Why it stopped."));
+    GridControl grid;
+    grid.setContent(content);
+    const QAbstractItemModel& model = *grid.view().model();
+    EXPECT_EQ(model.data(indexOf(grid, 2, 2), Qt::ToolTipRole).toString(), "Why it stopped.");
+    EXPECT_FALSE(model.data(indexOf(grid, 1, 2), Qt::ToolTipRole).isValid());
+
+    grid.fitColumnsToContents();
+    EXPECT_GE(grid.columnPixelWidth(1),
+              grid.fontMetrics().horizontalAdvance(
+                  QStringLiteral("a text far wider than a column of the default width")));
+    EXPECT_GT(grid.content().columnWidth(1), GridContent::kDefaultColumnWidth)
+        << "the width reaches the content";
+}
+
 TEST(GridControl, AttachTakesThePlaceOfAPlaceholder) {
     QWidget page;
     auto* layout = new QVBoxLayout(&page);
