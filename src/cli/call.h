@@ -1,10 +1,13 @@
 // One command's call parsed with CLI11: its options typed and checked, a wrong call told in the
-// message table's words with the command's usage, and --help answered with the command's help.
+// command line's words with the command's usage, and --help answered with the command's help.
 #pragma once
+
+#include "cli/command.h"
 
 #include <CLI/CLI.hpp>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,14 +20,24 @@ int wrongCall(std::ostream& err, std::string_view fault);
 // The synopsis lines of a command in the command line's help, "Usage:" first.
 std::string usageOf(std::string_view command);
 
+// The checks of an option's text that several commands share: the fault, or an empty text for a
+// value that may stand.
+std::string checkUnits(const std::string& value); // "si" or "imperial"
+// A whole number from lowest to highest; the fault otherwise.
+std::string checkWholeNumber(const std::string& value, int lowest, int highest,
+                             const std::string& fault);
+// The unit system that --units names; none when it was not given.
+std::optional<int> unitsOf(const std::string& value);
+
 class Call {
 public:
-    Call(std::string command, std::string description);
+    // The command's call, its help headed by the command's row of the table.
+    explicit Call(const Command& command);
 
     CLI::App& app() { return m_app; }
 
-    // Checks an option's text before it is converted: check returns the fault in the message
-    // table's words, or an empty text for a value that may stand.
+    // Checks an option's text before it is converted: check returns the fault in the command
+    // line's words, or an empty text for a value that may stand.
     CLI::Option* check(CLI::Option* option, std::function<std::string(const std::string&)> check);
 
     enum class Outcome { Parsed, Help, Wrong };
@@ -39,9 +52,14 @@ public:
     int refuse(std::ostream& err, std::string_view fault) const;
 
 private:
+    Call(std::string command, std::string description);
+
     std::string m_command;
     CLI::App m_app;
     std::string m_fault; // the last check's fault, told instead of CLI11's wrapping of it
 };
+
+// The exit status of a call that parsed to its help (0) or to a fault (kExitUsage).
+int statusOf(Call::Outcome outcome);
 
 } // namespace flowmar::cli

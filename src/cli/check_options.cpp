@@ -1,6 +1,7 @@
 #include "cli/check_options.h"
 
 #include "cli/call.h"
+#include "cli/cli_texts.h"
 
 #include <charconv>
 #include <cmath>
@@ -20,7 +21,7 @@ std::optional<double> numberOf(std::string_view text) {
 
 std::string fractionFault(const std::string& option, const std::optional<double>& value) {
     if (value && !(*value >= 0 && *value <= 1)) {
-        return option + " takes a fraction from 0 to 1.";
+        return cli_texts::fractionNeeded(option);
     }
     return {};
 }
@@ -29,25 +30,24 @@ std::string fractionFault(const std::string& option, const std::optional<double>
 
 void defineCheckOptions(Call& call, CheckOptions& options) {
     CLI::App& app = call.app();
-    app.add_option("--require-face", options.requireFace, "check the face quantity against Q m³/s")
+    app.add_option("--require-face", options.requireFace, std::string(cli_texts::kCliRequireFace))
         ->type_name("Q");
     app.add_option("--min-efficiency-fraction", options.minEfficiencyFraction,
-                   "note a fan below this fraction of its best efficiency (default 0.7)")
+                   std::string(cli_texts::kCliMinEfficiencyFraction))
         ->type_name("F");
     app.add_option("--max-leakage-share", options.maxLeakageShare,
-                   "warn when leakage takes more of the fan-end quantity (default 0.5)")
+                   std::string(cli_texts::kCliMaxLeakageShare))
         ->type_name("S");
     app.add_option("--velocity-range", options.velocityRange,
-                   "warn when the duct's mean velocity lies outside MIN:MAX m/s")
+                   std::string(cli_texts::kCliVelocityRange))
         ->type_name("MIN:MAX");
-    app.add_flag("--strict", options.strict,
-                 "exit status 4 when a design check warns and nothing more serious happened");
+    app.add_flag("--strict", options.strict, std::string(cli_texts::kCliStrict));
 }
 
 std::optional<DesignCriteria> criteriaOf(const CheckOptions& options, std::string& fault) {
     DesignCriteria criteria;
     if (options.requireFace && !(*options.requireFace > 0 && std::isfinite(*options.requireFace))) {
-        fault = "--require-face takes a quantity above 0.";
+        fault = std::string(cli_texts::kRequireFaceNotPositive);
         return std::nullopt;
     }
     criteria.requiredFaceQuantity = options.requireFace;
@@ -74,8 +74,7 @@ std::optional<DesignCriteria> criteriaOf(const CheckOptions& options, std::strin
             (criteria.velocityMin && criteria.velocityMax &&
              *criteria.velocityMin > *criteria.velocityMax);
         if (bad) {
-            fault = "--velocity-range takes MIN:MAX in m/s (either may be left out), not \"" +
-                    options.velocityRange + "\".";
+            fault = cli_texts::velocityRangeNotKnown(options.velocityRange);
             return std::nullopt;
         }
     }

@@ -1,5 +1,6 @@
 // The design checks' options of run: the criteria given on the command line (they win over a
-// model's own) and --strict, which turns a warning into an exit status of its own.
+// model's own) and --strict, which turns a warning into an exit status of its own
+// (kExitDesignWarning).
 #pragma once
 
 #include "core/model/design_criteria.h"
@@ -10,9 +11,6 @@
 namespace flowmar::cli {
 
 class Call;
-
-// A warning among the findings under --strict, when nothing more serious happened.
-inline constexpr int kExitDesignWarning = 4;
 
 struct CheckOptions {
     std::optional<double> requireFace;

@@ -1,10 +1,11 @@
 #include "cli/fan_curve_graph.h"
 
-#include "cli/commands.h"
+#include "cli/cli_texts.h"
+#include "cli/exit_codes.h"
+#include "cli/output_guard.h"
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/messages.h"
 #include "core/model/units.h"
 #include "core/views/fan_curve_chart.h"
 #include "core/views/fan_curve_page.h"
@@ -25,15 +26,15 @@ int writeFanCurveGraph(const FanCurveCall& call, StreamPort& port, std::ostream&
     CFlowmarDoc shown = *opened.document->model;
     shown.unitSystem = call.units.value_or(shown.unitSystem);
     if (shown.fanCount <= 0 || shown.results.boosterPressure != 0.0) {
-        err << messages::noFanModeResults(call.model) << '\n';
+        err << cli_texts::noFanModeResults(call.model) << '\n';
         return kExitStopped;
     }
     if (call.fanNumber > shown.fanCount) {
-        err << messages::noSuchFan(call.fanNumber, shown.fanCount) << '\n';
+        err << cli_texts::noSuchFan(call.fanNumber, shown.fanCount) << '\n';
         return kExitStopped;
     }
     if (!fanCurveChartData(shown, call.fanNumber)) {
-        err << messages::fanWithoutOperatingPoint(call.fanNumber) << '\n';
+        err << cli_texts::fanWithoutOperatingPoint(call.fanNumber) << '\n';
         return kExitStopped;
     }
     // The page prints what the view has chosen: choose as the call says.

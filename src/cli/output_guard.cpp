@@ -1,9 +1,13 @@
 #include "cli/output_guard.h"
 
+#include "cli/cli_texts.h"
+#include "core/files/atomic_file.h"
 #include "core/files/model_file.h"
-#include "core/model/messages.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <ostream>
+#include <span>
 #include <system_error>
 
 namespace flowmar::cli {
@@ -34,7 +38,7 @@ std::string outputFault(std::string_view option, const std::string& output,
     }
     for (const std::string& input : inputs) {
         if (sameFile(output, input)) {
-            return messages::outputIsAnInput(option, output);
+            return cli_texts::outputIsAnInput(option, output);
         }
     }
     // A symlink named "table.csv" that points at a model is caught through its target.
@@ -42,9 +46,30 @@ std::string outputFault(std::string_view option, const std::string& output,
     const fs::path target = fs::weakly_canonical(output, ec);
     if (!mayBeModel && (fileKindOf(output) != FileKind::Unknown ||
                         (!ec && fileKindOf(target) != FileKind::Unknown))) {
-        return messages::outputIsAModelFile(option, output);
+        return cli_texts::outputIsAModelFile(option, output);
     }
     return {};
+}
+
+// Through the same atomic save as the models, so a failed write never leaves half a file.
+bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const FileStatus written =
+        writeFileAtomically(path, std::span<const std::uint8_t>(bytes, text.size()));
+    if (!written.ok()) {
+        err << written.error << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool writeText(const std::string& path, const std::string& text, std::ostream& out,
+               std::ostream& err) {
+    if (path == kStandardStream) {
+        out << text;
+        return static_cast<bool>(out);
+    }
+    return writeTextFile(path, text, err);
 }
 
 } // namespace flowmar::cli

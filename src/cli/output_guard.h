@@ -1,7 +1,9 @@
 // Where the command line may write: never over a file it reads in the same call (a symlink or a
-// second hard link to it included), and a picture or a table never over a model or a fan database.
+// second hard link to it included), and a picture or a table never over a model or a fan database;
+// and how it writes there: whole or not at all, or to standard output for "-".
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,5 +22,11 @@ bool sameFile(const std::string& a, const std::string& b);
 // .json is refused whether or not such a file exists.
 std::string outputFault(std::string_view option, const std::string& output,
                         const std::vector<std::string>& inputs, bool mayBeModel);
+
+// Writes text (an SVG, a CSV) through the models' atomic save; false after telling err why.
+bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
+// The same, but "-" writes the text to out.
+bool writeText(const std::string& path, const std::string& text, std::ostream& out,
+               std::ostream& err);
 
 } // namespace flowmar::cli

@@ -1,7 +1,9 @@
 #include "cli/study_command.h"
 
 #include "cli/call.h"
-#include "cli/commands.h"
+#include "cli/cli_texts.h"
+#include "cli/exit_codes.h"
+#include "cli/graph_command.h"
 #include "cli/output_guard.h"
 #include "core/analysis/study.h"
 #include "core/analysis/study_chart.h"
@@ -9,13 +11,14 @@
 #include "core/commands/open_documents.h"
 #include "core/commands/stream_port.h"
 #include "core/model/flowmar_doc.h"
-#include "core/model/messages.h"
 #include "core/views/svg_painter.h"
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <ostream>
 #include <thread>
+#include <unistd.h>
 #include <variant>
 
 namespace flowmar::cli {
@@ -115,33 +118,37 @@ int runStudyCommand(const StudyOptions& options, StreamPort& port, std::ostream&
     return status;
 }
 
-int studyCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
-              std::ostream& err, bool progress) {
+int studyCommand(const Command& command, const std::vector<std::string>& args,
+                 const CommandStreams& io) {
     StudyOptions options;
-    Call call("study", std::string(messages::kCliStudy));
+    Call call(command);
     CLI::App& app = call.app();
-    app.add_option("--vary", options.vary, "the input and its range")
+    app.add_option("--vary", options.vary, std::string(cli_texts::kCliVary))
         ->type_name("NAME=FROM:TO:STEPS");
-    app.add_option("--vary2", options.vary2, "a second input and its range")
+    app.add_option("--vary2", options.vary2, std::string(cli_texts::kCliVary2))
         ->type_name("NAME=FROM:TO:STEPS");
-    app.add_option("--require-face", options.requireFace, "the required face quantity (m³/s)")
+    app.add_option("--require-face", options.requireFace,
+                   std::string(cli_texts::kCliStudyRequireFace))
         ->type_name("Q");
-    app.add_flag("--json", options.json, std::string(messages::kCliJson));
-    app.add_flag("--pretty", options.pretty, std::string(messages::kCliPretty));
-    app.add_option("--csv", options.csvFile, "write the steps as CSV")->type_name("FILE");
-    app.add_option("--svg", options.svgFile, "write the chart as SVG")->type_name("FILE");
-    app.add_option("MODEL", options.model, "the model (.dct or .json)");
-    if (const Call::Outcome parsed = call.parse(args, out, err); parsed != Call::Outcome::Parsed) {
-        return parsed == Call::Outcome::Help ? kExitOk : kExitUsage;
+    app.add_flag("--json", options.json, std::string(cli_texts::kCliJson));
+    app.add_flag("--pretty", options.pretty, std::string(cli_texts::kCliPretty));
+    app.add_option("--csv", options.csvFile, std::string(cli_texts::kCliStudyCsv))
+        ->type_name("FILE");
+    app.add_option("--svg", options.svgFile, std::string(cli_texts::kCliStudySvg))
+        ->type_name("FILE");
+    app.add_option("MODEL", options.model, std::string(cli_texts::kCliStudyModel));
+    if (const Call::Outcome parsed = call.parse(args, io.out, io.err);
+        parsed != Call::Outcome::Parsed) {
+        return statusOf(parsed);
     }
     if (options.model.empty()) {
-        return call.refuse(err, messages::kStudyNeedsModel);
+        return call.refuse(io.err, cli_texts::kStudyNeedsModel);
     }
     if (options.vary.empty()) {
-        return call.refuse(err, messages::kStudyNeedsVary);
+        return call.refuse(io.err, cli_texts::kStudyNeedsVary);
     }
     if (options.pretty && !options.json) {
-        return call.refuse(err, messages::kPrettyNeedsJson);
+        return call.refuse(io.err, cli_texts::kPrettyNeedsJson);
     }
     for (const auto& [option, file] :
          {std::pair{"--csv", &options.csvFile}, std::pair{"--svg", &options.svgFile}}) {
@@ -150,11 +157,12 @@ int studyCall(const std::vector<std::string>& args, StreamPort& port, std::ostre
         }
         if (const std::string fault = outputFault(option, *file, {options.model}, false);
             !fault.empty()) {
-            return call.refuse(err, fault);
+            return call.refuse(io.err, fault);
         }
     }
-    options.progress = progress;
-    return runStudyCommand(options, port, out, err);
+    // The bar only on a terminal: a script's standard error stays its messages alone.
+    options.progress = &io.err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    return runStudyCommand(options, io.port, io.out, io.err);
 }
 
 } // namespace flowmar::cli

@@ -2,6 +2,8 @@
 // step and an SVG of the chart. The options arrive parsed; this runs them.
 #pragma once
 
+#include "cli/command.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -25,9 +27,10 @@ struct StudyOptions {
     bool progress = false; // a bar on err while the steps run
 };
 
-// study [options] MODEL, parsed: a wrong call gets its fault and the usage on err (exit 2).
-int studyCall(const std::vector<std::string>& args, StreamPort& port, std::ostream& out,
-              std::ostream& err, bool progress);
+// study [options] MODEL, parsed: a wrong call gets its fault and the usage on err (exit 2). The
+// bar is drawn when err is the process's standard error and a terminal.
+int studyCommand(const Command& command, const std::vector<std::string>& args,
+                 const CommandStreams& io);
 
 // 0 when every step ran to results, 1 when some step stopped, 2 for a range that makes no study
 // or a model that cannot be read (said on err).

@@ -1,9 +1,9 @@
 // The command line end to end on the example models: every example runs, converts both ways
 // without loss, and every failure gives its exit status and a message.
 #include "cli/check_options.h"
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "core/commands/stream_port.h"
-#include "core/model/messages.h"
 #include "core/model/version.h"
 #include "support/xml_checker.h"
 
@@ -173,7 +173,7 @@ TEST_F(CommandLine, WritesTheSegmentTable) {
     EXPECT_EQ(readText(file("stopped.csv")),
               "segment,start_m,end_m,quantity_m3s,leakage_m3s,total_pressure_Pa,"
               "static_pressure_Pa,velocity_ms\n");
-    EXPECT_NE(err.str().find(messages::kCsvHeaderOnly), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(cli_texts::kCsvHeaderOnly), std::string::npos) << err.str();
 }
 
 TEST_F(CommandLine, ExitStatusTellsHowTheRunEnded) {
@@ -419,7 +419,7 @@ TEST_F(CommandLine, FanResultsChartOfAFanThatRanOnItsCurve) {
         {file("fixed.json").string(), "2", "Fan 2 did not run on its curve: it has no chart."},
         {boosters, "4", "This fan number does not exist."},
         {(kExamples / "fixed-quantity-face.dct").string(), "1",
-         std::string(messages::kNoFanModeResults)},
+         std::string(cli_texts::kNoFanModeResults)},
     };
     for (const Refused& r : refused) {
         err.str("");
@@ -604,7 +604,7 @@ TEST_F(CommandLine, WrongCallsAreRefusedWithTheCommandsUsage) {
         EXPECT_EQ(runCommandLine(c.call, out, err), kExitUsage) << c.why;
         EXPECT_NE(err.str().find(c.words), std::string::npos) << c.why << ": " << err.str();
         EXPECT_NE(err.str().find(c.usage), std::string::npos) << c.why << ": " << err.str();
-        EXPECT_NE(err.str().find(messages::kSeeHelp), std::string::npos) << c.why;
+        EXPECT_NE(err.str().find(cli_texts::kSeeHelp), std::string::npos) << c.why;
         EXPECT_EQ(out.str(), "") << c.why;
     }
     EXPECT_FALSE(fs::exists(svg));
@@ -832,12 +832,12 @@ TEST_F(CommandLine, TellsItsVersionAndHowToCallIt) {
 
     out.str("");
     EXPECT_EQ(runCommandLine({"--help"}, out, err), kExitOk);
-    EXPECT_EQ(out.str(), messages::kCommandLineHelp);
+    EXPECT_EQ(out.str(), cli_texts::kCommandLineHelp);
     EXPECT_NE(out.str().find("flowmar-cli --version"), std::string::npos) << "in the synopsis";
 
     out.str("");
     EXPECT_EQ(runCommandLine({}, out, err), kExitUsage) << "no command is a wrong call";
-    EXPECT_EQ(out.str(), messages::kCommandLineHelp);
+    EXPECT_EQ(out.str(), cli_texts::kCommandLineHelp);
 
     out.str("");
     EXPECT_EQ(runCommandLine({"--verison"}, out, err), kExitUsage);

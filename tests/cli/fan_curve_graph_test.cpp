@@ -1,8 +1,8 @@
 // graph --fan-curve end to end on the example models: the chart or the page of the fan asked for,
 // and exit status 1 with a message and no file where there is nothing to chart.
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "core/commands/stream_port.h"
-#include "core/model/messages.h"
 #include "support/xml_checker.h"
 
 #include <gtest/gtest.h>
@@ -122,10 +122,10 @@ TEST_F(FanCurveGraph, NothingToChartStopsWithAMessageAndNoFile) {
     };
     const Case cases[] = {
         {"a fixed-quantity model has no fan-mode results", example("fixed-quantity-face.dct"), "1",
-         messages::noFanModeResults(example("fixed-quantity-face.dct"))},
-        {"a fan the model does not have", example("boosters.dct"), "4", messages::noSuchFan(4, 3)},
+         cli_texts::noFanModeResults(example("fixed-quantity-face.dct"))},
+        {"a fan the model does not have", example("boosters.dct"), "4", cli_texts::noSuchFan(4, 3)},
         {"a fan without an operating point", fixedPressure.string(), "1",
-         messages::fanWithoutOperatingPoint(1)},
+         cli_texts::fanWithoutOperatingPoint(1)},
     };
     for (const Case& c : cases) {
         const fs::path svgFile = file("none.svg");
@@ -150,10 +150,10 @@ TEST_F(FanCurveGraph, WrongCallsAreRefused) {
     };
     for (const std::vector<std::string>& args : wrong) {
         EXPECT_EQ(graph(args), kExitUsage) << ::testing::PrintToString(args);
-        EXPECT_NE(err.str().find(messages::kSeeHelp), std::string::npos);
+        EXPECT_NE(err.str().find(cli_texts::kSeeHelp), std::string::npos);
         EXPECT_FALSE(fs::exists(out));
     }
-    EXPECT_NE(std::string(messages::kCommandLineHelp).find("--fan-curve N"), std::string::npos);
+    EXPECT_NE(std::string(cli_texts::kCommandLineHelp).find("--fan-curve N"), std::string::npos);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // after an Execute that stopped on a check.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 #include "core/model/design_criteria.h"
 #include "core/views/graph_drawing.h"
 

@@ -3,7 +3,7 @@
 // run on every core and give exactly what running them one by one gives.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 #include <atomic>
 #include <optional>

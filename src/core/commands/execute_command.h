@@ -2,7 +2,7 @@
 // messages in order and opening the input sheet where a stop can be mended.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 namespace flowmar {
 

@@ -5,7 +5,7 @@
 // the command line both open through it.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 #include "core/fans/fan_database_doc.h"
 #include "core/model/flowmar_doc.h"
 

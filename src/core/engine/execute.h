@@ -3,7 +3,7 @@
 // shock losses, and runs the fan-mode or the fixed-quantity solution.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 namespace flowmar {
 

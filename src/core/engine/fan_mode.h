@@ -2,7 +2,7 @@
 // at a fixed pressure, solved by mesh-flow corrections (Hardy Cross), one mesh per segment.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 #include "core/model/flowmar_doc.h"
 
 namespace flowmar {

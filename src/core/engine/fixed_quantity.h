@@ -2,7 +2,7 @@
 // ignored, and the booster pressure that the quantity needs.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 namespace flowmar {
 

@@ -4,7 +4,7 @@
 // anything.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 namespace flowmar {
 

@@ -4,8 +4,8 @@
 // towards larger distances, in an exhausting duct towards smaller ones.
 #include "core/engine/shock_losses.h"
 
+#include "core/engine/execute_result.h"
 #include "core/engine/segment_grid.h"
-#include "core/engine/solution_status.h"
 #include "core/input/shock_loss_pages.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"

@@ -4,8 +4,8 @@
 // start; the first failure of the first failing zone is the one reported.
 #include "core/engine/zone_checks.h"
 
+#include "core/engine/execute_result.h"
 #include "core/engine/segment_grid.h"
-#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"
 #include "core/model/messages.h"

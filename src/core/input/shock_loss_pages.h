@@ -1,7 +1,7 @@
 // The rules of the "Shock Loss Details" sheet's six pages, on the values the sheet edits: the
 // pages and their texts, the fittings' choice lists and coefficient tables, the entry and exit
 // radio buttons with their factors, and what Calculate, Clear Form and the sheet's OK do to a
-// page's rows. The grids that show the rows are filled and read in core/views/shock_loss_grids.h.
+// page's rows. The grids that show the rows are filled and read in core/views/shock_loss_sheet.h.
 #pragma once
 
 #include "core/input/shock_loss_values.h"

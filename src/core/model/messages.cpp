@@ -2,17 +2,10 @@
 
 #include "core/model/number_text.h"
 #include "core/model/units.h"
-#include "core/model/version.h"
 
 #include <cmath>
 
 namespace flowmar::messages {
-
-std::string fanCurveUnusable(int fanNumber) {
-    return "The curve of fan " + std::to_string(fanNumber) +
-           " cannot be used: it needs at least two points with rising quantities. Edit the fan "
-           "curve or tag the fan for a fixed pressure. Execution terminated.";
-}
 
 namespace {
 
@@ -49,26 +42,42 @@ std::string fixedQuantityRefused(double value) {
            heldValue(value) + ". Set it with the Fixed Quantity Tool. Execution terminated.";
 }
 
-std::string codeRefused(std::string_view what, long long value, std::string_view accepted) {
-    return std::string(what) + " (" + std::to_string(value) + ") must be " + std::string(accepted);
-}
-
 std::string fanLeftOutAtDuctStart(int fanNumber) {
     return "Fan " + std::to_string(fanNumber) +
            " stands at 0 m, before the first segment of the duct, and took no part in the "
            "solution. Place it beyond 0 m to include it.";
 }
 
-std::string saveChangesQuestion(std::string_view documentTitle) {
-    return "Save changes to " + std::string(documentTitle) + "?";
-}
-
-std::string unableToOpenFile(std::string_view path) {
-    return "Unable to open file '" + std::string(path) + "'";
+std::string fanCurveUnusable(int fanNumber) {
+    return "The curve of fan " + std::to_string(fanNumber) +
+           " cannot be used: it needs at least two points with rising quantities. Edit the fan "
+           "curve or tag the fan for a fixed pressure. Execution terminated.";
 }
 
 std::string wouldOpen(std::string_view dialogName) {
     return "(would open " + std::string(dialogName) + ")";
+}
+
+std::string numberNeeded(std::string_view field) {
+    return "Enter a number for " + std::string(field) + ".";
+}
+
+std::string wholeNumberNeeded(std::string_view field) {
+    return "Enter a whole number for " + std::string(field) + ".";
+}
+
+std::string saveChangesQuestion(std::string_view documentTitle) {
+    return "Save changes to " + std::string(documentTitle) + "?";
+}
+
+std::string leakageResistanceOutOfRange(int unitSystem) {
+    if (isImperial(unitSystem)) {
+        return "Value must be between " +
+               formatDouble("%.2f", double(limits::kMinLeakageResistanceImperial)) + " and " +
+               formatInt("%d", limits::kMaxLeakageResistanceImperial) + ".";
+    }
+    return "Value must be between " + formatInt("%d", limits::kMinLeakageResistanceSI) + " and " +
+           formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
 }
 
 namespace {
@@ -105,126 +114,25 @@ std::string countOutOfRange(std::string_view what, long long value, int low, int
            std::to_string(low) + " to " + std::to_string(high);
 }
 
-std::string numberNeeded(std::string_view field) {
-    return "Enter a number for " + std::string(field) + ".";
-}
-
-std::string wholeNumberNeeded(std::string_view field) {
-    return "Enter a whole number for " + std::string(field) + ".";
-}
-
 std::string numberOfCurvePoints(int fanNumber) {
     return "the number of curve points of fan " + std::to_string(fanNumber);
 }
 
+std::string codeRefused(std::string_view what, long long value, std::string_view accepted) {
+    return std::string(what) + " (" + std::to_string(value) + ") must be " + std::string(accepted);
+}
+
+std::string bytesAfterLastValue(std::size_t count) {
+    return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+           " after its last value";
+}
+
+std::string unableToOpenFile(std::string_view path) {
+    return "Unable to open file '" + std::string(path) + "'";
+}
+
 std::string cannotSaveGraph(std::string_view file) {
     return "Cannot save \"" + std::string(file) + "\".";
-}
-
-std::string unknownCommand(std::string_view command) {
-    return "Unknown command \"" + std::string(command) + "\".";
-}
-
-std::string unknownOption(std::string_view option) {
-    return "Unknown option \"" + std::string(option) + "\".";
-}
-
-std::string unexpectedArgument(std::string_view argument) {
-    return "Unexpected argument \"" + std::string(argument) + "\".";
-}
-
-std::string optionNeedsValue(std::string_view option) {
-    return std::string(option) + " needs a value.";
-}
-
-std::string unitsNotKnown(std::string_view value) {
-    return "--units takes \"si\" or \"imperial\", not \"" + std::string(value) + "\".";
-}
-
-std::string pixelsOutOfRange(std::string_view option, std::string_view value, int largest) {
-    return std::string(option) + " takes a whole number of pixels from 1 to " +
-           std::to_string(largest) + ", not \"" + std::string(value) + "\".";
-}
-
-std::string jobsOutOfRange(std::string_view value, int most) {
-    return "--jobs takes a whole number from 1 to " + std::to_string(most) + ", not \"" +
-           std::string(value) + "\".";
-}
-
-std::string reportNotKnown(std::string_view value) {
-    return "--report takes \"fans\", not \"" + std::string(value) + "\".";
-}
-
-std::string fanNumberNotKnown(std::string_view value) {
-    return "--fan-results-chart takes a fan number from 1, not \"" + std::string(value) + "\".";
-}
-
-std::string fanNotOnCurve(int fanNumber) {
-    return "Fan " + std::to_string(fanNumber) + " did not run on its curve: it has no chart.";
-}
-
-std::string modelHeading(std::string_view file) {
-    return "== " + std::string(file) + " ==";
-}
-
-std::string commandLineVersion() {
-    return "flowmar-cli " + std::string(kVersion);
-}
-
-std::string leakageResistanceOutOfRange(int unitSystem) {
-    if (isImperial(unitSystem)) {
-        return "Value must be between " +
-               formatDouble("%.2f", double(limits::kMinLeakageResistanceImperial)) + " and " +
-               formatInt("%d", limits::kMaxLeakageResistanceImperial) + ".";
-    }
-    return "Value must be between " + formatInt("%d", limits::kMinLeakageResistanceSI) + " and " +
-           formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
-}
-
-std::string fanCurveNumberNeeded(std::string_view value) {
-    return "--fan-curve takes a fan number from 1, not \"" + std::string(value) + "\".";
-}
-
-std::string curveKindNotKnown(std::string_view value) {
-    return "--kind takes \"pq\", \"wq\" or \"pwq\", not \"" + std::string(value) + "\".";
-}
-
-std::string noFanModeResults(std::string_view file) {
-    return "\"" + std::string(file) +
-           "\" has no fan-mode results to chart: it has no fans, or its last solution was for a "
-           "fixed quantity.";
-}
-
-std::string noSuchFan(int fanNumber, int fanCount) {
-    return "The model has no fan " + std::to_string(fanNumber) + ": its fans are 1 to " +
-           std::to_string(fanCount) + ".";
-}
-
-std::string fanWithoutOperatingPoint(int fanNumber) {
-    return "Fan " + std::to_string(fanNumber) +
-           " has no operating point to chart: it runs at a fixed pressure or the last Execute "
-           "did not solve for it.";
-}
-
-std::string outputIsAnInput(std::string_view option, std::string_view file) {
-    return std::string(option) + " names \"" + std::string(file) +
-           "\", an input of the same call: nothing was written over it.";
-}
-
-std::string outputIsAModelFile(std::string_view option, std::string_view file) {
-    return std::string(option) + " names \"" + std::string(file) +
-           "\": a file ending in .dct, .fdb or .json holds a model or a fan database, and is "
-           "never written over with anything else.";
-}
-
-std::string notWithFanCurve(std::string_view option) {
-    return std::string(option) + " does not go with --fan-curve: the chart has its own size.";
-}
-
-std::string convertBetweenKinds(std::string_view in, std::string_view out) {
-    return "convert cannot turn \"" + std::string(in) + "\" into \"" + std::string(out) +
-           "\": one is a duct model (.dct) and the other a fan database (.fdb); convert each "
-           "to or from .json instead.";
 }
 
 std::string cannotPrintTo(std::string_view target, std::string_view reason) {
@@ -233,16 +141,6 @@ std::string cannotPrintTo(std::string_view target, std::string_view reason) {
         text += '.';
     }
     return text;
-}
-
-std::string bytesAfterLastValue(std::size_t count) {
-    return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
-           " after its last value";
-}
-
-std::string convertedFileUnreadable(std::string_view file, std::string_view readBack) {
-    return "convert removed \"" + std::string(file) +
-           "\" again: what it wrote cannot be read back. " + std::string(readBack);
 }
 
 std::string cannotRestoreCopy(std::string_view name, std::string_view why, std::string_view copy) {

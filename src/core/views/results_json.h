@@ -2,7 +2,7 @@
 // duct values, the headline results, and the tables of segments and fans, all in SI.
 #pragma once
 
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 
 #include <string>
 #include <string_view>

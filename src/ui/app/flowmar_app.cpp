@@ -2,8 +2,8 @@
 
 #include "core/commands/stream_port.h"
 #include "core/model/document_templates.h"
-#include "core/model/messages.h"
 #include "core/model/version.h"
+#include "ui/app/desktop_usage.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/recovery_keeper.h"
 #include "ui/dialogs/splash_window.h"
@@ -90,7 +90,7 @@ bool CFlowmarApp::initInstance(const QStringList& arguments) {
         return false;
     }
     if (line.help || line.version) {
-        m_out << (line.help ? messages::kDesktopUsage : std::string_view(kVersion))
+        m_out << (line.help ? kDesktopUsage : std::string_view(kVersion))
               << (line.help ? "" : "\n");
         m_finished = true;
         return true;

@@ -1,6 +1,6 @@
+#include "core/engine/execute_result.h"
 #include "core/engine/segment_grid.h"
 #include "core/engine/shock_losses.h"
-#include "core/engine/solution_status.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "support/models.h"

@@ -1,5 +1,5 @@
+#include "core/engine/execute_result.h"
 #include "core/engine/segment_grid.h"
-#include "core/engine/solution_status.h"
 #include "core/engine/zone_checks.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"

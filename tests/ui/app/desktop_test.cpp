@@ -6,6 +6,7 @@
 #include "core/model/version.h"
 #include "support/fake_ui_port.h"
 #include "ui/app/child_frame.h"
+#include "ui/app/desktop_usage.h"
 #include "ui/app/flowmar_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/shell_questions.h"
@@ -321,7 +322,7 @@ TEST_F(DesktopTest, EditCopyThroughTheMenuBarCopiesTheBoxThatHadTheFocus) {
 
 TEST(StartUp, HelpAndVersionAnswerOnStandardOutputAndEnd) {
     for (const auto& [option, expected] :
-         {std::pair{QStringLiteral("--help"), std::string(messages::kDesktopUsage)},
+         {std::pair{QStringLiteral("--help"), std::string(kDesktopUsage)},
           std::pair{QStringLiteral("--version"), std::string(kVersion) + "\n"}}) {
         std::ostringstream err;
         std::ostringstream out;
