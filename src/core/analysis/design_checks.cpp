@@ -31,16 +31,16 @@ public:
 
     std::string distance(double metres) const {
         return groupedNumber(toShown(Quantity::Length, metres, m_units), 0) +
-               (m_imperial ? " ft" : " m");
+               unit(Quantity::Length);
     }
     std::string staticPressure(double pascals) const {
-        return m_imperial
-                   ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
-                   : groupedNumber(pascals, 0) + " Pa";
+        return (m_imperial ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2)
+                           : groupedNumber(pascals, 0)) +
+               unit(Quantity::FanPressure);
     }
     std::string quantity(double cubicMetresPerSecond) const {
         return groupedNumber(toShown(Quantity::AirQuantity, cubicMetresPerSecond, m_units), 2) +
-               (m_imperial ? " kcfm" : " m³/s");
+               unit(Quantity::AirQuantity);
     }
     std::string velocity(double metresPerSecond) const {
         return m_imperial
@@ -49,19 +49,25 @@ public:
                    : groupedNumber(metresPerSecond, 1) + " m/s";
     }
     std::string fanPressure(double pascals) const {
-        return m_imperial
-                   ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2) + " in.w.g."
-                   : groupedNumber(pascals / 1000, 2) + " kPa";
+        return (m_imperial ? groupedNumber(toShown(Quantity::FanPressure, pascals, m_units), 2)
+                           : groupedNumber(pascals / 1000, 2)) +
+               unit(Quantity::BoosterPressure);
     }
     // Quantity lost per 100 m (or 100 ft) of duct.
     std::string lossPer100(double lost, double ductLength) const {
         const double per100 = toShown(Quantity::AirQuantity, lost, m_units) /
                               toShown(Quantity::Length, ductLength, m_units) * 100;
-        return groupedNumber(per100, 3) + (m_imperial ? " kcfm per 100 ft" : " m³/s per 100 m");
+        return groupedNumber(per100, 3) + unit(Quantity::AirQuantity) + " per 100" +
+               unit(Quantity::Length);
     }
     static std::string percent(double value) { return groupedNumber(value, 0) + " %"; }
 
 private:
+    // A space and the unit's symbol, to follow a number.
+    std::string unit(Quantity quantity) const {
+        return " " + std::string(unitSymbol(quantity, m_units));
+    }
+
     int m_units;
     bool m_imperial;
 };

@@ -4,6 +4,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"
 #include "core/model/study_texts.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/segment_profile.h"
 #include "core/views/summary_conditions.h"
 
@@ -138,7 +139,6 @@ StudyStep readStep(const CFlowmarDoc& solved, ExecuteResult run) {
         step.maxStaticPressure = high->staticPressure;
         step.maxStaticPressureAt = high->end;
     }
-    const int n = std::clamp(solved.segmentCount, 0, kMaxSegments);
     for (int i = 1; i <= std::clamp(solved.fanCount, 0, kMaxFans); ++i) {
         const auto f = static_cast<std::size_t>(i);
         StudyFan& fan = step.fans.emplace_back();
@@ -146,9 +146,9 @@ StudyStep readStep(const CFlowmarDoc& solved, ExecuteResult run) {
         fan.segment = r.fanSegment[f];
         fan.usesCurve = r.fanUsesCurve[f] == 1;
         fan.usesFixedPressure = r.fanUsesFixedPressure[f] == 1;
-        fan.quantity = fan.segment >= 1 && fan.segment <= n
-                           ? r.branchFlow[static_cast<std::size_t>(n + fan.segment)]
-                           : 0.0;
+        // A fan in none of the duct's segments has no quantity of its own.
+        const FanOperatingPoint point = fanOperatingPoint(solved, i);
+        fan.quantity = point.inSegment ? point.quantity : 0.0;
         fan.pressure = r.fanPressure[f];
         fan.efficiency = r.fanEfficiency[f];
         fan.offCurve = r.fanOffCurve[f] == 1;

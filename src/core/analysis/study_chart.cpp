@@ -90,30 +90,11 @@ std::string valueText(double value, double step) {
 }
 
 std::string quantityTitle(int unitSystem) {
-    return isImperial(unitSystem) ? "Q (kcfm)" : "Q (m³/s)";
+    return withUnit("Q", Quantity::AirQuantity, unitSystem);
 }
 
 std::string unitOf(Quantity quantity, int unitSystem) {
-    const bool imp = isImperial(unitSystem);
-    switch (quantity) {
-    case Quantity::Length:
-        return imp ? "ft" : "m";
-    case Quantity::Diameter:
-        return imp ? "in" : "m";
-    case Quantity::AirQuantity:
-        return imp ? "kcfm" : "m³/s";
-    case Quantity::FanPressure:
-        return imp ? "in.w.g." : "Pa";
-    case Quantity::Density:
-        return imp ? "lb/ft³" : "kg/m³";
-    case Quantity::FrictionFactor:
-        return imp ? "10⁻¹⁰ lbf·min²/ft⁴" : "Ns²/m⁴";
-    case Quantity::LeakagePer100:
-        return imp ? "P.U. per 100 ft" : "Ns²/m⁸ per 100 m";
-    default:
-        break;
-    }
-    return "";
+    return std::string(unitSymbol(quantity, unitSystem));
 }
 
 // A number for the sentence, with decimals by its size, grouped in threes: "1,840".

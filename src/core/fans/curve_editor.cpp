@@ -7,18 +7,13 @@
 
 namespace flowmar {
 
-namespace {
-// hp from in.w.g. × kcfm at 100 % efficiency: 52 / 3300.
-constexpr double kHorsepowerFactor = 0.01575757575757576;
-} // namespace
-
 double fanInputPower(const CurveEditorRow& row, int unitSystem) {
     const double e = row.efficiency;
     if (e == 0 || e > 100 || row.pressure == 0 || row.quantity == 0) {
         return 0;
     }
     if (isImperial(unitSystem)) {
-        return row.pressure * row.quantity * kHorsepowerFactor / e * 1000;
+        return row.pressure * row.quantity * imperial::kHorsepowerFactor / e * 1000;
     }
     return row.pressure * row.quantity / (e / 100) / 1000;
 }
@@ -53,12 +48,12 @@ void clearCurveEditor(CurveEditorValues& values) {
 }
 
 std::array<CurveEditorColumn, 5> curveEditorColumns(int unitSystem) {
-    const bool imperial = isImperial(unitSystem);
-    return {{{"Point", 0, true},
-             {imperial ? "P (in.w.g.)" : "P (Pa)", 3, false},
-             {imperial ? "Q (kcfm)" : "Q (m³/s)", imperial ? 2 : 1, false},
-             {"Eff (%)", 1, false},
-             {imperial ? "FIP (hp)" : "FIP (kW)", 1, true}}};
+    return {
+        {{"Point", 0, true},
+         {withUnit("P", Quantity::FanPressure, unitSystem), 3, false},
+         {withUnit("Q", Quantity::AirQuantity, unitSystem), isImperial(unitSystem) ? 2 : 1, false},
+         {"Eff (%)", 1, false},
+         {withUnit("FIP", Quantity::Power, unitSystem), 1, true}}};
 }
 
 std::string curveDensityLabel(int unitSystem) {

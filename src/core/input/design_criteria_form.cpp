@@ -39,7 +39,7 @@ std::string outOfRange(std::string_view label, std::string_view range) {
 
 DesignCriteriaBoxes designCriteriaBoxes(const DesignCriteria& criteria, int unitSystem) {
     const bool imp = isImperial(unitSystem);
-    const std::string quantityUnit = imp ? "kcfm" : "m³/s";
+    const std::string quantityUnit(unitSymbol(Quantity::AirQuantity, unitSystem));
     const std::string velocityUnit = imp ? "fpm" : "m/s";
     DesignCriteriaBoxes boxes;
     boxes[kRequiredFaceQuantity] = {

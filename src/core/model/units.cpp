@@ -79,6 +79,45 @@ double fromShown(Quantity quantity, double shownValue, int unitSystem) {
     }
 }
 
+std::string_view unitSymbol(Quantity quantity, int unitSystem) {
+    const bool imp = isImperial(unitSystem);
+    switch (quantity) {
+    case Quantity::Length:
+        return imp ? "ft" : "m";
+    case Quantity::Diameter:
+        return imp ? "in" : "m";
+    case Quantity::Area:
+        return imp ? "ft²" : "m²";
+    case Quantity::AirQuantity:
+        return imp ? "kcfm" : "m³/s";
+    case Quantity::FanPressure:
+        return imp ? "in.w.g." : "Pa";
+    case Quantity::BoosterPressure:
+        return imp ? "in.w.g." : "kPa";
+    case Quantity::Density:
+        return imp ? "lb/ft³" : "kg/m³";
+    case Quantity::FrictionFactor:
+        return imp ? "10⁻¹⁰ lbf·min²/ft⁴" : "Ns²/m⁴";
+    case Quantity::Resistance:
+        return imp ? "P.U." : "Ns²/m⁸";
+    case Quantity::LeakagePer100:
+        return imp ? "P.U. per 100 ft" : "Ns²/m⁸ per 100 m";
+    case Quantity::Power:
+        return imp ? "hp" : "kW";
+    case Quantity::Dimensionless:
+        break;
+    }
+    return "";
+}
+
+std::string withUnit(std::string_view name, Quantity quantity, int unitSystem) {
+    std::string label(name);
+    label += " (";
+    label += unitSymbol(quantity, unitSystem);
+    label += ')';
+    return label;
+}
+
 int leakagePer100FromShown(double shownValue, int unitSystem) {
     const double si = fromShown(Quantity::LeakagePer100, shownValue, unitSystem);
     if (std::isnan(si)) {

@@ -1,7 +1,9 @@
 // Units: the fixed factors between the SI values the documents hold and the Imperial values they
-// may show, and the unit labels of the string table. Every dialog, view and report converts here.
+// may show, and the symbols the labels write for them ("m³/s", "kcfm"). Every dialog, view and
+// report converts here. (The bracketed labels loaded by resource number are in string_table.h.)
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace flowmar {
@@ -24,6 +26,9 @@ inline constexpr double kFrictionFactor = 5.39e-7 * 1e10; // Ns²/m⁴ -> 10⁻�
 inline constexpr double kPracticalUnitsPerNs2m8 = 0.8942;
 inline constexpr double kLeakagePer100Ft = 9.625; // Ns²/m⁸ per 100 m -> P.U. per 100 ft
 inline constexpr double kHorsepowerPerKilowatt = 1.341;
+// Input power in hp: thousandths of an inch of water gauge × kcfm × this factor / efficiency (%);
+// or in.w.g. × kcfm × 1000 × this factor / efficiency. 52 / 3300.
+inline constexpr double kHorsepowerFactor = 0.01575757575757576;
 inline constexpr double kFeetPerMinutePerMetrePerSecond = 196.8504; // velocity
 } // namespace imperial
 
@@ -48,6 +53,13 @@ double toShown(Quantity quantity, double siValue, int unitSystem);
 
 // The SI value for an entry made in the given unit system (the inverse of toShown).
 double fromShown(Quantity quantity, double shownValue, int unitSystem);
+
+// The unit of a quantity as labels and sentences write it: "m³/s" or "kcfm", "kPa" or "in.w.g.",
+// "Ns²/m⁸ per 100 m" or "P.U. per 100 ft"; empty for a dimensionless one.
+std::string_view unitSymbol(Quantity quantity, int unitSystem);
+
+// A name with the unit of a quantity in brackets: "Q (m³/s)", "Distance (ft)".
+std::string withUnit(std::string_view name, Quantity quantity, int unitSystem);
 
 // A leakage resistance per 100 m entered in shown units, as the integer the duct model holds:
 // an Imperial entry is divided by 9.625 and truncated towards zero (2500 becomes 259). Values

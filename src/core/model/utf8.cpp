@@ -66,13 +66,22 @@ void append(std::string& out, char32_t c) {
     }
 }
 
+std::size_t sequenceLength(std::string_view text, std::size_t i) {
+    std::size_t end = i;
+    // A replacement character may be in the text itself; otherwise it stands for bad bytes.
+    if (next(text, end) == kReplacement && text.substr(i, end - i) != "\xEF\xBF\xBD") {
+        return 0;
+    }
+    return end - i;
+}
+
 bool valid(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        // A replacement character may be in the text itself; otherwise it stands for bad bytes.
-        if (next(text, i) == kReplacement && text.substr(start, i - start) != "\xEF\xBF\xBD") {
+        const std::size_t length = sequenceLength(text, i);
+        if (length == 0) {
             return false;
         }
+        i += length;
     }
     return true;
 }

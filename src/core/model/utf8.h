@@ -17,6 +17,10 @@ char32_t next(std::string_view text, std::size_t& i);
 // Appends the UTF-8 form of a code point (kReplacement for one that has none).
 void append(std::string& out, char32_t c);
 
+// The length of the well-formed UTF-8 sequence starting at text[i] (1 to 4 bytes), or 0 when the
+// bytes there do not start one. i < size.
+std::size_t sequenceLength(std::string_view text, std::size_t i);
+
 // Whether every byte of text is part of a well-formed UTF-8 sequence.
 bool valid(std::string_view text);
 

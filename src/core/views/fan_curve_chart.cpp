@@ -17,105 +17,9 @@ using namespace fan_curve_view;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Quantity label positions: four sets, so that each row's labels centre under their ticks.
-constexpr std::array<double, 5> kPosA{65, 115, 165, 215, 260};
-constexpr std::array<double, 5> kPosB{70, 120, 170, 220, 265};
-constexpr std::array<double, 5> kPosC{70, 120, 170, 220, 260};
-constexpr std::array<double, 5> kPosD{70, 115, 165, 215, 265};
-
-constexpr std::array<QuantityScaleRow, 12> kQuantityRowsSI{{
-    {4, {"0.0", "1.0", "2.0", "3.0", "4.0"}, 0.02, kPosA},
-    {8, {"0.0", "2.0", "4.0", "6.0", "8.0"}, 0.04, kPosB},
-    {16, {"0", "4", "8", "12", "16"}, 0.08, kPosB},
-    {20, {"0", "5", "10", "15", "20"}, 0.1, kPosC},
-    {32, {"0", "8", "16", "24", "32"}, 0.16, kPosA},
-    {40, {"0", "10", "20", "30", "40"}, 0.2, kPosA},
-    {60, {"0", "15", "30", "45", "60"}, 0.3, kPosA},
-    {80, {"0", "20", "40", "60", "80"}, 0.4, kPosA},
-    {100, {"0", "25", "50", "75", "100"}, 0.5, kPosA},
-    {160, {"0", "40", "80", "120", "160"}, 0.8, kPosA},
-    {200, {"0", "50", "100", "150", "200"}, 1.0, kPosA},
-    {kInfinity, {"0", "200", "400", "600", "800"}, 4.0, kPosA},
-}};
-
-constexpr std::array<QuantityScaleRow, 12> kQuantityRowsImperial{{
-    {8, {"0.0", "2.0", "4.0", "6.0", "8.0"}, 0.04, kPosA},
-    {16, {"0", "4", "8", "12", "16"}, 0.08, kPosB},
-    {32, {"0", "8", "16", "24", "32"}, 0.16, kPosB},
-    {40, {"0", "10", "20", "30", "40"}, 0.2, kPosC},
-    {64, {"0", "16", "32", "48", "64"}, 0.32, kPosA},
-    {80, {"0", "20", "40", "60", "80"}, 0.4, kPosA},
-    {120, {"0", "30", "60", "90", "120"}, 0.6, kPosD},
-    {160, {"0", "40", "80", "120", "160"}, 0.8, kPosA},
-    {200, {"0", "50", "100", "150", "200"}, 1.0, kPosA},
-    {320, {"0", "80", "160", "240", "320"}, 1.6, kPosA},
-    {400, {"0", "100", "200", "300", "400"}, 2.0, kPosA},
-    {kInfinity, {"0", "400", "800", "1200", "1600"}, 8.0, kPosA},
-}};
-
-constexpr std::array<ValueScaleRow, 10> kPressureRowsSI{{
-    {100, {"0.0", "0.02", "0.04", "0.06", "0.08", "0.1"}, 0.4},
-    {250, {"0.0", "0.05", "0.1", "0.15", "0.2", "0.25"}, 1.0},
-    {500, {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5"}, 2.0},
-    {750, {"0.0", "0.15", "0.3", "0.45", "0.6", "0.75"}, 3.0},
-    {1000, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}, 4.0},
-    {2000, {"0.0", "0.4", "0.8", "1.2", "1.6", "2.0"}, 8.0},
-    {3000, {"0", "0.6", "1.2", "1.8", "2.4", "3.0"}, 12.0},
-    {5000, {"0", "1", "2", "3", "4", "5"}, 20.0},
-    {10000, {"0", "2", "4", "6", "8", "10"}, 40.0},
-    {kInfinity, {"0", "5", "10", "15", "20", "25"}, 100.0},
-}};
-
-constexpr std::array<ValueScaleRow, 10> kPressureRowsImperial{{
-    {400, {"0.0", "0.08", "0.16", "0.24", "0.32", "0.4"}, 1.6},
-    {1000, {"0.0", "0.20", "0.4", "0.6", "0.8", "1.0"}, 4.0},
-    {2000, {"0.0", "0.4", "0.8", "1.2", "1.6", "2.0"}, 8.0},
-    {3000, {"0.0", "0.6", "1.2", "1.8", "2.4", "3.0"}, 12.0},
-    {4000, {"0.0", "0.8", "1.6", "2.4", "3.2", "4.0"}, 16.0},
-    {8000, {"0.0", "1.6", "3.2", "4.8", "6.4", "8.0"}, 32.0},
-    {12000, {"0.0", "2.4", "4.8", "7.2", "9.6", "12.0"}, 48.0},
-    {20000, {"0", "4", "8", "12", "16", "20"}, 80.0},
-    {40000, {"0", "8", "16", "24", "32", "40"}, 160.0},
-    {kInfinity, {"0", "20", "40", "60", "80", "100"}, 400.0},
-}};
-
-constexpr std::array<ValueScaleRow, 13> kPowerRows{{
-    {0.5, {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5"}, 0.002},
-    {1, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}, 0.004},
-    {3, {"0.0", "0.6", "1.2", "1.8", "2.4", "3.0"}, 0.012},
-    {5, {"0", "1", "2", "3", "4", "5"}, 0.02},
-    {10, {"0", "2", "4", "6", "8", "10"}, 0.04},
-    {15, {"0", "3", "6", "9", "12", "15"}, 0.06},
-    {25, {"0", "5", "10", "15", "20", "25"}, 0.1},
-    {50, {"0", "10", "20", "30", "40", "50"}, 0.2},
-    {100, {"0", "20", "40", "60", "80", "100"}, 0.4},
-    {250, {"0", "50", "100", "150", "200", "250"}, 1.0},
-    {500, {"0", "100", "200", "300", "400", "500"}, 2.0},
-    {1000, {"0", "200", "400", "600", "800", "1000"}, 4.0},
-    {kInfinity, {"0", "500", "1000", "1500", "2000", "2500"}, 10.0},
-}};
-
-template <typename Rows>
-const typename Rows::value_type& rowFor(const Rows& rows, double value) {
-    for (const auto& row : rows) {
-        if (value <= row.upTo) {
-            return row;
-        }
-    }
-    return rows.back();
-}
-
 // The six heights of the value axes' ticks and labels, from the bottom.
 constexpr std::array<double, 6> kTickY{300, 250, 200, 150, 100, 50};
 constexpr std::array<double, 6> kLabelY{292, 242, 192, 142, 92, 42};
-
-// Imperial input power: thousandths of an inch of water gauge × kcfm per percent of efficiency,
-// in hp.
-constexpr double kHorsepowerFactor = 0.01575757575757576;
-
-bool finite(double v) {
-    return std::isfinite(v);
-}
 
 class ChartPainter {
 public:
@@ -257,20 +161,23 @@ void extend(Extent& box, Point p) {
     box.bottom = std::max(box.bottom, p.y);
 }
 
+// The screen chart has always read a value that is not a number on its widest row.
+double widestIfNaN(double value) {
+    return std::isnan(value) ? kInfinity : value;
+}
+
 } // namespace
 
 const QuantityScaleRow& quantityScaleRow(double lastCurveQuantity, bool imperial) {
-    return imperial ? rowFor(kQuantityRowsImperial, lastCurveQuantity)
-                    : rowFor(kQuantityRowsSI, lastCurveQuantity);
+    return chooseScale(quantityScales(imperial ? kImperial : kSI), widestIfNaN(lastCurveQuantity));
 }
 
 const ValueScaleRow& pressureScaleRow(double firstCurvePressure, bool imperial) {
-    return imperial ? rowFor(kPressureRowsImperial, firstCurvePressure)
-                    : rowFor(kPressureRowsSI, firstCurvePressure);
+    return chooseScale(pressureScales(imperial ? kImperial : kSI), widestIfNaN(firstCurvePressure));
 }
 
 const ValueScaleRow& powerScaleRow(double largestPower) {
-    return rowFor(kPowerRows, largestPower);
+    return chooseScale(inputPowerScales(), widestIfNaN(largestPower));
 }
 
 int selectedCurveFan(const CFlowmarDoc& doc) {
@@ -281,70 +188,37 @@ int selectedCurveFan(const CFlowmarDoc& doc) {
     return std::clamp(doc.curveViewFan + 1, 1, count);
 }
 
-double fanOperatingQuantity(const CFlowmarDoc& doc, int fanNumber) {
-    if (fanNumber < 1 || fanNumber > kMaxFans) {
-        return 0;
-    }
-    const long index = static_cast<long>(doc.segmentCount) +
-                       doc.results.fanSegment[static_cast<std::size_t>(fanNumber)];
-    if (index < 0 || index >= kBranchFlowSize) {
-        return 0;
-    }
-    return doc.results.branchFlow[static_cast<std::size_t>(index)];
-}
-
 std::optional<FanCurveChartData> fanCurveChartData(const CFlowmarDoc& doc, int fanNumber) {
     if (doc.fanCount <= 0 || doc.results.boosterPressure != 0.0 || fanNumber < 1 ||
         fanNumber > std::min(doc.fanCount, kMaxFans)) {
         return std::nullopt;
     }
     const auto f = static_cast<std::size_t>(fanNumber);
-    const double operatingPressure = doc.results.fanPressure[f];
     const double curveDensity = doc.fanCurveDensity[f];
-    if (operatingPressure == 0.0 || !(curveDensity > 0) || !finite(curveDensity)) {
+    FanOperatingPoint operating = fanOperatingPoint(doc, fanNumber);
+    if (!operating.onCurve || !(curveDensity > 0) || !std::isfinite(curveDensity)) {
         return std::nullopt;
     }
-    const bool imperial = isImperial(doc.unitSystem);
-    const double ratio = doc.airDensity / curveDensity;
+    // The operating point comes from the solution at the duct's density: no correction. Its
+    // quantity is the one the fan-curve view reads.
+    operating.quantity = fanCurveViewQuantity(operating);
+    const FanChartData chart = fanChartData(doc, fanNumber, operating);
     FanCurveChartData data;
-    data.pointCount = std::clamp(doc.fanCurvePointCount[f], 0, kMaxCurvePoints);
+    data.pointCount = chart.count;
     for (int k = 1; k <= data.pointCount; ++k) {
         const auto m = static_cast<std::size_t>(k);
-        const double pressure = doc.fanCurvePressure[m][f];
-        const double quantity = doc.fanCurveQuantity[m][f];
+        const FanChartData::Point& point = chart.curve[m - 1];
         const double efficiency = doc.fanCurveEfficiency[m][f];
         if (efficiency != 0.0) {
             data.hasPowerData = true;
         }
-        if (imperial) {
-            data.pressure[m] = pressure * imperial::kInWgPerKilopascal * ratio;
-            data.quantity[m] = quantity * imperial::kKcfmPerCubicMetrePerSecond;
-            // From the shown pressure before the density correction, in thousandths in.w.g.
-            const double shownPressure = pressure * imperial::kInWgPerKilopascal;
-            data.power[m] = efficiency == 0.0 ? 0.0
-                                              : shownPressure * data.quantity[m] *
-                                                    kHorsepowerFactor / efficiency * ratio;
-        } else {
-            data.pressure[m] = pressure * ratio;
-            data.quantity[m] = quantity;
-            data.power[m] =
-                efficiency == 0.0 ? 0.0 : pressure * quantity / (efficiency * 10) * ratio;
-        }
+        data.pressure[m] = point.pressure;
+        data.quantity[m] = point.quantity;
+        data.power[m] = efficiency == 0.0 ? 0.0 : point.inputPower;
     }
-    // The operating point comes from the solution at the duct's density: no correction.
-    const double q = fanOperatingQuantity(doc, fanNumber);
-    const double efficiency = doc.results.fanEfficiency[f];
-    if (imperial) {
-        data.operatingQuantity = q * imperial::kKcfmPerCubicMetrePerSecond;
-        data.operatingPressure = operatingPressure * imperial::kInWgPerKilopascal;
-        data.operatingPower = efficiency == 0.0 ? 0.0
-                                                : data.operatingPressure * data.operatingQuantity *
-                                                      kHorsepowerFactor / efficiency;
-    } else {
-        data.operatingQuantity = q;
-        data.operatingPressure = operatingPressure;
-        data.operatingPower = efficiency == 0.0 ? 0.0 : operatingPressure * q / (efficiency * 10);
-    }
+    data.operatingQuantity = chart.operating.quantity;
+    data.operatingPressure = chart.operating.pressure;
+    data.operatingPower = chart.operating.inputPower;
     return data;
 }
 

@@ -4,11 +4,14 @@
 // size whatever the window: the axes' corner is at (75, 300), the axes 200 wide and 250 high.
 #pragma once
 
+#include "core/model/units.h"
 #include "core/views/drawing.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/text_metrics.h"
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace flowmar {
@@ -27,12 +30,13 @@ inline constexpr int kPressurePowerQuantity = 2;
 inline constexpr std::array<std::string_view, 3> kKindNames{"Pressure-Quantity", "Power-Quantity",
                                                             "Pressure-Power-Quantity"};
 
-inline constexpr std::string_view kQuantityTitleSI = "Q (m³/s)";
-inline constexpr std::string_view kQuantityTitleImperial = "Q (kcfm)";
-inline constexpr std::string_view kPressureTitleSI = "P (kPa)";
-inline constexpr std::string_view kPressureTitleImperial = "P (in.w.g.)";
-inline constexpr std::string_view kPowerTitleSI = "IHP (kW)";
-inline constexpr std::string_view kPowerTitleImperial = "IHP (hp)";
+inline const std::string kQuantityTitleSI = withUnit("Q", Quantity::AirQuantity, kSI);
+inline const std::string kQuantityTitleImperial = withUnit("Q", Quantity::AirQuantity, kImperial);
+inline const std::string kPressureTitleSI = withUnit("P", Quantity::BoosterPressure, kSI);
+inline const std::string kPressureTitleImperial =
+    withUnit("P", Quantity::BoosterPressure, kImperial);
+inline const std::string kPowerTitleSI = withUnit("IHP", Quantity::Power, kSI);
+inline const std::string kPowerTitleImperial = withUnit("IHP", Quantity::Power, kImperial);
 inline constexpr std::string_view kPressureLegend = "Pressure - Curve";
 inline constexpr std::string_view kPowerLegend = "Input Fan Power - Data Points";
 
@@ -57,28 +61,17 @@ inline constexpr int kPrintedPageCount = 1;
 
 } // namespace fan_curve_view
 
-// One row of a scale table: the largest value it serves (inclusive), its labels from the axis'
-// start, the value per pixel, and for the quantity axis the labels' x positions.
-template <std::size_t N>
-struct ScaleRow {
-    double upTo;
-    std::array<std::string_view, N> labels;
-    double perPixel;
-    std::array<double, N> positions{};
-};
-
-using QuantityScaleRow = ScaleRow<5>;
-using ValueScaleRow = ScaleRow<6>;
-
-// The row that holds a value: the first whose bound is not below it, the last for anything
-// larger (or not a number). Quantities in m³/s or kcfm; pressures in Pa or thousandths of an inch
-// of water gauge; powers in kW or hp (one table for both).
+// The row of fan_chart_data.h's tables that serves a value, as chooseScale chooses it, except
+// that a value that is not a number takes the last row here. Quantities in m³/s or kcfm;
+// pressures in Pa or thousandths of an inch of water gauge; powers in kW or hp (one table for
+// both).
 const QuantityScaleRow& quantityScaleRow(double lastCurveQuantity, bool imperial);
 const ValueScaleRow& pressureScaleRow(double firstCurvePressure, bool imperial);
 const ValueScaleRow& powerScaleRow(double largestPower);
 
-// What the chart plots for one fan, in shown units (1-based points, n of them): pressures in Pa or
-// thousandths of an inch of water gauge, quantities in m³/s or kcfm, powers in kW or hp.
+// What the chart plots for one fan: fanChartData's, numbered from 1 (n points), with the operating
+// quantity the fan-curve view reads (fanCurveViewQuantity). Pressures in Pa or thousandths of an
+// inch of water gauge, quantities in m³/s or kcfm, powers in kW or hp.
 struct FanCurveChartData {
     int pointCount = 0;
     std::array<double, 16> pressure{};
@@ -93,9 +86,6 @@ struct FanCurveChartData {
 // The fan the views show: the document's curveViewFan + 1 held within 1..fanCount, or 0 when the
 // model has no fans or its last solution was for a fixed quantity.
 int selectedCurveFan(const CFlowmarDoc& doc);
-
-// The operating quantity of fan f (m³/s) from the last solution: the flow of the fan's segment.
-double fanOperatingQuantity(const CFlowmarDoc& doc, int fanNumber);
 
 // The chart data of fan fanNumber, or nothing when the chart stays blank: no such fan, a
 // fixed-quantity solution, a fan without an operating point (fanPressure 0), or a curve density

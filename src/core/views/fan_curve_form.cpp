@@ -4,6 +4,7 @@
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/fan_curve_chart.h"
 
 #include <algorithm>
@@ -77,11 +78,11 @@ FanCurveFormContent fanCurveFormContent(const CFlowmarDoc& doc) {
     content.fanSelection = f - 1;
 
     const auto i = static_cast<std::size_t>(f);
-    const double p = doc.results.fanPressure[i];
-    const bool operating = p != 0.0;
-    const double efficiency = doc.results.fanEfficiency[i];
-    const double q = fanOperatingQuantity(doc, f);
-    const double shownPressure = operating ? p : doc.fanFixedPressure[i];
+    const FanOperatingPoint point = fanOperatingPoint(doc, f);
+    const bool operating = point.onCurve;
+    const double efficiency = point.efficiency;
+    const double q = fanCurveViewQuantity(point);
+    const double shownPressure = point.pressure; // the fixed pressure when not on the curve
     const double density = imperial ? imperial::kLbPerFt3PerKgPerM3 : 1.0;
     auto& t = content.texts;
     t[kManufacturer] = doc.fanManufacturer[i];
@@ -101,7 +102,7 @@ FanCurveFormContent fanCurveFormContent(const CFlowmarDoc& doc) {
     } else if (efficiency == 0.0) {
         t[kInputPower] = "0";
     } else {
-        const double kilowatts = q * p * 100 / (efficiency * 1000);
+        const double kilowatts = q * point.pressure * 100 / (efficiency * 1000);
         t[kInputPower] = formatDouble(
             "%.2f", imperial ? kilowatts * imperial::kHorsepowerPerKilowatt : kilowatts);
     }

@@ -3,6 +3,7 @@
 #include "core/model/flowmar_doc.h"
 #include "core/model/number_text.h"
 #include "core/model/units.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/fan_curve_chart.h"
 
 #include <algorithm>
@@ -38,16 +39,14 @@ std::string line(const char* format, double value) {
     return formatDouble(format, value);
 }
 
-// The input power at the operating point: kW, or hp in Imperial; nothing without an operating
-// point; 0 for an efficiency of 0.
-std::string powerLine(const CFlowmarDoc& doc, int f, double q) {
-    const auto i = static_cast<std::size_t>(f);
-    const double p = doc.results.fanPressure[i];
-    const double efficiency = doc.results.fanEfficiency[i];
-    const bool imperial = isImperial(doc.unitSystem);
-    if (p == 0.0) {
+// The input power at the operating point (at quantity q): kW, or hp in Imperial; nothing without
+// an operating point; 0 for an efficiency of 0.
+std::string powerLine(const FanOperatingPoint& point, double q, bool imperial) {
+    if (!point.onCurve) {
         return "Fan Input Power : NA";
     }
+    const double p = point.pressure;
+    const double efficiency = point.efficiency;
     if (efficiency == 0.0) {
         return imperial ? "Fan Input Power : 0 (hp)" : "Fan Input Power : 0 (kW)";
     }
@@ -135,9 +134,9 @@ std::vector<FanCurveSummaryLine> fanCurveSummary(const CFlowmarDoc& doc, FanCurv
     const auto i = static_cast<std::size_t>(f);
     const bool imperial = isImperial(doc.unitSystem);
     const bool chart = pane == FanCurvePane::Chart;
-    const double q = fanOperatingQuantity(doc, f);
-    const double pressure =
-        doc.results.fanPressure[i] != 0.0 ? doc.results.fanPressure[i] : doc.fanFixedPressure[i];
+    const FanOperatingPoint point = fanOperatingPoint(doc, f);
+    const double q = fanCurveViewQuantity(point);
+    const double pressure = point.pressure; // the fixed pressure when not on the curve
     const auto add = [&](int offset, std::string text) {
         lines.push_back({offset, std::move(text)});
     };
@@ -163,7 +162,7 @@ std::vector<FanCurveSummaryLine> fanCurveSummary(const CFlowmarDoc& doc, FanCurv
                       : line("Fan Pressure : %.2f (kPa)", pressure / 1000));
     }
     add(25, line("Fan Efficiency : %.0f ( %% )", doc.results.fanEfficiency[i]));
-    add(27, powerLine(doc, f, q));
+    add(27, powerLine(point, q, imperial));
     add(29, "Selected Curve : " + std::string(kindName(doc.curveViewKind)));
     return lines;
 }

@@ -4,11 +4,9 @@
 #include "core/model/number_text.h"
 #include "core/model/units.h"
 #include "core/views/fan_results_chart.h"
-#include "core/views/summary_conditions.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
 namespace flowmar {
 
@@ -18,16 +16,20 @@ constexpr int kLeftX = 100;
 constexpr int kChartReserve = 2000; // the page room a chart is given
 constexpr int kChartDrop = 950;     // how far below its reference the next block starts
 
-struct Headers {
-    std::array<std::string_view, fan_results::kColumnCount + 1> texts;
-};
-
-constexpr Headers kSIHeaders{{"No.", "Distance (m)", "Manufacturer", "Model", "Fan Curve",
-                              "Pressure (kPa)", "Quantity (m³/s)", "Efficiency (%)",
-                              "Air Power (kW)", "Input Power (kW)", "On Curve?"}};
-constexpr Headers kImperialHeaders{{"No.", "Distance (ft)", "Manufacturer", "Model", "Fan Curve",
-                                    "Pressure (in.w.g.)", "Quantity (kcfm)", "Efficiency (%)",
-                                    "Air Power (hp)", "Input Power (hp)", "On Curve?"}};
+// The grid's column headers, "No." above the row numbers.
+std::array<std::string, fan_results::kColumnCount + 1> headers(int unitSystem) {
+    return {"No.",
+            withUnit("Distance", Quantity::Length, unitSystem),
+            "Manufacturer",
+            "Model",
+            "Fan Curve",
+            withUnit("Pressure", Quantity::BoosterPressure, unitSystem),
+            withUnit("Quantity", Quantity::AirQuantity, unitSystem),
+            "Efficiency (%)",
+            withUnit("Air Power", Quantity::Power, unitSystem),
+            withUnit("Input Power", Quantity::Power, unitSystem),
+            "On Curve?"};
+}
 
 constexpr std::string_view kNotApplicable = "NA";
 constexpr std::string_view kZeroEfficiency = "Zero Efficiency";
@@ -156,29 +158,6 @@ FanReportBlock fanBlock(const CFlowmarDoc& doc, int i, int pageWidth, int h) {
 
 } // namespace
 
-FanOperatingPoint fanOperatingPoint(const CFlowmarDoc& doc, int fan) {
-    FanOperatingPoint point;
-    if (fan < 1 || fan > kMaxFans) {
-        return point;
-    }
-    const auto f = static_cast<std::size_t>(fan);
-    const DuctResults& results = doc.results;
-    point.quantity = branchFlowAt(doc, std::int64_t{doc.segmentCount} + results.fanSegment[f]);
-    point.onCurve = results.fanPressure[f] != 0;
-    if (point.onCurve) {
-        point.pressure = results.fanPressure[f];
-        point.efficiency = results.fanEfficiency[f];
-        point.offCurve = results.fanOffCurve[f] == 1;
-    } else {
-        point.pressure = doc.fanFixedPressure[f];
-    }
-    point.airPower = point.pressure * point.quantity / 1000;
-    if (point.onCurve && point.efficiency != 0) {
-        point.inputPower = point.airPower * 100 / point.efficiency;
-    }
-    return point;
-}
-
 bool hasFanModeResults(const CFlowmarDoc& doc) {
     return fanRows(doc) > 0 && doc.results.boosterPressure == 0;
 }
@@ -201,9 +180,9 @@ GridContent fanResultsGrid(const CFlowmarDoc& doc, bool firstDisplay) {
         }
         grid.setReadOnlyLock(true);
     }
-    const Headers& headers = imp ? kImperialHeaders : kSIHeaders;
+    const auto texts = headers(doc.unitSystem);
     for (int c = 0; c <= kColumnCount; ++c) {
-        grid.setHeaderText(c, std::string(headers.texts[static_cast<std::size_t>(c)]));
+        grid.setHeaderText(c, texts[static_cast<std::size_t>(c)]);
     }
     grid.applyStyle(0, 1, 0, kColumnCount, GridStyle().setAlignment(GridAlignment::Centre));
     grid.setColumnWidths(1, kColumnCount, 100);

@@ -1,10 +1,12 @@
 // The Fan Results view: where each fan of a duct model operates after a fan-mode Execute, as a
 // grid of one row per fan and as a printed report of one block per fan, a curve fan's block with
 // its operating-characteristics chart. Everything comes from the last solution; a model last
-// solved for a fixed quantity shows no rows and prints only its heading.
+// solved for a fixed quantity shows no rows and prints only its heading. Each fan's operating
+// point is fanOperatingPoint's (fan_chart_data.h).
 #pragma once
 
 #include "core/views/drawing.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/fan_report_pages.h"
 #include "core/views/grid_content.h"
 #include "core/views/text_metrics.h"
@@ -23,20 +25,6 @@ inline constexpr std::string_view kStatusText = "Fan Operating Characteristics";
 inline constexpr std::string_view kHeading = "Flowmar Version 1.0 - Fan Results";
 inline constexpr int kColumnCount = 10;
 } // namespace fan_results
-
-// One fan's operating point, in SI.
-struct FanOperatingPoint {
-    bool onCurve = false;  // the solution put it on its curve (a non-zero fanPressure)
-    double pressure = 0;   // Pa: fanPressure on the curve, else the fixed pressure
-    double quantity = 0;   // m³/s through the segment the fan stands in
-    double efficiency = 0; // % at the operating point; curve fans only
-    double airPower = 0;   // kW: pressure × quantity / 1000
-    double inputPower = 0; // kW: air power × 100 / efficiency; 0 without an efficiency
-    bool offCurve = false; // the flow lay beyond the curve's points
-};
-
-// Fan i (1..100) as the last solution left it.
-FanOperatingPoint fanOperatingPoint(const CFlowmarDoc& doc, int fan);
 
 // Whether the model holds fan-mode results to show: fans, and no booster pressure of a
 // fixed-quantity solution.

@@ -6,10 +6,12 @@
 #pragma once
 
 #include "core/input/graph_options.h"
+#include "core/model/units.h"
 #include "core/views/chart_mapping.h"
 #include "core/views/drawing.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace flowmar {
@@ -21,14 +23,16 @@ namespace graph_view {
 // The text of the child frame's status pane while the view is open.
 inline constexpr std::string_view kStatusText = "Graphical Analysis of Data";
 
-inline constexpr std::string_view kDistanceTitleSI = "Distance (m)";
-inline constexpr std::string_view kDistanceTitleImperial = "Distance (ft)";
-inline constexpr std::string_view kQuantityTitleSI = "Q (m³/s)";
-inline constexpr std::string_view kQuantityTitleImperial = "Q (kcfm)";
+inline const std::string kDistanceTitleSI = withUnit("Distance", Quantity::Length, kSI);
+inline const std::string kDistanceTitleImperial = withUnit("Distance", Quantity::Length, kImperial);
+inline const std::string kQuantityTitleSI = withUnit("Q", Quantity::AirQuantity, kSI);
+inline const std::string kQuantityTitleImperial = withUnit("Q", Quantity::AirQuantity, kImperial);
+// Velocities have no quantity of their own in units.h: only this title names their unit.
 inline constexpr std::string_view kVelocityTitleSI = "Vel (m/s)";
 inline constexpr std::string_view kVelocityTitleImperial = "Vel (ft/min)";
-inline constexpr std::string_view kPressureTitleSI = "P (kPa)";
-inline constexpr std::string_view kPressureTitleImperial = "P (in.w.g.)";
+inline const std::string kPressureTitleSI = withUnit("P", Quantity::BoosterPressure, kSI);
+inline const std::string kPressureTitleImperial =
+    withUnit("P", Quantity::BoosterPressure, kImperial);
 inline constexpr std::string_view kTotalPressureLegend = "Total Pressure";
 inline constexpr std::string_view kStaticPressureLegend = "Static Pressure";
 inline constexpr std::string_view kFlowLegend = "Flow Trend";

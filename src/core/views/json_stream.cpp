@@ -1,7 +1,6 @@
 #include "core/views/json_stream.h"
 
-#include <fmt/compile.h>
-#include <fmt/format.h>
+#include "core/model/utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,98 +13,42 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 
-// The length of the valid UTF-8 sequence at s[i], or 0 when the bytes there are not one.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (i + length > s.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (byte(i + k) & 0x3Fu);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are no characters.
-    constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
-        return 0;
-    }
-    return length;
-}
-
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233"
     "34353637383940414243444546474849505152535455565758596061626364656667"
     "6869707172737475767778798081828384858687888990919293949596979899";
 
-// The decimal digits of n written to end at `end`; returns where they begin. Eight digits at a
-// time are split off so that the rest is done in 32-bit arithmetic, which is several times
-// cheaper than dividing 64-bit numbers.
-char* digitsBefore(char* end, std::uint64_t n) {
-    const auto pair = [&end](std::uint32_t twoDigits) {
-        end -= 2;
-        std::memcpy(end, kDigitPairs + 2 * twoDigits, 2);
-    };
-    while (n >= 100'000'000) {
-        auto low = static_cast<std::uint32_t>(n % 100'000'000);
-        n /= 100'000'000;
-        for (int k = 0; k < 4; ++k) {
-            pair(low % 100);
-            low /= 100;
-        }
-    }
-    auto rest = static_cast<std::uint32_t>(n);
-    while (rest >= 100) {
-        pair(rest % 100);
-        rest /= 100;
-    }
-    if (rest >= 10) {
-        pair(rest);
-    } else {
-        *--end = static_cast<char>('0' + rest);
-    }
-    return end;
-}
-
 // A double has at most 17 significant digits.
 constexpr std::size_t kCopyWidth = 24;
 
-// A finite number in its shortest digits that read back to the same double (Dragonbox), laid out
-// as the tree's dump lays them out: plain up to 15 digits before the point and down to 0.0001,
-// always with a point or an exponent (100.0, 0.25, 1e-05, 1.5e+20); at most 25 characters, but
-// it may scribble up to kCopyWidth characters beyond them.
+// A finite number in its shortest digits that read back to the same double (std::to_chars), laid
+// out as the tree's dump lays them out: plain up to 15 digits before the point and down to
+// 0.0001, always with a point or an exponent (100.0, 0.25, 1e-05, 1.5e+20); at most 25
+// characters, but it may scribble up to kCopyWidth characters beyond them.
 char* writeShortest(char* out, double number) {
     if (std::signbit(number)) {
         *out++ = '-';
         number = -number;
     }
-    const auto decimal = fmt::detail::dragonbox::to_decimal(number);
-    // Digits are copied kCopyWidth at a time whatever their number (a fixed-size copy is a pair
-    // of moves, a variable one a call), so the buffer has that much to spare after them.
-    char digitBuffer[2 * kCopyWidth] = {};
-    char* const digitsEnd = digitBuffer + kCopyWidth;
-    const char* digits = digitsBefore(digitsEnd, decimal.significand);
-    const int count = static_cast<int>(digitsEnd - digits);
-    const int point = count + decimal.exponent; // digits before the decimal point
+    // The shortest digits in scientific form, "d.ddde+xx" (or "de-xxx"): its digits and its
+    // exponent are all the layout below needs.
+    char scientific[2 * kCopyWidth] = {};
+    const char* const end = std::to_chars(scientific, scientific + sizeof scientific, number,
+                                          std::chars_format::scientific)
+                                .ptr;
+    // The exponent has two digits, three from 1e+100 up and from 1e-100 down.
+    const bool threeDigits = end[-4] == '+' || end[-4] == '-';
+    const char* const sign = threeDigits ? end - 4 : end - 3;
+    const int tens =
+        (threeDigits ? (end[-3] - '0') * 100 : 0) + (end[-2] - '0') * 10 + (end[-1] - '0');
+    // The digits without their point. They are copied kCopyWidth at a time whatever their number
+    // (a fixed-size copy is a pair of moves, a variable one a call), so the buffer has that much
+    // to spare after them.
+    char digits[2 * kCopyWidth] = {};
+    digits[0] = scientific[0];
+    std::memcpy(digits + 1, scientific + 2, kCopyWidth);
+    const int count = std::max(static_cast<int>(sign - scientific) - 2, 1);
+    const int point = 1 + (*sign == '-' ? -tens : tens); // digits before the decimal point
     const auto copy = [&out](const char* from, int length) {
         std::memcpy(out, from, kCopyWidth);
         out += length;
@@ -360,7 +303,7 @@ void JsonStream::text(std::string_view s) {
                 write(std::string_view(escaped, sizeof escaped));
                 break;
             }
-            if (const std::size_t length = utf8Length(s, i); length > 0) {
+            if (const std::size_t length = utf8::sequenceLength(s, i); length > 0) {
                 write(s.substr(i, length));
                 i += length;
                 continue;

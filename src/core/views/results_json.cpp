@@ -1,6 +1,7 @@
 #include "core/views/results_json.h"
 
 #include "core/model/flowmar_doc.h"
+#include "core/views/fan_chart_data.h"
 #include "core/views/json_stream.h"
 #include "core/views/segment_profile.h"
 
@@ -83,12 +84,14 @@ void writeResultsFields(JsonStream& j, std::string_view file, SolutionStatus sta
         for (int i = 1; i <= count; ++i) {
             const auto f = static_cast<std::size_t>(i);
             const int segment = r.fanSegment[f];
+            // A fan in none of the duct's segments has no quantity of its own.
+            const FanOperatingPoint point = fanOperatingPoint(doc, i);
             j.beginObject();
             j.key("number").value(i);
             j.key("segment").value(segment);
             j.key("usesCurve").value(r.fanUsesCurve[f] == 1);
             j.key("usesFixedPressure").value(r.fanUsesFixedPressure[f] == 1);
-            j.key("quantity").value(segment >= 1 && segment <= n ? at(n + segment) : 0.0);
+            j.key("quantity").value(point.inSegment ? point.quantity : 0.0);
             j.key("pressure").value(r.fanPressure[f]);
             j.key("efficiency").value(r.fanEfficiency[f]);
             j.key("offCurve").value(r.fanOffCurve[f] == 1);

@@ -73,6 +73,23 @@ TEST(StringTable, UnitLabelsFollowThePairRule) {
     EXPECT_EQ(diameterLabel(kImperial), "(in)");
 }
 
+TEST(Units, SymbolsOfEachSystemAndLabelsWithThem) {
+    EXPECT_EQ(unitSymbol(Quantity::AirQuantity, kSI), "m³/s");
+    EXPECT_EQ(unitSymbol(Quantity::AirQuantity, kImperial), "kcfm");
+    EXPECT_EQ(unitSymbol(Quantity::FanPressure, kSI), "Pa");
+    EXPECT_EQ(unitSymbol(Quantity::BoosterPressure, kSI), "kPa");
+    EXPECT_EQ(unitSymbol(Quantity::BoosterPressure, kImperial), "in.w.g.");
+    EXPECT_EQ(unitSymbol(Quantity::Power, kImperial), "hp");
+    EXPECT_EQ(unitSymbol(Quantity::LeakagePer100, kImperial), "P.U. per 100 ft");
+    EXPECT_EQ(unitSymbol(Quantity::Dimensionless, kSI), "");
+    EXPECT_EQ(withUnit("Q", Quantity::AirQuantity, kSI), "Q (m³/s)");
+    EXPECT_EQ(withUnit("Distance", Quantity::Length, kImperial), "Distance (ft)");
+}
+
+TEST(Units, TheHorsepowerFactorIs52Over3300) {
+    EXPECT_EQ(imperial::kHorsepowerFactor, 52.0 / 3300.0);
+}
+
 TEST(StringTable, HoldsTheMessagesLoadedByNumber) {
     EXPECT_EQ(loadString(strings::kUnitsChangedDuct),
               "The units have been changed and the input data have been converted.\n\nYou must "

@@ -62,5 +62,17 @@ TEST(Utf8Append, RoundTripsEveryLength) {
     EXPECT_EQ(surrogate, "\xef\xbf\xbd");
 }
 
+TEST(Utf8SequenceLength, MeasuresWellFormedSequencesAndRefusesEveryOtherStart) {
+    EXPECT_EQ(utf8::sequenceLength("a", 0), 1U);
+    EXPECT_EQ(utf8::sequenceLength("m\xc2\xb3", 1), 2U);
+    EXPECT_EQ(utf8::sequenceLength("\xe2\x82\xac", 0), 3U);
+    EXPECT_EQ(utf8::sequenceLength("\xf0\x9f\x98\x80", 0), 4U);
+    EXPECT_EQ(utf8::sequenceLength("\xef\xbf\xbd", 0), 3U) << "a replacement character written";
+    EXPECT_EQ(utf8::sequenceLength("\xe2\x82", 0), 0U) << "cut short";
+    EXPECT_EQ(utf8::sequenceLength("\x80", 0), 0U) << "a continuation byte";
+    EXPECT_EQ(utf8::sequenceLength("\xed\xa0\x80", 0), 0U) << "a surrogate";
+    EXPECT_EQ(utf8::sequenceLength("\xc0\xaf", 0), 0U) << "overlong";
+}
+
 } // namespace
 } // namespace flowmar
