@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/analysis/design_checks.h"
-#include "core/engine/solution_status.h"
+#include "core/engine/execute_result.h"
 #include "core/views/grid_content.h"
 
 #include <string>

@@ -87,24 +87,33 @@ std::string lastParts(const std::filesystem::path& path, std::size_t parts) {
     return shown.string();
 }
 
+// The document a reader read, or nothing and the reader's message in `error`.
+std::unique_ptr<OpenDocument> documentOf(FileRead<CFanDatabaseDoc> read, std::string& error) {
+    error = std::move(read.error);
+    if (!read.document) {
+        return nullptr;
+    }
+    auto document = std::make_unique<OpenDocument>();
+    document->database = std::move(read.document);
+    return document;
+}
+
+std::unique_ptr<OpenDocument> documentOf(FileRead<CFlowmarDoc> read, std::string& error) {
+    error = std::move(read.error);
+    if (!read.document) {
+        return nullptr;
+    }
+    auto document = std::make_unique<OpenDocument>();
+    document->model = std::move(read.document);
+    return document;
+}
+
 // The document a file holds, read as a fan database or as a duct model; nothing, and the reader's
 // message in `error`, when it cannot be read.
 std::unique_ptr<OpenDocument> readDocument(const std::filesystem::path& path, bool fanDatabase,
                                            std::string& error) {
-    auto document = std::make_unique<OpenDocument>();
-    if (fanDatabase) {
-        FileRead<CFanDatabaseDoc> read = readFanDatabase(path);
-        error = read.error;
-        document->database = std::move(read.document);
-    } else {
-        FileRead<CFlowmarDoc> read = readModelFile(path);
-        error = read.error;
-        document->model = std::move(read.document);
-    }
-    if (!document->model && !document->database) {
-        return nullptr;
-    }
-    return document;
+    return fanDatabase ? documentOf(readFanDatabase(path), error)
+                       : documentOf(readModelFile(path), error);
 }
 
 // The document a recovery copy holds, read as the note's kind in the form its name says; never
@@ -116,21 +125,10 @@ std::unique_ptr<OpenDocument> readRecoveryCopy(const RecoveryCopy& copy, std::st
         error = messages::cannotOpenFile(shown, copy.readable() ? file.fault : copy.fault);
         return nullptr;
     }
-    auto document = std::make_unique<OpenDocument>();
     const FileKind form = fileKindOf(copy.copy);
-    if (copy.kind == RecoveryKind::FanDatabase) {
-        FileRead<CFanDatabaseDoc> read = readFanDatabaseFrom(file.bytes, form, shown);
-        error = read.error;
-        document->database = std::move(read.document);
-    } else {
-        FileRead<CFlowmarDoc> read = readModelFrom(file.bytes, form, shown);
-        error = read.error;
-        document->model = std::move(read.document);
-    }
-    if (!document->model && !document->database) {
-        return nullptr;
-    }
-    return document;
+    return copy.kind == RecoveryKind::FanDatabase
+               ? documentOf(readFanDatabaseFrom(file.bytes, form, shown), error)
+               : documentOf(readModelFrom(file.bytes, form, shown), error);
 }
 
 } // namespace

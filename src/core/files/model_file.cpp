@@ -42,13 +42,19 @@ FileRead<Document> readJsonBytes(std::span<const std::uint8_t> bytes, std::strin
     return result;
 }
 
-template <typename Document, typename Read>
-FileRead<Document> readJsonFile(const std::filesystem::path& path, Read read) {
+// Reads the file at `path` with `from`, once its extension names a form `from` reads: its own
+// binary form or JSON.
+template <typename Document, typename From>
+FileRead<Document> readFile(const std::filesystem::path& path, FileKind binaryForm, From from) {
+    const FileKind form = fileKindOf(path);
+    if (form != binaryForm && form != FileKind::Json) {
+        return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
+    }
     const FileBytes file = readFileBytes(path);
     if (!file.ok()) {
         return {nullptr, messages::cannotOpenFile(displayName(path), file.fault)};
     }
-    return readJsonBytes<Document>(file.bytes, displayName(path), read);
+    return from(file.bytes, form, displayName(path));
 }
 
 FileStatus writeText(const std::filesystem::path& path, const std::string& text) {
@@ -75,14 +81,7 @@ FileKind fileKindOf(const std::filesystem::path& path) {
 }
 
 FileRead<CFlowmarDoc> readModelFile(const std::filesystem::path& path) {
-    switch (fileKindOf(path)) {
-    case FileKind::DuctModel:
-        return readDuctFile(path);
-    case FileKind::Json:
-        return readJsonFile<CFlowmarDoc>(path, readJsonModel);
-    default:
-        return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
-    }
+    return readFile<CFlowmarDoc>(path, FileKind::DuctModel, readModelFrom);
 }
 
 FileRead<CFlowmarDoc> readModelFrom(std::span<const std::uint8_t> bytes, FileKind kind,
@@ -109,14 +108,7 @@ FileStatus writeModelFile(const CFlowmarDoc& doc, const std::filesystem::path& p
 }
 
 FileRead<CFanDatabaseDoc> readFanDatabase(const std::filesystem::path& path) {
-    switch (fileKindOf(path)) {
-    case FileKind::FanDatabase:
-        return readFanDatabaseFile(path);
-    case FileKind::Json:
-        return readJsonFile<CFanDatabaseDoc>(path, readJsonFanDatabase);
-    default:
-        return {nullptr, messages::cannotOpenFile(displayName(path), kUnknownExtension)};
-    }
+    return readFile<CFanDatabaseDoc>(path, FileKind::FanDatabase, readFanDatabaseFrom);
 }
 
 FileRead<CFanDatabaseDoc> readFanDatabaseFrom(std::span<const std::uint8_t> bytes, FileKind kind,
