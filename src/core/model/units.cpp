@@ -134,4 +134,12 @@ int leakagePer100FromShown(double shownValue, int unitSystem) {
     return static_cast<int>(std::trunc(si));
 }
 
+double storedFromShown(Quantity quantity, double stored, double shownBefore, double shownAfter,
+                       int unitSystem) {
+    if (shownAfter == shownBefore) {
+        return stored;
+    }
+    return fromShown(quantity, shownAfter, unitSystem);
+}
+
 } // namespace flowmar

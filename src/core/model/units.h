@@ -54,6 +54,12 @@ double toShown(Quantity quantity, double siValue, int unitSystem);
 // The SI value for an entry made in the given unit system (the inverse of toShown).
 double fromShown(Quantity quantity, double shownValue, int unitSystem);
 
+// The SI value to store after a window handed a shown value back: the stored value itself when
+// the shown value came back as it was handed out (a conversion there and back is not exact, so an
+// untouched Imperial entry would drift), the converted entry otherwise.
+double storedFromShown(Quantity quantity, double stored, double shownBefore, double shownAfter,
+                       int unitSystem);
+
 // The unit of a quantity as labels and sentences write it: "m³/s" or "kcfm", "kPa" or "in.w.g.",
 // "Ns²/m⁸ per 100 m" or "P.U. per 100 ft"; empty for a dimensionless one.
 std::string_view unitSymbol(Quantity quantity, int unitSystem);
