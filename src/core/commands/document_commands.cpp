@@ -1,5 +1,6 @@
 #include "core/commands/document_commands.h"
 
+#include "core/input/duct_details_sheet.h"
 #include "core/input/duct_details_values.h"
 #include "core/input/fixed_quantity_values.h"
 #include "core/input/graph_options.h"
@@ -40,23 +41,30 @@ void applyImperialDefaults(CFlowmarDoc& doc) {
 }
 
 bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port) {
+    return runDuctDetailsAtPage(doc, port, duct_details::kResistancePage);
+}
+
+bool runDuctDetailsAtPage(CFlowmarDoc& doc, UiPort& port, int pageInFront) {
     doc.setModifiedFlag();
-    DuctDetailsValues values = ductDetailsFromDocument(doc);
+    DuctDetailsValues before = ductDetailsFromDocument(doc);
+    before.pageInFront = pageInFront;
+    DuctDetailsValues values = before;
     if (!port.runDuctDetails(values)) {
         return false;
     }
-    applyDuctDetails(doc, values);
+    applyDuctDetails(doc, before, values);
     doc.updateAllViews();
     return true;
 }
 
 bool runShockLossesCommand(CFlowmarDoc& doc, UiPort& port) {
     doc.setModifiedFlag();
-    ShockLossValues values = shockLossesFromDocument(doc);
+    const ShockLossValues before = shockLossesFromDocument(doc);
+    ShockLossValues values = before;
     if (!port.runShockLosses(values)) {
         return false;
     }
-    applyShockLosses(doc, values);
+    applyShockLosses(doc, before, values);
     return true;
 }
 
@@ -68,11 +76,13 @@ bool runFixedQuantityToolCommand(CFlowmarDoc& doc, UiPort& port) {
     values.applied = doc.fixedQuantityApplied;
     values.fixedQuantity = toShown(Quantity::AirQuantity, doc.fixedQuantity, doc.unitSystem);
     values.location = doc.fixedQuantityLocation < 0 ? kLocationFace : doc.fixedQuantityLocation;
+    const double shownBefore = values.fixedQuantity;
     if (!port.runFixedQuantity(values)) {
         return false;
     }
     doc.fixedQuantityApplied = values.applied;
-    doc.fixedQuantity = fromShown(Quantity::AirQuantity, values.fixedQuantity, doc.unitSystem);
+    doc.fixedQuantity = storedFromShown(Quantity::AirQuantity, doc.fixedQuantity, shownBefore,
+                                        values.fixedQuantity, doc.unitSystem);
     doc.fixedQuantityLocation = values.location;
     doc.solutionMode = values.applied ? kFixedQuantityMode : kFanMode;
     return true;

@@ -23,9 +23,11 @@ void initialiseNewDocument(CFlowmarDoc& doc, UiPort& port);
 // leakage marker -1 (shown as 2500 until confirmed) and the Imperial presets.
 void applyImperialDefaults(CFlowmarDoc& doc);
 
-// Duct Details (32771): marks the model modified, runs the sheet, on OK takes every value back
-// and updates all views. Returns true on OK.
+// Duct Details (32771): marks the model modified, runs the sheet with the page in front that
+// Execute names (Resistance otherwise), on OK takes back every value the sheet changed and
+// updates all views. Returns true on OK.
 bool runDuctDetailsCommand(CFlowmarDoc& doc, UiPort& port);
+bool runDuctDetailsAtPage(CFlowmarDoc& doc, UiPort& port, int pageInFront);
 
 // Shock Losses (32778): marks the model modified, runs the sheet, on OK takes every value back.
 // No view update follows. Returns true on OK.

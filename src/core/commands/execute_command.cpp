@@ -18,7 +18,7 @@ ExecuteResult Execute(CFlowmarDoc& doc, UiPort& port) {
     }
     switch (run.sheet) {
     case InputSheet::DuctDetails:
-        runDuctDetailsCommand(doc, port);
+        runDuctDetailsAtPage(doc, port, run.sheetPage);
         break;
     case InputSheet::ShockLosses:
         runShockLossesCommand(doc, port);

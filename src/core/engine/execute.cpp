@@ -11,6 +11,7 @@
 #include "core/engine/segment_grid.h"
 #include "core/engine/shock_losses.h"
 #include "core/engine/zone_checks.h"
+#include "core/input/duct_details_sheet.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 
@@ -59,7 +60,8 @@ bool deriveDuctProperties(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResu
     const std::int64_t scaled = std::int64_t{doc.leakageResistance100} * kLeakageScale;
     if (scaled > std::numeric_limits<std::int32_t>::max() ||
         scaled < std::numeric_limits<std::int32_t>::min()) {
-        run.stop(messages::kLeakageResistanceTooLarge, InputSheet::DuctDetails);
+        run.stop(messages::kLeakageResistanceTooLarge, InputSheet::DuctDetails,
+                 duct_details::kLeakagePage);
         return false;
     }
     doc.leakageResistanceScaled = static_cast<int>(scaled);
@@ -90,7 +92,8 @@ bool deriveZoneProperties(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResu
             }
         }
         if (doc.zoneResistancePerSegment[z] > kResistanceLimit) {
-            run.stop(messages::kZoneTooRestricted, InputSheet::DuctDetails);
+            run.stop(messages::kZoneTooRestricted, InputSheet::DuctDetails,
+                     duct_details::kZonesPage);
             return false;
         }
     }

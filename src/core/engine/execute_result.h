@@ -18,15 +18,18 @@ struct ExecuteResult {
     SolutionStatus status = SolutionStatus::Stopped;
     std::vector<std::string> messages; // oldest first; the last one says why a stopped run stopped
     InputSheet sheet = InputSheet::None;
+    int sheetPage = 0; // the sheet's page, in tab order, that holds what the check refused
 
     // True when the run stored results.
     explicit operator bool() const { return status != SolutionStatus::Stopped; }
 
     void tell(std::string_view message) { messages.emplace_back(message); }
-    // A failed check: its message and the sheet to open. The status stays Stopped.
-    void stop(std::string_view message, InputSheet sheetToOpen = InputSheet::None) {
+    // A failed check: its message, the sheet to open and the page to show in front. The status
+    // stays Stopped.
+    void stop(std::string_view message, InputSheet sheetToOpen = InputSheet::None, int page = 0) {
         tell(message);
         sheet = sheetToOpen;
+        sheetPage = page;
     }
 };
 

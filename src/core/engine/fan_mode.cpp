@@ -15,6 +15,7 @@
 #include "core/engine/ladder_network.h"
 #include "core/engine/segment_grid.h"
 #include "core/engine/velocities.h"
+#include "core/input/duct_details_sheet.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 
@@ -362,7 +363,8 @@ SolutionStatus solveFanMode(CFlowmarDoc& doc, ExecuteResult& run) {
         return SolutionStatus::Stopped;
     }
     if (doc.iterationLimit < 1) {
-        run.stop(messages::kIterationLimitBelowOne, InputSheet::DuctDetails);
+        run.stop(messages::kIterationLimitBelowOne, InputSheet::DuctDetails,
+                 duct_details::kGeneralPage);
         return SolutionStatus::Stopped;
     }
     const SegmentGrid grid = SegmentGrid::fromDerived(doc);

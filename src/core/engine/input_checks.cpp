@@ -1,5 +1,6 @@
 #include "core/engine/input_checks.h"
 
+#include "core/input/duct_details_sheet.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"
 #include "core/model/messages.h"
@@ -18,7 +19,8 @@ bool within(double value, double low, double high) {
 
 bool checkPhysicalInput(const CFlowmarDoc& doc, ExecuteResult& run) {
     if (!(doc.airDensity > 0) || !std::isfinite(doc.airDensity)) {
-        run.stop(messages::airDensityRefused(doc.airDensity), InputSheet::DuctDetails);
+        run.stop(messages::airDensityRefused(doc.airDensity), InputSheet::DuctDetails,
+                 duct_details::kGeneralPage);
         return false;
     }
     if (!within(doc.entryShockFactor, 0, limits::kMaxShockFactor)) {

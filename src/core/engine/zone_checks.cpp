@@ -6,6 +6,7 @@
 
 #include "core/engine/execute_result.h"
 #include "core/engine/segment_grid.h"
+#include "core/input/duct_details_sheet.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/input_limits.h"
 #include "core/model/messages.h"
@@ -95,7 +96,7 @@ bool validateZones(CFlowmarDoc& doc, const SegmentGrid& grid, ExecuteResult& run
         return true;
     }
     doc.zoneErrorFlag = 1;
-    run.stop(fault, InputSheet::DuctDetails);
+    run.stop(fault, InputSheet::DuctDetails, duct_details::kZonesPage);
     return false;
 }
 

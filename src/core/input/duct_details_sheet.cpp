@@ -9,7 +9,10 @@ using namespace duct_details;
 DuctDetailsSheet::DuctDetailsSheet(const DuctDetailsValues& values)
     : m_values(values), m_resistance(values), m_leakage(values), m_zones(values),
       m_general(values) {
-    openPage(kResistancePage);
+    if (values.pageInFront > kResistancePage && values.pageInFront < kPageCount) {
+        m_current = values.pageInFront;
+    }
+    openPage(m_current);
 }
 
 std::string_view DuctDetailsSheet::caption() {
@@ -32,7 +35,11 @@ std::optional<PageFault> DuctDetailsSheet::accept() {
     if (auto fault = leaveCurrent()) {
         return fault;
     }
-    m_zones.accept();
+    if (auto fault = m_zones.accept()) {
+        // The page that holds the fault comes to the front, as a tab chosen would.
+        m_current = kZonesPage;
+        return fault;
+    }
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 // The Duct Details sheet: its four pages in tab order (Resistance, Leakage, Zones, General),
 // which page is in front, and the rule that a page runs its leaving checks whenever a person
 // chooses another tab or presses OK, staying in front when one fails. Each page opens the first
-// time it comes to the front; the sheet starts with Resistance.
+// time it comes to the front; the sheet starts with the values' page in front (Resistance unless
+// Execute names the page that holds what it refused).
 #pragma once
 
 #include "core/input/duct_details_values.h"
@@ -38,7 +39,8 @@ public:
     // first time. Choosing the page already in front changes nothing.
     std::optional<PageFault> showPage(int page);
     // OK: the page in front runs its leaving checks; on a fault the sheet stays open. Otherwise
-    // the Zones page, when it was opened, sorts its rows.
+    // the Zones page, when it was opened, checks and sorts its rows; on its fault it comes to the
+    // front.
     std::optional<PageFault> accept();
     // What OK hands back: the values the sheet opened with, as every page has them now. A page
     // never opened hands back what it was given.

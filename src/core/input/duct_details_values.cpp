@@ -48,35 +48,54 @@ DuctDetailsValues ductDetailsFromDocument(CFlowmarDoc& doc) {
     return v;
 }
 
-void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& v) {
+void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& before,
+                      const DuctDetailsValues& v) {
     const int units = doc.unitSystem;
+    const auto store = [units](double& stored, Quantity quantity, double shownBefore,
+                               double shownAfter) {
+        stored = storedFromShown(quantity, stored, shownBefore, shownAfter, units);
+    };
     doc.diameterPresetIndex = v.diameterPresetIndex;
     doc.frictionFactorPresetIndex = v.frictionFactorPresetIndex;
-    doc.ductDiameter = fromShown(Quantity::Diameter, v.ductDiameter, units);
-    doc.ductLength = fromShown(Quantity::Length, v.ductLength, units);
-    doc.frictionFactor = fromShown(Quantity::FrictionFactor, v.frictionFactor, units);
+    store(doc.ductDiameter, Quantity::Diameter, before.ductDiameter, v.ductDiameter);
+    store(doc.ductLength, Quantity::Length, before.ductLength, v.ductLength);
+    store(doc.frictionFactor, Quantity::FrictionFactor, before.frictionFactor, v.frictionFactor);
     doc.frictionFactorUsed = doc.frictionFactor;
     doc.diameterPresets = v.diameterPresets;
     doc.ductTypeNames = v.ductTypeNames;
     doc.frictionFactorPresets = v.frictionFactorPresets;
-    doc.airDensity = fromShown(Quantity::Density, v.airDensity, units);
+    store(doc.airDensity, Quantity::Density, before.airDensity, v.airDensity);
     doc.ductType = v.ductType;
     doc.executionMode = v.executionMode;
     doc.iterationLimit = v.iterationLimit;
     for (int z = 1; z <= kMaxZones; ++z) {
+        const ZoneRowValues& was = before.zones[z];
         const ZoneRowValues& row = v.zones[z];
-        doc.zoneStart[z] = fromShown(Quantity::Length, row.start, units);
-        doc.zoneEnd[z] = fromShown(Quantity::Length, row.end, units);
-        doc.zoneDiameter[z] = fromShown(Quantity::Diameter, row.diameter, units);
-        doc.zoneFrictionFactor[z] = fromShown(Quantity::FrictionFactor, row.frictionFactor, units);
-        doc.zoneLeakageResistance100[z] =
-            fromShown(Quantity::LeakagePer100, row.leakageResistance100, units);
+        // A zone row the sort moved is another zone's row: it is taken as shown.
+        const bool sameZone = was.start == row.start && was.end == row.end;
+        const ZoneRowValues& from = sameZone ? was : ZoneRowValues{};
+        const auto storeZone = [&](double& stored, Quantity quantity,
+                                   double ZoneRowValues::*field) {
+            stored = sameZone ? storedFromShown(quantity, stored, from.*field, row.*field, units)
+                              : fromShown(quantity, row.*field, units);
+        };
+        storeZone(doc.zoneStart[z], Quantity::Length, &ZoneRowValues::start);
+        storeZone(doc.zoneEnd[z], Quantity::Length, &ZoneRowValues::end);
+        storeZone(doc.zoneDiameter[z], Quantity::Diameter, &ZoneRowValues::diameter);
+        storeZone(doc.zoneFrictionFactor[z], Quantity::FrictionFactor,
+                  &ZoneRowValues::frictionFactor);
+        storeZone(doc.zoneLeakageResistance100[z], Quantity::LeakagePer100,
+                  &ZoneRowValues::leakageResistance100);
     }
     doc.zonesAppliedShown = v.applyZones;
     doc.autoTransitionShown = v.autoTransitionLosses;
     doc.zonesOff = v.applyZones ? 0 : 1;
     doc.autoTransitionOff = v.autoTransitionLosses ? 0 : 1;
-    doc.leakageResistance100 = leakagePer100FromShown(v.leakageResistance100, units);
+    // The marker of a new Imperial model is confirmed as the 2500 shown for it.
+    const bool marker = isImperial(units) && doc.leakageResistance100 == -1;
+    if (marker || v.leakageResistance100 != before.leakageResistance100) {
+        doc.leakageResistance100 = leakagePer100FromShown(v.leakageResistance100, units);
+    }
 }
 
 } // namespace flowmar

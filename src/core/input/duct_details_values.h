@@ -18,7 +18,8 @@ struct ZoneRowValues {
 };
 
 struct DuctDetailsValues {
-    int unitSystem = 1; // read only: chooses labels, ranges and formats
+    int unitSystem = 1;  // read only: chooses labels, ranges and formats
+    int pageInFront = 0; // read only: the page, in tab order, the sheet opens at
 
     // Resistance page
     double ductLength = 0;
@@ -49,8 +50,11 @@ struct DuctDetailsValues {
 // An Imperial model still holding the "not yet given" leakage marker shows 2500.
 DuctDetailsValues ductDetailsFromDocument(CFlowmarDoc& doc);
 
-// Takes the sheet's values back after OK, converting to SI. The leakage resistance is truncated
-// to an integer (an Imperial entry after dividing by 9.625).
-void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& values);
+// Takes the sheet's values back after OK, converting to SI what the sheet changed from `before`
+// (the values it was handed); a value that came back as it went out keeps every digit it had.
+// A changed leakage resistance is truncated to an integer (an Imperial entry after dividing by
+// 9.625), and so is the shown default of an Imperial model's "not yet given" marker.
+void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& before,
+                      const DuctDetailsValues& values);
 
 } // namespace flowmar

@@ -6,8 +6,10 @@
 
 namespace flowmar {
 
-std::variant<double, std::string> readFixedQuantity(std::string_view text, int unitSystem) {
-    const std::optional<double> quantity = parseWholeNumber(text);
+namespace {
+
+std::variant<double, std::string> checkFixedQuantity(std::optional<double> quantity,
+                                                     int unitSystem) {
     if (!quantity) {
         // Named as the box reads, unit and all, so the person knows which unit the number is in.
         return messages::numberNeeded(std::string(labels::kFixedQuantity) + " " +
@@ -17,6 +19,20 @@ std::variant<double, std::string> readFixedQuantity(std::string_view text, int u
         return std::string(messages::kFixedQuantityOutOfRange);
     }
     return *quantity;
+}
+
+} // namespace
+
+std::variant<double, std::string> readFixedQuantity(std::string_view text, int unitSystem) {
+    return checkFixedQuantity(parseWholeNumber(text), unitSystem);
+}
+
+NumberBox fixedQuantityBox(double shownQuantity) {
+    return NumberBox(shownQuantity, formatDouble("%g", shownQuantity));
+}
+
+std::variant<double, std::string> readFixedQuantity(const NumberBox& box, int unitSystem) {
+    return checkFixedQuantity(box.value(), unitSystem);
 }
 
 } // namespace flowmar

@@ -2,6 +2,8 @@
 // own check of the quantity as typed.
 #pragma once
 
+#include "core/model/number_box.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,5 +30,10 @@ inline bool fixedQuantityInRange(double shown) {
 // and lie in the range (the range message otherwise). Returns the quantity in the shown unit, or
 // the message that keeps the dialog open.
 std::variant<double, std::string> readFixedQuantity(std::string_view text, int unitSystem);
+
+// The quantity box as the dialog fills it ("%g", six digits) from the shown quantity.
+NumberBox fixedQuantityBox(double shownQuantity);
+// The same check of a box: untouched, it gives back the quantity it was filled from, every digit.
+std::variant<double, std::string> readFixedQuantity(const NumberBox& box, int unitSystem);
 
 } // namespace flowmar

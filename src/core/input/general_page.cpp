@@ -43,7 +43,8 @@ GeneralPage::GeneralPage(const DuctDetailsValues& values)
 
 void GeneralPage::open() {
     m_open = true;
-    m_airDensityText = formatDouble(isImperial(m_unitSystem) ? "%.3f" : "%.2f", m_airDensity);
+    m_airDensityBox.fill(m_airDensity,
+                         formatDouble(isImperial(m_unitSystem) ? "%.3f" : "%.2f", m_airDensity));
     m_iterationLimitText = formatInt("%d", m_iterationLimit);
     selectExecutionMode(m_executionMode);
 }
@@ -51,11 +52,6 @@ void GeneralPage::open() {
 std::string GeneralPage::airDensityLabel() const {
     return std::string(loadString(strings::kAirDensityCaption)) +
            std::string(unitLabel(strings::kAirDensity, m_unitSystem));
-}
-
-void GeneralPage::editAirDensity(std::string text) {
-    m_airDensity = parseNumber(text);
-    m_airDensityText = std::move(text);
 }
 
 int GeneralPage::checkedDuctTypeButton() const {
@@ -83,12 +79,14 @@ void GeneralPage::selectExecutionMode(int index) {
 }
 
 std::optional<PageFault> GeneralPage::leave() {
-    const std::string_view density =
-        std::string_view(m_airDensityText).substr(0, kAirDensityCharactersRead);
-    if (density.empty()) {
+    if (m_airDensityBox.text().empty()) {
         return PageFault{std::string(messages::kValueMustBeEntered), kAirDensity};
     }
-    const double x = parseNumber(density);
+    const std::optional<double> density = m_airDensityBox.value();
+    if (!density) {
+        return PageFault{messages::numberNeeded(airDensityLabel()), kAirDensity};
+    }
+    const double x = *density;
     if (isImperial(m_unitSystem)) {
         if (x < kMinDensityImperial || x > kMaxDensityImperial) {
             return PageFault{std::string(messages::kAirDensityOutOfRangeImperial), kAirDensity};
@@ -105,6 +103,7 @@ std::optional<PageFault> GeneralPage::leave() {
     if (!whole) {
         return PageFault{messages::wholeNumberNeeded(kIterationLimitCaption), kIterationLimit};
     }
+    m_airDensity = x;
     m_executionMode = m_modeSelection;
     m_iterationLimit = *whole;
     return std::nullopt;

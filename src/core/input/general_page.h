@@ -5,6 +5,7 @@
 
 #include "core/input/duct_details_values.h"
 #include "core/input/page_fault.h"
+#include "core/model/number_box.h"
 
 #include <array>
 #include <optional>
@@ -27,8 +28,6 @@ inline constexpr std::string_view kExhaustingCaption = "Exhausting/Sucking";
 inline constexpr std::string_view kExecutionModeCaption = "Mode of Execution";
 inline constexpr std::string_view kIterationLimitCaption = "Iteration Limit";
 inline constexpr std::array<std::string_view, 3> kModeNames{"Quick", "Normal", "Detailed"};
-// The check reads no more of the air density than this many characters.
-inline constexpr std::size_t kAirDensityCharactersRead = 14;
 } // namespace general_page
 
 class GeneralPage {
@@ -43,9 +42,8 @@ public:
     // "Air Density (kg/m³)" or "Air Density (lb/ft³)".
     std::string airDensityLabel() const;
 
-    const std::string& airDensityText() const { return m_airDensityText; }
-    // A person types: the air density becomes the text's leading number (0 for none).
-    void editAirDensity(std::string text);
+    const std::string& airDensityText() const { return m_airDensityBox.text(); }
+    void editAirDensity(std::string text) { m_airDensityBox.type(std::move(text)); }
     const std::string& iterationLimitText() const { return m_iterationLimitText; }
     void editIterationLimit(std::string text) { m_iterationLimitText = std::move(text); }
 
@@ -58,10 +56,11 @@ public:
     int executionModeSelection() const { return m_modeSelection; }
     void selectExecutionMode(int index);
 
-    // Leaving: an empty air density, an air density outside 0.5..2.0 kg/m³ (0.031215..0.12486
-    // lb/ft³), an iteration limit read as an unsigned integer outside 100..100,000, or an
-    // iteration limit that is not wholly one whole number refuse to leave. Otherwise the mode and
-    // the iteration limit are taken.
+    // Leaving: an empty air density, one that is not wholly one number (untouched, the stored
+    // value), one outside 0.5..2.0 kg/m³ (0.031215..0.12486 lb/ft³), an iteration limit read as
+    // an unsigned integer outside 100..100,000, or an iteration limit that is not wholly one
+    // whole number refuse to leave. Otherwise the density, the mode and the iteration limit are
+    // taken.
     std::optional<PageFault> leave();
 
     // The page's values into the sheet's: air density, duct type, mode, iteration limit.
@@ -74,7 +73,7 @@ private:
     int m_ductType;
     int m_executionMode;
     int m_iterationLimit;
-    std::string m_airDensityText;
+    NumberBox m_airDensityBox;
     std::string m_iterationLimitText;
     int m_modeSelection = -1;
 };

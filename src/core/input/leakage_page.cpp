@@ -63,7 +63,7 @@ LeakagePage::LeakagePage(const DuctDetailsValues& values)
 
 void LeakagePage::open() {
     m_open = true;
-    m_resistanceText = formatDouble("%.15g", m_resistance);
+    m_resistanceBox.fill(m_resistance, formatDouble("%.15g", m_resistance));
     m_sliderPosition = leakageSliderPosition(m_resistance, m_unitSystem);
 }
 
@@ -89,27 +89,26 @@ SliderRange LeakagePage::sliderRange() const {
 
 void LeakagePage::moveSlider(int position) {
     m_sliderPosition = clampToSlider(position, m_unitSystem);
-    m_resistanceText = leakageSliderText(m_sliderPosition, m_unitSystem);
+    m_resistanceBox.type(leakageSliderText(m_sliderPosition, m_unitSystem));
 }
 
 std::optional<PageFault> LeakagePage::leave() {
-    const double x = parseNumber(m_resistanceText);
-    const bool imperial = isImperial(m_unitSystem);
-    const double low =
-        imperial ? limits::kMinLeakageResistanceImperial : limits::kMinLeakageResistanceSI;
-    const double high =
-        imperial ? limits::kMaxLeakageResistanceImperial : limits::kMaxLeakageResistanceSI;
-    if (x < low || x > high) {
-        return PageFault{messages::leakageResistanceOutOfRange(m_unitSystem), kResistance};
-    }
-    const std::optional<double> whole = parseWholeNumber(m_resistanceText);
-    if (!whole) {
+    const std::optional<double> x = m_resistanceBox.value();
+    if (!x) {
         return PageFault{
             messages::numberNeeded(std::string(kResistanceCaption) + " " +
                                    std::string(unitLabel(strings::kLeakagePer100, m_unitSystem))),
             kResistance};
     }
-    m_resistance = *whole;
+    const bool imperial = isImperial(m_unitSystem);
+    const double low =
+        imperial ? limits::kMinLeakageResistanceImperial : limits::kMinLeakageResistanceSI;
+    const double high =
+        imperial ? limits::kMaxLeakageResistanceImperial : limits::kMaxLeakageResistanceSI;
+    if (*x < low || *x > high) {
+        return PageFault{messages::leakageResistanceOutOfRange(m_unitSystem), kResistance};
+    }
+    m_resistance = *x;
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/input/duct_details_values.h"
 #include "core/input/page_fault.h"
+#include "core/model/number_box.h"
 
 #include <array>
 #include <optional>
@@ -67,12 +68,11 @@ public:
     // stop at them.
     void moveSlider(int position);
 
-    const std::string& resistanceText() const { return m_resistanceText; }
-    void editResistance(std::string text) { m_resistanceText = std::move(text); }
+    const std::string& resistanceText() const { return m_resistanceBox.text(); }
+    void editResistance(std::string text) { m_resistanceBox.type(std::move(text)); }
 
-    // Leaving: the box read as its leading number must lie in 100..150,000 (SI) or
-    // 950..1,450,000 (Imperial), bounds included; then it must be wholly one number, which the
-    // page takes.
+    // Leaving: the box must be one whole number (untouched, the stored value) lying in
+    // 100..150,000 (SI) or 950..1,450,000 (Imperial), bounds included, which the page takes.
     std::optional<PageFault> leave();
 
     void storeInto(DuctDetailsValues& values) const;
@@ -82,7 +82,7 @@ private:
     bool m_open = false;
     double m_resistance;
     int m_sliderPosition = 0;
-    std::string m_resistanceText;
+    NumberBox m_resistanceBox;
 };
 
 // The slider position that shows a leakage resistance, held within the slider's range.

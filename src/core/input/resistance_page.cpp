@@ -78,7 +78,7 @@ std::string frictionFactorText(double shown, int unitSystem) {
 
 ResistancePage::ResistancePage(const DuctDetailsValues& values)
     : m_unitSystem(values.unitSystem), m_ductLength(values.ductLength),
-      m_ductDiameter(values.ductDiameter), m_frictionFactor(values.frictionFactor),
+      m_ductDiameter(values.ductDiameter), m_frictionFactorValue(values.frictionFactor),
       m_diameterPresetIndex(values.diameterPresetIndex),
       m_frictionFactorPresetIndex(values.frictionFactorPresetIndex),
       m_diameterPresets(values.diameterPresets), m_ductTypeNames(values.ductTypeNames),
@@ -90,8 +90,10 @@ void ResistancePage::open() {
     m_frictionFactorPresets = defaultFrictionFactorPresets(m_unitSystem);
     m_ductTypeSelection = isEntry(m_frictionFactorPresetIndex) ? m_frictionFactorPresetIndex : -1;
     m_diameterSelection = isEntry(m_diameterPresetIndex) ? m_diameterPresetIndex : -1;
-    m_diameterText = formatDouble("%.15g", m_ductDiameter);
-    refresh();
+    m_diameter.fill(m_ductDiameter, formatDouble("%.15g", m_ductDiameter));
+    m_length.fill(m_ductLength, formatDouble("%.2f", m_ductLength));
+    m_frictionFactor.fill(m_frictionFactorValue,
+                          flowmar::frictionFactorText(m_frictionFactorValue, m_unitSystem));
 }
 
 std::string_view ResistancePage::lengthUnit() const {
@@ -111,16 +113,6 @@ std::string ResistancePage::frictionFactorUnit() const {
     return unit;
 }
 
-void ResistancePage::editLength(std::string text) {
-    m_ductLength = parseNumber(text);
-    m_lengthText = std::move(text);
-}
-
-void ResistancePage::editFrictionFactor(std::string text) {
-    m_frictionFactor = parseNumber(text);
-    m_frictionFactorText = std::move(text);
-}
-
 void ResistancePage::selectDuctType(int index) {
     m_ductTypeSelection = isEntry(index) ? index : 0;
     editFrictionFactor(m_frictionFactorPresets[std::size_t(m_ductTypeSelection)]);
@@ -137,66 +129,70 @@ void ResistancePage::selectDiameter(int index) {
 
 void ResistancePage::diameterPresetsEdited(const PresetTexts& diameters) {
     m_diameterPresets = diameters;
+    m_diameterPresetsEdited = true;
     selectDiameter(m_diameterSelection);
-    refresh();
 }
 
 void ResistancePage::frictionFactorPresetsEdited(const PresetTexts& names,
                                                  const PresetTexts& values) {
     m_ductTypeNames = names;
     m_frictionFactorPresets = values;
+    m_frictionFactorPresetsEdited = true;
     selectDuctType(m_ductTypeSelection);
-    refresh();
-}
-
-void ResistancePage::refresh() {
-    m_lengthText = formatDouble("%.2f", m_ductLength);
-    m_frictionFactorText = flowmar::frictionFactorText(m_frictionFactor, m_unitSystem);
 }
 
 std::optional<PageFault> ResistancePage::leave() {
     const UnitRanges& ranges = isImperial(m_unitSystem) ? kImperialRanges : kSIRanges;
-    m_ductLength = parseNumber(m_lengthText);
-    if (auto fault = outside(ranges.length, m_ductLength)) {
+    // Each box whole, then in its range; the first that fails names itself.
+    const auto read = [](const NumberBox& box, const RangeCheck& range, std::string field,
+                         double& into) -> std::optional<PageFault> {
+        const std::optional<double> value = box.value();
+        if (!value) {
+            return PageFault{messages::numberNeeded(field), range.control};
+        }
+        if (auto fault = outside(range, *value)) {
+            return fault;
+        }
+        into = *value;
+        return std::nullopt;
+    };
+    double length = 0;
+    double diameter = 0;
+    double frictionFactor = 0;
+    if (auto fault = read(m_length, ranges.length,
+                          std::string(kLengthGroup) + " " + std::string(lengthUnit()), length)) {
         return fault;
     }
-    m_ductDiameter = parseNumber(m_diameterText);
-    if (auto fault = outside(ranges.diameter, m_ductDiameter)) {
+    if (auto fault = read(m_diameter, ranges.diameter,
+                          std::string(kDiameterGroup) + std::string(diameterUnit()), diameter)) {
         return fault;
     }
-    m_frictionFactor = parseNumber(m_frictionFactorText);
-    if (auto fault = outside(ranges.frictionFactor, m_frictionFactor)) {
+    if (auto fault =
+            read(m_frictionFactor, ranges.frictionFactor,
+                 std::string(kFrictionFactorGroup) + frictionFactorUnit(), frictionFactor)) {
         return fault;
-    }
-    // "0.9 m" passed the range check as 0.9, but the box is taken as one number.
-    const std::optional<double> frictionFactor = parseWholeNumber(m_frictionFactorText);
-    if (!frictionFactor) {
-        return PageFault{
-            messages::numberNeeded(std::string(kFrictionFactorGroup) + frictionFactorUnit()),
-            kFrictionFactor};
-    }
-    const std::optional<double> diameter = parseWholeNumber(m_diameterText);
-    if (!diameter) {
-        return PageFault{
-            messages::numberNeeded(std::string(kDiameterGroup) + std::string(diameterUnit())),
-            kDiameter};
     }
     m_frictionFactorPresetIndex = m_ductTypeSelection;
     m_diameterPresetIndex = m_diameterSelection;
-    m_frictionFactor = *frictionFactor;
-    m_ductDiameter = *diameter;
+    m_ductLength = length;
+    m_ductDiameter = diameter;
+    m_frictionFactorValue = frictionFactor;
     return std::nullopt;
 }
 
 void ResistancePage::storeInto(DuctDetailsValues& values) const {
     values.ductLength = m_ductLength;
     values.ductDiameter = m_ductDiameter;
-    values.frictionFactor = m_frictionFactor;
+    values.frictionFactor = m_frictionFactorValue;
     values.diameterPresetIndex = m_diameterPresetIndex;
     values.frictionFactorPresetIndex = m_frictionFactorPresetIndex;
-    values.diameterPresets = m_diameterPresets;
-    values.ductTypeNames = m_ductTypeNames;
-    values.frictionFactorPresets = m_frictionFactorPresets;
+    if (m_diameterPresetsEdited) {
+        values.diameterPresets = m_diameterPresets;
+    }
+    if (m_frictionFactorPresetsEdited) {
+        values.ductTypeNames = m_ductTypeNames;
+        values.frictionFactorPresets = m_frictionFactorPresets;
+    }
 }
 
 } // namespace flowmar

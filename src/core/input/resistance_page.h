@@ -1,11 +1,13 @@
 // The Resistance page of the Duct Details sheet: duct length, diameter with its four presets, and
 // Atkinson friction factor with the four duct types and their preset values, in the units the
 // model shows. The presets start from the unit system's defaults each time the sheet opens, so
-// presets edited with the preset dialogs last until the sheet next opens.
+// presets edited with the preset dialogs last until the sheet next opens; the model keeps its own
+// presets unless they were edited.
 #pragma once
 
 #include "core/input/duct_details_values.h"
 #include "core/input/page_fault.h"
+#include "core/model/number_box.h"
 
 #include <array>
 #include <optional>
@@ -50,7 +52,8 @@ public:
 
     // The first showing: the presets reset to the unit system's defaults, the lists filled and
     // selected by the preset indexes (none for an index that is no entry), the diameter in the
-    // general 15-digit form, then the length and friction factor written as refresh() does.
+    // general 15-digit form, the length "%.2f" and the friction factor as frictionFactorText
+    // writes it.
     void open();
     bool isOpen() const { return m_open; }
 
@@ -65,14 +68,13 @@ public:
     int diameterSelection() const { return m_diameterSelection; }
     int ductTypeSelection() const { return m_ductTypeSelection; }
 
-    const std::string& lengthText() const { return m_lengthText; }
-    const std::string& diameterText() const { return m_diameterText; }
-    const std::string& frictionFactorText() const { return m_frictionFactorText; }
-    // A person types. The length and the friction factor take the text's leading number at once;
-    // the diameter box is read only when the page is left.
-    void editLength(std::string text);
-    void editDiameter(std::string text) { m_diameterText = std::move(text); }
-    void editFrictionFactor(std::string text);
+    const std::string& lengthText() const { return m_length.text(); }
+    const std::string& diameterText() const { return m_diameter.text(); }
+    const std::string& frictionFactorText() const { return m_frictionFactor.text(); }
+    // A person types. The boxes are read when the page is left.
+    void editLength(std::string text) { m_length.type(std::move(text)); }
+    void editDiameter(std::string text) { m_diameter.type(std::move(text)); }
+    void editFrictionFactor(std::string text) { m_frictionFactor.type(std::move(text)); }
 
     // A duct type chosen: its preset value goes into the friction factor box. An index that is no
     // entry selects the first type.
@@ -81,29 +83,25 @@ public:
     void selectDiameter(int index);
 
     // The Preset Diameter dialog closed with OK: the four presets, the selected preset written
-    // again, then refresh().
+    // again.
     void diameterPresetsEdited(const PresetTexts& diameters);
     // The Preset k Factor dialog closed with OK: names and values, the selected type's value
-    // written again (the first type selected when none is), then refresh().
+    // written again (the first type selected when none is).
     void frictionFactorPresetsEdited(const PresetTexts& names, const PresetTexts& values);
 
-    // Leaving: length, diameter and friction factor, each read as its leading number, must lie in
-    // the unit system's range (bounds included), in that order; then the friction factor and the
-    // diameter boxes must each be wholly one number. Otherwise the selections and the two
-    // numbers are taken.
+    // Leaving: length, diameter and friction factor, in that order, must each be one whole number
+    // (a box the person did not change gives its stored value, every digit) lying in the unit
+    // system's range, bounds included. Otherwise the selections and the three numbers are taken.
     std::optional<PageFault> leave();
 
     void storeInto(DuctDetailsValues& values) const;
 
 private:
-    // Writes the length "%.2f" and the friction factor (frictionFactorText) from the values.
-    void refresh();
-
     int m_unitSystem;
     bool m_open = false;
     double m_ductLength;
     double m_ductDiameter;
-    double m_frictionFactor;
+    double m_frictionFactorValue;
     int m_diameterPresetIndex;
     int m_frictionFactorPresetIndex;
     PresetTexts m_diameterPresets;
@@ -111,9 +109,13 @@ private:
     PresetTexts m_frictionFactorPresets;
     int m_diameterSelection = -1;
     int m_ductTypeSelection = -1;
-    std::string m_lengthText;
-    std::string m_diameterText;
-    std::string m_frictionFactorText;
+    // The presets go back to the model only when the person edited them: the lists show the
+    // unit system's defaults, which are no change of the model's own.
+    bool m_diameterPresetsEdited = false;
+    bool m_frictionFactorPresetsEdited = false;
+    NumberBox m_length;
+    NumberBox m_diameter;
+    NumberBox m_frictionFactor;
 };
 
 } // namespace flowmar

@@ -35,29 +35,36 @@ ShockLossValues shockLossesFromDocument(const CFlowmarDoc& doc) {
     return v;
 }
 
-void applyShockLosses(CFlowmarDoc& doc, const ShockLossValues& v) {
+void applyShockLosses(CFlowmarDoc& doc, const ShockLossValues& before, const ShockLossValues& v) {
     const int units = doc.unitSystem;
     doc.entryShockFactor = v.entryShockFactor;
     doc.exitShockFactor = v.exitShockFactor;
     doc.entryTypeIndex = v.entryTypeIndex;
     doc.exitTypeIndex = v.exitTypeIndex;
     for (int r = 1; r <= kShockLossRows; ++r) {
+        const ShockLossRowValues& was = before.rows[r];
         const ShockLossRowValues& row = v.rows[r];
-        doc.smoothElbowDistance[r] = fromShown(Quantity::Length, row.smoothElbowDistance, units);
+        const auto store = [units](double& stored, Quantity quantity, double shownBefore,
+                                   double shownAfter) {
+            stored = storedFromShown(quantity, stored, shownBefore, shownAfter, units);
+        };
+        store(doc.smoothElbowDistance[r], Quantity::Length, was.smoothElbowDistance,
+              row.smoothElbowDistance);
         doc.smoothElbowFactor[r] = row.smoothElbowFactor;
         doc.smoothElbowText1[r] = row.smoothElbowText1;
         doc.smoothElbowText2[r] = row.smoothElbowText2;
-        doc.mitredElbowDistance[r] = fromShown(Quantity::Length, row.mitredElbowDistance, units);
+        store(doc.mitredElbowDistance[r], Quantity::Length, was.mitredElbowDistance,
+              row.mitredElbowDistance);
         doc.mitredElbowFactor[r] = row.mitredElbowFactor;
         doc.mitredElbowText[r] = row.mitredElbowText;
-        doc.damperDistance[r] = fromShown(Quantity::Length, row.damperDistance, units);
+        store(doc.damperDistance[r], Quantity::Length, was.damperDistance, row.damperDistance);
         doc.damperFactor[r] = row.damperFactor;
         doc.damperText[r] = row.damperText;
-        doc.screenDistance[r] = fromShown(Quantity::Length, row.screenDistance, units);
-        doc.fixedResistanceDistance[r] =
-            fromShown(Quantity::Length, row.fixedResistanceDistance, units);
-        doc.fixedResistanceValue[r] =
-            fromShown(Quantity::Resistance, row.fixedResistanceValue, units);
+        store(doc.screenDistance[r], Quantity::Length, was.screenDistance, row.screenDistance);
+        store(doc.fixedResistanceDistance[r], Quantity::Length, was.fixedResistanceDistance,
+              row.fixedResistanceDistance);
+        store(doc.fixedResistanceValue[r], Quantity::Resistance, was.fixedResistanceValue,
+              row.fixedResistanceValue);
     }
 }
 

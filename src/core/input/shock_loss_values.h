@@ -38,7 +38,9 @@ struct ShockLossValues {
 ShockLossValues shockLossesFromDocument(const CFlowmarDoc& doc);
 
 // Takes the sheet's values back after OK (distances × 0.3048, fixed resistance ÷ 0.8942 in
-// Imperial).
-void applyShockLosses(CFlowmarDoc& doc, const ShockLossValues& values);
+// Imperial); a value that came back as it was in `before` (the values handed out) keeps every
+// digit it had.
+void applyShockLosses(CFlowmarDoc& doc, const ShockLossValues& before,
+                      const ShockLossValues& values);
 
 } // namespace flowmar

@@ -1,5 +1,7 @@
 #include "core/input/zones_page.h"
 
+#include "core/model/messages.h"
+
 #include <utility>
 
 namespace flowmar {
@@ -51,6 +53,29 @@ void setZoneCell(ZoneRowValues& row, int column, double value) {
     }
 }
 
+std::optional<PageFault> zoneRowFault(const ZoneRows& rows) {
+    constexpr int kStartColumn = 1;
+    constexpr int kEndColumn = 2;
+    for (int z = 1; z <= zones_page::kShownRows; ++z) {
+        const ZoneRowValues& row = rows[std::size_t(z)];
+        if (isEmptyZoneRow(row)) {
+            if (row.diameter != 0 || row.frictionFactor != 0 || row.leakageResistance100 != 0) {
+                return PageFault{messages::zoneRowWithoutExtent(z), zones_page::kGrid, z,
+                                 kStartColumn};
+            }
+            continue;
+        }
+        if (row.end < 0) {
+            return PageFault{messages::zoneRowEndNegative(z), zones_page::kGrid, z, kEndColumn};
+        }
+        if (!(row.end > row.start)) {
+            return PageFault{messages::zoneRowEndNotBeyondStart(z), zones_page::kGrid, z,
+                             kEndColumn};
+        }
+    }
+    return std::nullopt;
+}
+
 void clearZoneForm(ZoneRows& rows) {
     for (int i = 1; i <= zones_page::kShownRows; ++i) {
         rows[std::size_t(i)] = ZoneRowValues{};
@@ -92,10 +117,18 @@ ZonesPage::ZonesPage(const DuctDetailsValues& values)
     }
 }
 
-void ZonesPage::accept() {
-    if (m_open) {
-        sortZoneRows(m_rows);
+std::optional<PageFault> ZonesPage::accept() {
+    if (!m_open) {
+        return std::nullopt;
     }
+    if (m_entryFault) {
+        return m_entryFault;
+    }
+    if (auto fault = zoneRowFault(m_rows)) {
+        return fault;
+    }
+    sortZoneRows(m_rows);
+    return std::nullopt;
 }
 
 void ZonesPage::storeInto(DuctDetailsValues& values) const {

@@ -1,12 +1,15 @@
 // The Zones page of the Duct Details sheet: up to ten zones, each with its own diameter, friction
-// factor and leakage resistance, in the units the model shows, and the two zone switches. The
-// page checks nothing (Execute does); on the sheet's OK it sorts the zones by their end and moves
-// empty rows to the bottom. Its grid shows rows 1 to 9; row 10 is held here and sorted with them.
+// factor and leakage resistance, in the units the model shows, and the two zone switches. On the
+// sheet's OK it refuses a row it could not keep (Execute checks the rest), then sorts the zones by
+// their end and moves empty rows to the bottom. Its grid shows rows 1 to 9; row 10 is held here
+// and sorted with them.
 #pragma once
 
 #include "core/input/duct_details_values.h"
+#include "core/input/page_fault.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace flowmar {
@@ -37,6 +40,12 @@ bool isEmptyZoneRow(const ZoneRowValues& row);
 double zoneCell(const ZoneRowValues& row, int column);
 void setZoneCell(ZoneRowValues& row, int column, double value);
 
+// The first of rows 1 to 9 that the sort would lose or that Execute would stumble on without
+// saying which row: a negative end, an end not beyond its start, values in a row with neither
+// start nor end. Its fault names the row and selects its end (its start for a row without
+// extent) in the grid.
+std::optional<PageFault> zoneRowFault(const ZoneRows& rows);
+
 // Clear Form: rows 1 to 9 become 0; row 10 stays.
 void clearZoneForm(ZoneRows& rows);
 
@@ -64,8 +73,12 @@ public:
     bool autoTransitionLosses() const { return m_autoTransitionLosses != 0; }
     void setAutoTransitionLosses(bool on) { m_autoTransitionLosses = on ? 1 : 0; }
 
-    // The sheet's OK: sortZoneRows, when the page has been opened.
-    void accept();
+    // What reading the grid refused (a cell that is no number), kept for the sheet's OK.
+    void setEntryFault(std::optional<PageFault> fault) { m_entryFault = std::move(fault); }
+
+    // The sheet's OK, when the page has been opened: the entry fault, then zoneRowFault; with
+    // neither, sortZoneRows.
+    std::optional<PageFault> accept();
 
     // Rows 1 to 10 and the two switches into the sheet's values.
     void storeInto(DuctDetailsValues& values) const;
@@ -73,6 +86,7 @@ public:
 private:
     bool m_open = false;
     ZoneRows m_rows{};
+    std::optional<PageFault> m_entryFault;
     int m_applyZones;
     int m_autoTransitionLosses;
 };

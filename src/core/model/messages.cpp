@@ -66,6 +66,22 @@ std::string wholeNumberNeeded(std::string_view field) {
     return "Enter a whole number for " + std::string(field) + ".";
 }
 
+std::string zoneRowEndNegative(int row) {
+    return "Zone row " + std::to_string(row) + ": the end is less than zero.";
+}
+
+std::string zoneRowEndNotBeyondStart(int row) {
+    return "Zone row " + std::to_string(row) + ": the end must lie beyond the start.";
+}
+
+std::string zoneRowWithoutExtent(int row) {
+    return "Zone row " + std::to_string(row) + " holds values but no start or end.";
+}
+
+std::string cellNumberNeeded(std::string_view column, int row) {
+    return "Enter a number for " + std::string(column) + " in row " + std::to_string(row) + ".";
+}
+
 std::string saveChangesQuestion(std::string_view documentTitle) {
     return "Save changes to " + std::string(documentTitle) + "?";
 }

@@ -189,6 +189,15 @@ inline constexpr std::string_view kNotANumber = "Enter a number.";
 std::string numberNeeded(std::string_view field);
 // The same for a box that takes a whole number: "Enter a whole number for Iteration Limit."
 std::string wholeNumberNeeded(std::string_view field);
+// The Zones page refuses a row it cannot keep, naming it, so that no typed row is dropped:
+// "Zone row 3: the end is less than zero.", "Zone row 3: the end must lie beyond the start.",
+// "Zone row 3 holds values but no start or end."
+std::string zoneRowEndNegative(int row);
+std::string zoneRowEndNotBeyondStart(int row);
+std::string zoneRowWithoutExtent(int row);
+// A grid cell that takes a number holds something else, named by its column heading and row:
+// "Enter a number for End (m) in row 3."
+std::string cellNumberNeeded(std::string_view column, int row);
 // "Save changes to <document>?", asked when a modified document closes.
 std::string saveChangesQuestion(std::string_view documentTitle);
 

@@ -303,6 +303,17 @@ double GridContent::number(int row, int column) const {
     return parseNumber(valueText(row, column));
 }
 
+std::optional<double> GridContent::enteredNumber(int row, int column, double filledFrom) const {
+    const std::string& text = valueText(row, column);
+    if (text == GridValue::fromNumber(filledFrom).text) {
+        return filledFrom;
+    }
+    if (trimmed(text).empty()) {
+        return 0.0;
+    }
+    return parseWholeNumber(text);
+}
+
 std::string GridContent::shownText(int row, int column) const {
     if (column == 0 && row > 0 && contains(row, column) && !at(row, column).written) {
         return std::to_string(row);

@@ -177,6 +177,10 @@ public:
     const std::string& valueText(int row, int column) const { return cell(row, column).value.text; }
     // valueText converted as every typed number is (parseNumber): a blank cell gives 0.
     double number(int row, int column) const;
+    // A number cell as a window takes it back: `filledFrom`, every digit, while the cell still
+    // holds the value it was filled with (the grid keeps 13 digits); 0 for a blank cell; a typed
+    // text must be one whole number in the locale's form, none otherwise.
+    std::optional<double> enteredNumber(int row, int column, double filledFrom) const;
     // The text the cell shows: numbers in the cell's number format; the header column shows the
     // row number until the program writes its own text there.
     std::string shownText(int row, int column) const;

@@ -1,6 +1,7 @@
 #include "core/views/shock_loss_sheet.h"
 
 #include "core/model/flowmar_doc.h"
+#include "core/model/messages.h"
 #include "core/model/units.h"
 
 #include <string>
@@ -183,16 +184,29 @@ void writeShockLossRows(GridContent& grid, const ShockLossValues& values, ShockL
     grid.setReadOnlyLock(lock);
 }
 
-void readShockLossRows(const GridContent& grid, ShockLossPage page, ShockLossValues& values) {
+std::optional<PageFault> readShockLossRows(const GridContent& grid, ShockLossPage page,
+                                           ShockLossValues& values) {
     const PageLayout layout = pageLayout(page, values.unitSystem);
     const auto fitting = fittingOfPage(page);
     for (int r = 1; r <= kShockLossRows; ++r) {
         ShockLossRowValues& row = values.rows[std::size_t(r)];
         FittingRow read = fitting ? fittingRow(row, *fitting) : FittingRow{};
+        if (!fitting) {
+            read.distance = distanceOf(row, page);
+        }
+        std::optional<PageFault> fault;
+        const auto number = [&](int c, double& value) {
+            if (const std::optional<double> entered = grid.enteredNumber(r, c, value)) {
+                value = *entered;
+            } else if (!fault) {
+                fault = PageFault{messages::cellNumberNeeded(grid.valueText(0, c), r),
+                                  shockLossPageInfo(page).gridId, r, c};
+            }
+        };
         for (int c = 1; c <= int(layout.columns.size()); ++c) {
             switch (layout.columns[std::size_t(c - 1)].kind) {
             case ColumnKind::Distance:
-                read.distance = grid.number(r, c);
+                number(c, read.distance);
                 break;
             case ColumnKind::Choice1:
                 read.choice1 = grid.valueText(r, c);
@@ -201,14 +215,17 @@ void readShockLossRows(const GridContent& grid, ShockLossPage page, ShockLossVal
                 read.choice2 = grid.valueText(r, c);
                 break;
             case ColumnKind::Factor:
-                read.factor = grid.number(r, c);
+                number(c, read.factor);
                 break;
             case ColumnKind::Resistance:
-                row.fixedResistanceValue = grid.number(r, c);
+                number(c, row.fixedResistanceValue);
                 break;
             case ColumnKind::ScreenFactor:
                 break;
             }
+        }
+        if (fault) {
+            return fault;
         }
         if (fitting) {
             setFittingRow(row, *fitting, read);
@@ -216,9 +233,10 @@ void readShockLossRows(const GridContent& grid, ShockLossPage page, ShockLossVal
             setDistance(row, page, read.distance);
         }
     }
+    return std::nullopt;
 }
 
-ShockLossSheet::ShockLossSheet(const ShockLossValues& values) : m_values(values) {}
+ShockLossSheet::ShockLossSheet(const ShockLossValues& values) : m_given(values), m_values(values) {}
 
 void ShockLossSheet::openPage(ShockLossPage page) {
     if (m_opened[index(page)]) {
@@ -242,14 +260,19 @@ const GridContent& ShockLossSheet::grid(ShockLossPage page) const {
     return m_grids[index(page)];
 }
 
-void ShockLossSheet::calculate(ShockLossPage page) {
+std::optional<PageFault> ShockLossSheet::calculate(ShockLossPage page) {
     const auto fitting = fittingOfPage(page);
     if (!fitting || !isOpened(page)) {
-        return;
+        return std::nullopt;
     }
-    readShockLossRows(grid(page), page, m_values);
+    ShockLossValues read = m_values;
+    if (auto fault = readShockLossRows(grid(page), page, read)) {
+        return fault;
+    }
+    m_values = std::move(read);
     lookUpFactors(m_values, *fitting);
     writeShockLossRows(grid(page), m_values, page);
+    return std::nullopt;
 }
 
 void ShockLossSheet::clearForm(ShockLossPage page) {
@@ -268,15 +291,48 @@ void ShockLossSheet::clickButton(int buttonId) {
     clickEntryExitButton(m_values, buttonId);
 }
 
+std::optional<ShockLossEntryFault> ShockLossSheet::entryFault() const {
+    ShockLossValues read = m_values;
+    for (const ShockLossPageInfo& info : shockLossPages()) {
+        if (info.page == ShockLossPage::EntryExit || !isOpened(info.page)) {
+            continue;
+        }
+        if (auto fault = readShockLossRows(grid(info.page), info.page, read)) {
+            return ShockLossEntryFault{info.page, std::move(*fault)};
+        }
+    }
+    return std::nullopt;
+}
+
 const ShockLossValues& ShockLossSheet::accept() {
     for (const ShockLossPageInfo& info : shockLossPages()) {
         if (info.page == ShockLossPage::EntryExit || !isOpened(info.page)) {
             continue;
         }
         readShockLossRows(grid(info.page), info.page, m_values);
+        const ShockLossValues read = m_values;
         pageOkStep(m_values, info.page);
+        keepFactorsOfUnchangedChoices(info.page, read);
     }
     return m_values;
+}
+
+void ShockLossSheet::keepFactorsOfUnchangedChoices(ShockLossPage page,
+                                                   const ShockLossValues& read) {
+    const auto fitting = fittingOfPage(page);
+    if (!fitting) {
+        return;
+    }
+    for (int r = 1; r <= kShockLossRows; ++r) {
+        const FittingRow given = fittingRow(m_given.rows[std::size_t(r)], *fitting);
+        const FittingRow before = fittingRow(read.rows[std::size_t(r)], *fitting);
+        ShockLossRowValues& row = m_values.rows[std::size_t(r)];
+        FittingRow after = fittingRow(row, *fitting);
+        if (before.choice1 == given.choice1 && before.choice2 == given.choice2) {
+            after.factor = before.factor;
+            setFittingRow(row, *fitting, after);
+        }
+    }
 }
 
 } // namespace flowmar

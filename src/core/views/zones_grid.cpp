@@ -1,5 +1,6 @@
 #include "core/views/zones_grid.h"
 
+#include "core/model/messages.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
 
@@ -61,12 +62,19 @@ GridContent zonesGridContent(const ZoneRows& rows, int unitSystem) {
     return grid;
 }
 
-void readZonesGrid(const GridContent& grid, ZoneRows& rows) {
+std::optional<PageFault> readZonesGrid(const GridContent& grid, ZoneRows& rows) {
     for (int i = 1; i <= kShownRows; ++i) {
+        ZoneRowValues& row = rows[std::size_t(i)];
         for (int j = 1; j <= kColumns; ++j) {
-            setZoneCell(rows[std::size_t(i)], j, grid.number(i, j));
+            const std::optional<double> value = grid.enteredNumber(i, j, zoneCell(row, j));
+            if (!value) {
+                return PageFault{messages::cellNumberNeeded(grid.valueText(0, j), i),
+                                 zones_page::kGrid, i, j};
+            }
+            setZoneCell(row, j, *value);
         }
     }
+    return std::nullopt;
 }
 
 } // namespace flowmar

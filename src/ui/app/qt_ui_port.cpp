@@ -48,7 +48,7 @@ bool QtUiPort::runGraphOptions(GraphOptions& options) {
 }
 
 bool QtUiPort::runShockLosses(ShockLossValues& values) {
-    CShockLossSheet sheet(values, m_parent);
+    CShockLossSheet sheet(values, m_parent, this);
     if (sheet.exec() != QDialog::Accepted) {
         return false;
     }

@@ -44,15 +44,17 @@ FixedQuantityDialog::FixedQuantityDialog(const FixedQuantityValues& values, UiPo
     layout->addWidget(buttons);
 
     m_apply->setChecked(values.applied != 0);
-    m_quantity->setText(QString::fromStdString(formatDouble("%g", values.fixedQuantity)));
+    m_quantityBox = fixedQuantityBox(values.fixedQuantity);
+    m_quantity->setText(QString::fromStdString(m_quantityBox.text()));
     m_location->addItems({coreText(labels::kFace), coreText(labels::kFanSource)});
     m_location->setCurrentIndex(values.location == 1 ? 1 : 0);
     resize(460, sizeHint().height());
 }
 
 void FixedQuantityDialog::accept() {
+    m_quantityBox.type(m_quantity->text().toStdString());
     const std::variant<double, std::string> read =
-        readFixedQuantity(m_quantity->text().toStdString(), m_values.unitSystem);
+        readFixedQuantity(m_quantityBox, m_values.unitSystem);
     if (const auto* message = std::get_if<std::string>(&read)) {
         m_port.showMessage(*message, MessageIcon::Warning);
         m_quantity->setFocus();

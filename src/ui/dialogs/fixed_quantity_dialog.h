@@ -31,6 +31,7 @@ private:
     UiPort& m_port;
     QCheckBox* m_apply;
     QLineEdit* m_quantity;
+    NumberBox m_quantityBox; // what the quantity box was filled from
     QComboBox* m_location;
 };
 

@@ -28,7 +28,7 @@ CDuctPropSheet::CDuctPropSheet(const DuctDetailsValues& values, UiPort& port, QW
         m_tabs->addTab(m_pages[std::size_t(i)], coreText(kTabs[std::size_t(i)]));
     }
     m_tabs->setCurrentIndex(m_sheet.currentPage());
-    m_resistance->opened();
+    m_pages[std::size_t(m_sheet.currentPage())]->opened();
     m_shown[std::size_t(m_sheet.currentPage())] = true;
     connect(m_tabs, &QTabWidget::currentChanged, this, &CDuctPropSheet::tabChosen);
 
@@ -76,8 +76,18 @@ void CDuctPropSheet::accept() {
 }
 
 void CDuctPropSheet::showFault(const PageFault& fault) {
+    // The page holding the fault in front (OK may have moved it there).
+    const std::size_t page = std::size_t(m_sheet.currentPage());
+    if (m_tabs->currentIndex() != int(page)) {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(int(page));
+        if (!m_shown[page]) {
+            m_shown[page] = true;
+            m_pages[page]->opened();
+        }
+    }
     m_port.showMessage(fault.message, MessageIcon::Warning);
-    m_pages[std::size_t(m_sheet.currentPage())]->focusEdit(fault.control);
+    m_pages[page]->focusFault(fault);
 }
 
 } // namespace flowmar

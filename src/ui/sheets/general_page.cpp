@@ -49,11 +49,7 @@ CGeneralPage::CGeneralPage(GeneralPage& page, QWidget* parent)
     m_modes->setSelectionMode(QAbstractItemView::SingleSelection);
     m_modes->setFixedHeight(m_modes->sizeHintForRow(0) * int(kModeNames.size()) +
                             2 * m_modes->frameWidth());
-    connect(m_modes, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_showing) {
-            m_page.selectExecutionMode(row);
-        }
-    });
+    onListChoice(m_modes, [this](int row) { m_page.selectExecutionMode(row); });
     layout->addWidget(m_modes);
 
     auto* limit = new QFormLayout;

@@ -3,6 +3,7 @@
 #include "core/views/zones_grid.h"
 #include "ui/core_text.h"
 #include "ui/grid/grid_control.h"
+#include "ui/grid/grid_table_view.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -71,7 +72,17 @@ void CPropertyPageZones::showState() {
 }
 
 void CPropertyPageZones::readGrid() {
-    readZonesGrid(m_grid->content(), m_page.rows());
+    m_page.setEntryFault(readZonesGrid(m_grid->content(), m_page.rows()));
+}
+
+void CPropertyPageZones::focusFault(const PageFault& fault) {
+    if (fault.row <= 0 || fault.column <= 0) {
+        SheetPage::focusFault(fault);
+        return;
+    }
+    GridTableView& view = m_grid->view();
+    view.setCurrentIndex(view.model()->index(fault.row - 1, fault.column - 1));
+    view.setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace flowmar

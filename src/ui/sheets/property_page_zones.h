@@ -18,8 +18,11 @@ public:
     void opened() override;
     void showState() override;
 
-    // The sheet's OK, before the core sorts: the grid's cells into rows 1 to 9.
+    // The sheet's OK, before the core checks and sorts: the grid's cells into rows 1 to 9, and
+    // what the reading refused into the core page.
     void readGrid();
+    // Selects the cell the fault names and gives the grid the focus.
+    void focusFault(const PageFault& fault) override;
     GridControl* grid() const { return m_grid; }
 
 private:

@@ -86,15 +86,10 @@ CResistancePage::CResistancePage(ResistancePage& page, QWidget* parent)
 
     // A click on the entry already selected writes its preset again, over what was typed.
     const auto onChoice = [this](QListWidget* list, const std::function<void(int)>& choose) {
-        const auto chosen = [this, choose](int row) {
-            if (!m_showing) {
-                choose(row);
-                showState();
-            }
-        };
-        connect(list, &QListWidget::currentRowChanged, this, chosen);
-        connect(list, &QListWidget::itemClicked, this,
-                [list, chosen](QListWidgetItem* item) { chosen(list->row(item)); });
+        onListChoice(list, [this, choose](int row) {
+            choose(row);
+            showState();
+        });
     };
     onChoice(m_diameters, [this](int row) { m_page.selectDiameter(row); });
     onChoice(m_ductTypes, [this](int row) { m_page.selectDuctType(row); });

@@ -1,6 +1,7 @@
 #include "ui/sheets/sheet_page.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace flowmar {
 
@@ -27,6 +28,26 @@ QLineEdit* SheetPage::addEdit(int id, std::function<void(std::string)> typed) {
         }
     });
     return edit;
+}
+
+void SheetPage::onListChoice(QListWidget* list, std::function<void(int)> chosen) {
+    const auto choose = [this, chosen](int row) {
+        if (!m_showing && row >= 0) {
+            chosen(row);
+        }
+    };
+    // The focus entering a list makes an entry current without selecting it: only a selection is
+    // the person's choice.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, choose] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty()) {
+            choose(list->row(selected.front()));
+        }
+    });
+    connect(list, &QListWidget::itemClicked, this,
+            [list, choose](QListWidgetItem* item) { choose(list->row(item)); });
+    connect(list, &QListWidget::itemActivated, this,
+            [list, choose](QListWidgetItem* item) { choose(list->row(item)); });
 }
 
 void SheetPage::showText(int id, const std::string& text) {

@@ -3,6 +3,8 @@
 // by their ids so that the sheet can put the focus on the box a failed check names.
 #pragma once
 
+#include "core/input/page_fault.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -10,6 +12,7 @@
 #include <string>
 
 class QLineEdit;
+class QListWidget;
 
 namespace flowmar {
 
@@ -27,6 +30,9 @@ public:
     QWidget* control(int id) const;
     // The edit box with this id takes the focus with its whole text selected.
     bool focusEdit(int id);
+    // The control a refused entry names takes the focus: an edit box with its text selected (a
+    // page with a grid selects the fault's cell).
+    virtual void focusFault(const PageFault& fault) { focusEdit(fault.control); }
 
 protected:
     // Registers a control under its id.
@@ -38,6 +44,11 @@ protected:
     // A line edit that passes every change of its text to `typed`, except the changes that
     // showState makes.
     QLineEdit* addEdit(int id, std::function<void(std::string)> typed);
+    // A list whose entry applies something (a preset, a mode): `chosen` runs only when the person
+    // chooses an entry (a click, even on the entry already selected, Enter, Space, the arrow
+    // keys), never when the focus enters the list and Qt makes its first entry current, and never
+    // for the selections showState makes.
+    void onListChoice(QListWidget* list, std::function<void(int)> chosen);
     // Sets an edit box's text from the core without it counting as typed; the cursor stays put
     // when the text is unchanged.
     void showText(int id, const std::string& text);

@@ -1,6 +1,7 @@
 #include "ui/sheets/shock_loss_sheet.h"
 
 #include "core/model/string_table.h"
+#include "core/ui_port.h"
 #include "ui/core_text.h"
 #include "ui/grid/grid_control.h"
 #include "ui/grid/grid_table_view.h"
@@ -75,7 +76,13 @@ CShockLossGridPage::CShockLossGridPage(ShockLossSheet& sheet, ShockLossPage page
         buttons->addWidget(m_calculate);
         connect(m_calculate, &QPushButton::clicked, this, [this] {
             handEntriesIn();
-            m_sheet.calculate(m_page);
+            if (const std::optional<PageFault> fault = m_sheet.calculate(m_page)) {
+                if (m_refused) {
+                    m_refused(*fault);
+                }
+                selectCell(fault->row, fault->column);
+                return;
+            }
             showGrid();
         });
     }
@@ -116,6 +123,12 @@ void CShockLossGridPage::handEntriesIn() {
     }
 }
 
+void CShockLossGridPage::selectCell(int row, int column) {
+    GridTableView& view = m_grid->view();
+    view.setCurrentIndex(view.model()->index(row - 1, column - 1));
+    view.setFocus(Qt::OtherFocusReason);
+}
+
 void CShockLossGridPage::showGrid() {
     const QModelIndex current = m_grid->view().currentIndex();
     m_grid->setContent(m_sheet.grid(m_page));
@@ -127,10 +140,10 @@ void CShockLossGridPage::showGrid() {
 
 // ---- CShockLossSheet
 
-CShockLossSheet::CShockLossSheet(const ShockLossValues& values, QWidget* parent)
+CShockLossSheet::CShockLossSheet(const ShockLossValues& values, QWidget* parent, UiPort* port)
     : QDialog(parent), m_sheet(values), m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)),
-      m_entryExit(nullptr) {
+      m_entryExit(nullptr), m_port(port) {
     setWindowTitle(coreText(loadString(strings::kShockLossCaption)));
     // Every tab in sight: the sheet is as wide as its six titles.
     m_tabs->setUsesScrollButtons(false);
@@ -157,6 +170,13 @@ CShockLossSheet::CShockLossSheet(const ShockLossValues& values, QWidget* parent)
             break;
         }
         m_tabs->addTab(page, coreText(info.title));
+    }
+    for (const auto& [page, gridPage] : m_gridPages) {
+        gridPage->setRefusalHandler([this](const PageFault& fault) {
+            if (m_port != nullptr) {
+                m_port->showMessage(fault.message, MessageIcon::Warning);
+            }
+        });
     }
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CShockLossSheet::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -191,8 +211,27 @@ void CShockLossSheet::accept() {
     for (const auto& [page, gridPage] : m_gridPages) {
         gridPage->handEntriesIn();
     }
+    if (const std::optional<ShockLossEntryFault> refused = m_sheet.entryFault()) {
+        showFault(refused->page, refused->fault);
+        return;
+    }
     m_sheet.accept();
     QDialog::accept();
+}
+
+void CShockLossSheet::showFault(ShockLossPage page, const PageFault& fault) {
+    const auto pages = shockLossPages();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].page == page) {
+            m_tabs->setCurrentIndex(int(i));
+        }
+    }
+    if (m_port != nullptr) {
+        m_port->showMessage(fault.message, MessageIcon::Warning);
+    }
+    if (CShockLossGridPage* grid = gridPage(page)) {
+        grid->selectCell(fault.row, fault.column);
+    }
 }
 
 } // namespace flowmar

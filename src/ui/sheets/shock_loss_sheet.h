@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 
 class QAbstractButton;
@@ -19,6 +20,7 @@ class QTabWidget;
 namespace flowmar {
 
 class GridControl;
+class UiPort;
 
 // CEntryExitPage: the entrance and exit radio buttons with their shock loss factors.
 class CEntryExitPage : public QWidget {
@@ -50,6 +52,12 @@ public:
     void open();
     // What a person typed, into the core's grid of the page.
     void handEntriesIn();
+    // The cell a refused entry names becomes current and the grid takes the focus.
+    void selectCell(int row, int column);
+    // Who tells the person about a cell Calculate refused.
+    void setRefusalHandler(std::function<void(const PageFault&)> refused) {
+        m_refused = std::move(refused);
+    }
 
 private:
     // Shows the core's grid again after a step rewrote it; the current cell stays.
@@ -60,6 +68,7 @@ private:
     GridControl* m_grid;
     QPushButton* m_clearForm;
     QPushButton* m_calculate = nullptr;
+    std::function<void(const PageFault&)> m_refused;
 };
 
 class CElbowPage : public CShockLossGridPage {
@@ -100,8 +109,10 @@ public:
 class CShockLossSheet : public QDialog {
     Q_OBJECT
 public:
-    // The values the Shock Losses command hands in, in shown units.
-    explicit CShockLossSheet(const ShockLossValues& values, QWidget* parent = nullptr);
+    // The values the Shock Losses command hands in, in shown units. A refused entry is said
+    // through the port (without one, it only keeps the sheet open on the cell).
+    explicit CShockLossSheet(const ShockLossValues& values, QWidget* parent = nullptr,
+                             UiPort* port = nullptr);
 
     // What OK hands back to the document.
     const ShockLossValues& values() const { return m_sheet.values(); }
@@ -117,12 +128,15 @@ public:
 private:
     // The page chosen by its tab opens on its first activation.
     void activate(int index);
+    // A refused entry: its page in front, the message said, the cell selected.
+    void showFault(ShockLossPage page, const PageFault& fault);
 
     ShockLossSheet m_sheet;
     QTabWidget* m_tabs;
     QDialogButtonBox* m_buttons;
     CEntryExitPage* m_entryExit;
     std::map<ShockLossPage, CShockLossGridPage*> m_gridPages;
+    UiPort* m_port;
 };
 
 } // namespace flowmar

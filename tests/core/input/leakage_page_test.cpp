@@ -123,6 +123,7 @@ TEST_P(LeakagePageLeaving, ChecksTheRange) {
 }
 
 const PageFault kSIRange{"Value must be between 100 and 150000.", kResistance};
+const PageFault kSINotANumber{"Enter a number for Resistance (Ns²/m^8 per 100m).", kResistance};
 const PageFault kImperialRange{"Value must be between 950.00 and 1450000.", kResistance};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,8 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{"SI upper bound accepted", kSI, "150000", std::nullopt},
                       LeaveCase{"SI one below", kSI, "99", kSIRange},
                       LeaveCase{"SI one above", kSI, "150001", kSIRange},
-                      LeaveCase{"empty reads as 0", kSI, "", kSIRange},
-                      LeaveCase{"letters read as 0", kSI, "lots", kSIRange},
+                      LeaveCase{"empty is no number", kSI, "", kSINotANumber},
+                      LeaveCase{"letters are no number", kSI, "lots", kSINotANumber},
+                      LeaveCase{"a thousands separator is refused", kSI, "12,000", kSINotANumber},
                       LeaveCase{"Imperial lower bound accepted", kImperial, "950", std::nullopt},
                       LeaveCase{"Imperial upper bound as the slider writes it", kImperial,
                                 "1450000.0", std::nullopt},

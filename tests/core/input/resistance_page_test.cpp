@@ -85,7 +85,7 @@ TEST(ResistancePage, ListsWriteTheirPresetsIntoTheBoxes) {
     EXPECT_EQ(page.diameterText(), "0.8") << "no entry: the box stays";
 }
 
-TEST(ResistancePage, EditedPresetsAreWrittenAgainAndTheBoxesRefreshed) {
+TEST(ResistancePage, EditedPresetsAreWrittenAgainAndTypedBoxesStayAsTyped) {
     ResistancePage page(resistanceValues(kSI));
     page.open();
     page.editLength("1234.5678");
@@ -93,14 +93,40 @@ TEST(ResistancePage, EditedPresetsAreWrittenAgainAndTheBoxesRefreshed) {
     page.diameterPresetsEdited({"0.65", "0.9", "1.0", "1.2"});
     EXPECT_EQ(page.diameterPresets()[0], "0.65");
     EXPECT_EQ(page.diameterText(), "0.65") << "the selected preset is written again";
-    EXPECT_EQ(page.lengthText(), "1234.57") << "refresh writes the length with two decimals";
+    EXPECT_EQ(page.lengthText(), "1234.5678") << "a typed length is never rounded";
 
     ASSERT_EQ(page.ductTypeSelection(), -1);
     page.frictionFactorPresetsEdited({"Steel", "Cassette", "Fabric", "Flexible Suction"},
                                      {"0.00376", "0.003", "0.004", "0.005"});
     EXPECT_EQ(page.ductTypeSelection(), 0) << "with no type selected the first is selected";
     EXPECT_EQ(page.ductTypeNames()[0], "Steel");
-    EXPECT_EQ(page.frictionFactorText(), "0.0038") << "its value, refreshed to four decimals";
+    EXPECT_EQ(page.frictionFactorText(), "0.00376") << "its value, as the preset holds it";
+    ASSERT_EQ(page.leave(), std::nullopt);
+    DuctDetailsValues taken = resistanceValues(kSI);
+    page.storeInto(taken);
+    EXPECT_EQ(taken.ductLength, 1234.5678);
+    EXPECT_EQ(taken.frictionFactor, 0.00376);
+    EXPECT_EQ(taken.diameterPresets[0], "0.65") << "edited presets go back to the model";
+}
+
+TEST(ResistancePage, UntouchedBoxesAndPresetsGiveBackEveryDigit) {
+    DuctDetailsValues values = resistanceValues(kSI);
+    values.ductLength = 1234.5678;
+    values.ductDiameter = 0.1 + 0.2 + 0.9;
+    values.frictionFactor = 0.00345;
+    values.diameterPresets = {"0.6", "0.8", "1.1", "1.3"};
+    ResistancePage page(values);
+    page.open();
+    EXPECT_EQ(page.lengthText(), "1234.57");
+    EXPECT_EQ(page.frictionFactorText(), "0.0034") << "the box rounds 0.00345 down";
+    EXPECT_EQ(page.diameterPresets()[0], "0.7") << "the lists show the unit system's defaults";
+    ASSERT_EQ(page.leave(), std::nullopt);
+    DuctDetailsValues taken = values;
+    page.storeInto(taken);
+    EXPECT_EQ(taken.ductLength, values.ductLength);
+    EXPECT_EQ(taken.ductDiameter, values.ductDiameter);
+    EXPECT_EQ(taken.frictionFactor, values.frictionFactor);
+    EXPECT_EQ(taken.diameterPresets, values.diameterPresets) << "shown defaults are no edit";
 }
 
 struct LeaveCase {
@@ -126,6 +152,7 @@ TEST_P(ResistancePageLeaving, ChecksInOrder) {
 
 const PageFault kLengthSI{"Length must be between 1 and 100,000 meters", kLength};
 const PageFault kLengthImperial{"Length must be between 3.28 and 328,083 feet", kLength};
+const PageFault kLengthNotANumber{"Enter a number for Length (m).", kLength};
 const PageFault kDiameterSI{"Diameter must be between 0.1 and 5.0 meters", kDiameter};
 const PageFault kDiameterImperial{"Diameter must be between 3.9 and 196.8 inches", kDiameter};
 const PageFault kFrictionSI{"Atkinson Friction Factor must be between 0.00001 and 1.0 Ns²/m^4",
@@ -140,9 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"SI upper bounds are accepted", kSI, "100000", "5", "1", std::nullopt},
         LeaveCase{"SI length just below 1", kSI, "0.99", "0.76", "0.0035", kLengthSI},
         LeaveCase{"SI length just above 100,000", kSI, "100000.01", "0.76", "0.0035", kLengthSI},
-        LeaveCase{"an empty length reads as 0", kSI, "", "0.76", "0.0035", kLengthSI},
+        LeaveCase{"an empty length is no number", kSI, "", "0.76", "0.0035", kLengthNotANumber},
+        LeaveCase{"a thousands separator is refused, never read as 1", kSI, "1,500", "0.76",
+                  "0.0035", kLengthNotANumber},
         LeaveCase{"SI diameter above 5", kSI, "1000", "5.01", "0.0035", kDiameterSI},
-        LeaveCase{"letters only read as 0", kSI, "1000", "abc", "0.0035", kDiameterSI},
+        LeaveCase{"letters are no number", kSI, "1000", "abc", "0.0035",
+                  PageFault{"Enter a number for Duct Diameter (m).", kDiameter}},
         LeaveCase{"SI friction factor below its range", kSI, "1000", "0.76", "0.000009",
                   kFrictionSI},
         LeaveCase{"length is checked before diameter and friction factor", kSI, "0", "0", "0",
@@ -158,8 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kDiameterImperial},
         LeaveCase{"an SI friction factor in an Imperial model", kImperial, "1000", "30", "0.0035",
                   kFrictionImperial},
-        LeaveCase{"the length box is read by its leading number", kSI, "1000 m", "0.76", "0.0035",
-                  std::nullopt},
+        LeaveCase{"a length with a unit after it is no number", kSI, "1000 m", "0.76", "0.0035",
+                  kLengthNotANumber},
         LeaveCase{"a diameter with a unit passes the range but is no number", kSI, "1000", "0.76m",
                   "0.0035", PageFault{"Enter a number for Duct Diameter (m).", kDiameter}},
         LeaveCase{"a friction factor with letters: the box named with its Imperial unit", kImperial,
@@ -175,14 +205,16 @@ TEST(ResistancePage, LeavingTakesTheSelectionsAndNumbers) {
     page.editDiameter(" 0.85 ");
     page.editLength("1500");
     ASSERT_EQ(page.leave(), std::nullopt);
-    DuctDetailsValues v;
+    DuctDetailsValues v = resistanceValues(kSI);
+    v.diameterPresets = {"0.6", "0.8", "1.1", "1.3"};
     page.storeInto(v);
     EXPECT_EQ(v.frictionFactorPresetIndex, 1);
     EXPECT_EQ(v.diameterPresetIndex, 1) << "the selection the page opened with";
     EXPECT_DOUBLE_EQ(v.frictionFactor, 0.003);
     EXPECT_DOUBLE_EQ(v.ductDiameter, 0.85);
     EXPECT_DOUBLE_EQ(v.ductLength, 1500);
-    EXPECT_EQ(v.diameterPresets, defaultDiameterPresets(kSI)) << "the reset presets go back";
+    EXPECT_EQ(v.diameterPresets, (PresetTexts{"0.6", "0.8", "1.1", "1.3"}))
+        << "the defaults the lists show are no edit of the model's presets";
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 #include "core/input/zones_page.h"
+#include "support/page_fault_print.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace flowmar {
@@ -139,6 +143,75 @@ TEST(ZonesPage, CellsMapToTheFiveColumns) {
     EXPECT_EQ(row.frictionFactor, 40);
     EXPECT_EQ(row.leakageResistance100, 50);
     EXPECT_EQ(zoneCell(row, 4), 40);
+}
+
+// OK refuses, naming the row, every typed row the sort would lose or Execute would stumble on;
+// valid rows and empty rows pass and are sorted as before.
+struct RowRefusalCase {
+    const char* why;
+    std::vector<ZoneRowValues> rows; // rows 1.. of the grid
+    std::optional<PageFault> fault;
+};
+
+class ZoneRowRefusal : public ::testing::TestWithParam<RowRefusalCase> {};
+
+TEST_P(ZoneRowRefusal, NamesTheFirstRowItCannotKeep) {
+    const RowRefusalCase& c = GetParam();
+    DuctDetailsValues values;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+        values.zones[i + 1] = c.rows[i];
+    }
+    ZonesPage page(values);
+    page.open();
+    EXPECT_EQ(page.accept(), c.fault) << c.why;
+    DuctDetailsValues back;
+    page.storeInto(back);
+    if (c.fault) {
+        for (std::size_t i = 0; i < c.rows.size(); ++i) {
+            EXPECT_EQ(back.zones[i + 1].end, c.rows[i].end) << "a refused page sorts nothing";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ZoneRowRefusal,
+    ::testing::Values(RowRefusalCase{"valid zones pass",
+                                     {{0, 100, 1, 0.003, 20000}, {100, 400, 1, 0.003, 20000}},
+                                     std::nullopt},
+                      RowRefusalCase{"a negative end",
+                                     {{0, 100, 1, 0.003, 20000}, {100, -5, 1, 0.003, 20000}},
+                                     PageFault{"Zone row 2: the end is less than zero.",
+                                               zones_page::kGrid, 2, 2}},
+                      RowRefusalCase{"an end before its start",
+                                     {{0, 100, 1, 0.003, 20000}, {100, 0, 1, 0.003, 20000}},
+                                     PageFault{"Zone row 2: the end must lie beyond the start.",
+                                               zones_page::kGrid, 2, 2}},
+                      RowRefusalCase{"an end at its start",
+                                     {{50, 50, 1, 0.003, 20000}},
+                                     PageFault{"Zone row 1: the end must lie beyond the start.",
+                                               zones_page::kGrid, 1, 2}},
+                      RowRefusalCase{"values in a row with no start or end",
+                                     {{0, 100, 1, 0.003, 20000}, {}, {0, 0, 0.8, 0, 0}},
+                                     PageFault{"Zone row 3 holds values but no start or end.",
+                                               zones_page::kGrid, 3, 1}}),
+    [](const ::testing::TestParamInfo<RowRefusalCase>& param) {
+        std::string name = param.param.why;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch))) {
+                ch = '_';
+            }
+        }
+        return name;
+    });
+
+TEST(ZonesPage, AnEntryTheGridRefusedComesFirst) {
+    ZonesPage page(DuctDetailsValues{});
+    page.open();
+    const PageFault typed{"Enter a number for End (m) in row 1.", zones_page::kGrid, 1, 2};
+    page.setEntryFault(typed);
+    EXPECT_EQ(page.accept(), typed);
+    page.setEntryFault(std::nullopt);
+    EXPECT_EQ(page.accept(), std::nullopt);
 }
 
 } // namespace

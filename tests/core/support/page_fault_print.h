@@ -9,6 +9,9 @@ namespace flowmar {
 
 inline void PrintTo(const PageFault& fault, std::ostream* os) {
     *os << "\"" << fault.message << "\" at " << fault.control;
+    if (fault.row > 0) {
+        *os << " cell " << fault.row << "," << fault.column;
+    }
 }
 
 } // namespace flowmar

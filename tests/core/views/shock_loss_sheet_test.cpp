@@ -244,18 +244,18 @@ TEST_F(ShockLossOpenedPage, OkRecalculatesCWithoutCalculate) {
     EXPECT_EQ(accepted.rows[4].damperDistance, 400);
 }
 
-// Grid cells read with the text-to-number conversion: nothing a person types is refused, and
-// what is no number reads as 0 (Execute later treats a distance of 0 as an empty row).
+// Grid cells take a typed number whole; an emptied cell reads as 0 (Execute later treats a
+// distance of 0 as an empty row), and any other text is refused on OK, naming the cell.
 struct EntryCase {
     const char* why;
     friend void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.why; }
     const char* typed;
-    double read;
+    std::optional<double> read; // none: refused
 };
 
 class ShockLossCellEntry : public ::testing::TestWithParam<EntryCase> {};
 
-TEST_P(ShockLossCellEntry, ReadsBackOnOkAsTheLeadingNumber) {
+TEST_P(ShockLossCellEntry, TakesTheWholeNumberOrNamesTheCell) {
     const EntryCase& c = GetParam();
     ShockLossValues values = valuesOf1000mDuct(kSI);
     values.rows[6].fixedResistanceDistance = 123;
@@ -265,20 +265,31 @@ TEST_P(ShockLossCellEntry, ReadsBackOnOkAsTheLeadingNumber) {
     GridContent& grid = sheet.grid(ShockLossPage::FixedResistance);
     ASSERT_TRUE(grid.enterText(6, 1, c.typed));
     ASSERT_TRUE(grid.enterText(6, 2, c.typed));
+    const std::optional<ShockLossEntryFault> refused = sheet.entryFault();
+    if (!c.read) {
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->page, ShockLossPage::FixedResistance);
+        EXPECT_EQ(refused->fault.message, "Enter a number for Distance (m) in row 6.");
+        EXPECT_EQ(refused->fault.row, 6);
+        EXPECT_EQ(refused->fault.column, 1);
+        return;
+    }
+    ASSERT_FALSE(refused) << refused->fault.message;
     const ShockLossValues& accepted = sheet.accept();
-    EXPECT_EQ(accepted.rows[6].fixedResistanceDistance, c.read);
-    EXPECT_EQ(accepted.rows[6].fixedResistanceValue, c.read);
+    EXPECT_EQ(accepted.rows[6].fixedResistanceDistance, *c.read);
+    EXPECT_EQ(accepted.rows[6].fixedResistanceValue, *c.read);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, ShockLossCellEntry,
-    ::testing::Values(EntryCase{"an emptied cell reads as 0", "", 0},
-                      EntryCase{"letters only read as 0", "abc", 0},
-                      EntryCase{"a number with a unit after it keeps the number", "55m", 55},
-                      EntryCase{"a resistance typed with more decimals than shown", "1.234567",
-                                1.234567},
-                      EntryCase{"an exponent is part of the number", "2.5e1", 25},
-                      EntryCase{"blanks before the number are skipped", "  7", 7}));
+    ::testing::Values(
+        EntryCase{"an emptied cell reads as 0", "", 0},
+        EntryCase{"letters are refused", "abc", std::nullopt},
+        EntryCase{"a number with a unit after it is refused", "55m", std::nullopt},
+        EntryCase{"a thousands separator is refused, never read as 2", "2,500", std::nullopt},
+        EntryCase{"a resistance typed with more decimals than shown", "1.234567", 1.234567},
+        EntryCase{"an exponent is part of the number", "2.5e1", 25},
+        EntryCase{"blanks before the number are skipped", "  7", 7}));
 
 TEST(ShockLossSheet, APageNeverOpenedPassesItsRowsBackUnchanged) {
     ShockLossValues values = valuesOf1000mDuct(kSI);

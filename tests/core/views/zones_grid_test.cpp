@@ -44,19 +44,35 @@ TEST(ZonesGrid, ShowsNineRowsWithTheUnitSystemsHeadingsFormatsAndWidths) {
     EXPECT_EQ(imperial.columnWidth(5), 70);
 }
 
-TEST(ZonesGrid, ReadsTypedCellsAsLeadingNumbersAndLeavesTheHeldRow) {
-    GridContent grid = zonesGridContent(someRows(), kSI);
-    ASSERT_TRUE(grid.enterText(2, 1, "120.5 m"));
-    ASSERT_TRUE(grid.enterText(2, 2, "abc"));
+TEST(ZonesGrid, ReadsWholeTypedNumbersAndLeavesUntouchedCellsAndTheHeldRow) {
+    ZoneRows filled = someRows();
+    filled[3].diameter = 1.0 / 3.0; // more digits than the grid's 13
+    GridContent grid = zonesGridContent(filled, kSI);
+    ASSERT_TRUE(grid.enterText(2, 1, " 120.5 "));
     ASSERT_TRUE(grid.enterText(2, 3, ""));
-    ZoneRows rows = someRows();
+    ZoneRows rows = filled;
     rows[0].end = -5;
-    readZonesGrid(grid, rows);
+    EXPECT_EQ(readZonesGrid(grid, rows), std::nullopt);
     EXPECT_EQ(rows[2].start, 120.5);
-    EXPECT_EQ(rows[2].end, 0) << "text that is no number reads as 0";
+    EXPECT_EQ(rows[2].diameter, 0) << "a blank cell reads as 0";
     EXPECT_EQ(rows[1].end, 250.26) << "a shown value reads back unrounded";
+    EXPECT_EQ(rows[3].diameter, 1.0 / 3.0) << "an untouched cell keeps every digit";
     EXPECT_EQ(rows[10].end, 1000);
     EXPECT_EQ(rows[0].end, -5);
+}
+
+TEST(ZonesGrid, ATypedCellThatIsNoWholeNumberIsNamedByColumnAndRow) {
+    for (const char* typed : {"120.5 m", "abc", "1,500"}) {
+        GridContent grid = zonesGridContent(someRows(), kSI);
+        ASSERT_TRUE(grid.enterText(4, 2, typed));
+        ZoneRows rows = someRows();
+        const std::optional<PageFault> fault = readZonesGrid(grid, rows);
+        ASSERT_TRUE(fault) << typed;
+        EXPECT_EQ(fault->message, "Enter a number for End (m) in row 4.");
+        EXPECT_EQ(fault->control, zones_page::kGrid);
+        EXPECT_EQ(fault->row, 4);
+        EXPECT_EQ(fault->column, 2);
+    }
 }
 
 } // namespace

@@ -14,7 +14,9 @@
 #include "ui/dialogs/dialog_preset_k_factor.h"
 #include "ui/dialogs/diameter_preset.h"
 #include "ui/grid/grid_control.h"
+#include "ui/grid/grid_table_view.h"
 #include "ui/sheets/duct_prop_sheet.h"
+#include "ui/sheets/general_page.h"
 #include "ui/sheets/leakage_page.h"
 #include "ui/sheets/property_page_zones.h"
 #include "ui/sheets/resistance_page.h"
@@ -141,6 +143,74 @@ TEST_F(DuctDetailsSheetTest, ARefusedPageStaysInFrontUntilMendedAndOkStoresSI) {
     EXPECT_EQ(doc->iterationLimit, 2500);
 }
 
+// Tab walks through both preset lists to the friction factor box and Enter is OK: the focus
+// entering a list chooses nothing, so the duct keeps its diameter and friction factor.
+TEST_F(DuctDetailsSheetTest, TabbingThroughThePresetListsAppliesNoPreset) {
+    doc->ductDiameter = 1.2;
+    doc->frictionFactor = 0.002;
+    doc->diameterPresetIndex = -1;
+    doc->frictionFactorPresetIndex = -1;
+    bool ran = false;
+    const auto timer = whenOpen<CDuctPropSheet>(
+        [](CDuctPropSheet& sheet) {
+            // Focus events reach the lists only in the active window.
+            sheet.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+            controlOf<QLineEdit>(sheet, resistance_page::kLength)->setFocus();
+            for (int i = 0; i < 6; ++i) {
+                QTest::keyClick(sheet.focusWidget(), Qt::Key_Tab);
+            }
+            EXPECT_EQ(sheet.focusWidget(), sheet.control(resistance_page::kFrictionFactor));
+            QTest::keyClick(sheet.focusWidget(), Qt::Key_Return);
+            EXPECT_FALSE(sheet.isVisible());
+        },
+        &ran);
+    frame.commandAction(commands::kDuctDetails)->trigger();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(doc->ductDiameter, 1.2);
+    EXPECT_EQ(doc->frictionFactor, 0.002);
+    EXPECT_EQ(doc->diameterPresetIndex, -1);
+    EXPECT_EQ(doc->frictionFactorPresetIndex, -1);
+    EXPECT_TRUE(port.messages.empty());
+}
+
+// A typed number is the whole text: a thousands separator is refused, naming the box, which
+// keeps the focus with its text selected; the model keeps what it held.
+TEST_F(DuctDetailsSheetTest, ATypedCommaIsRefusedNamingTheBox) {
+    struct Case {
+        int page;
+        int box;
+        const char* typed;
+        const char* message;
+    };
+    const double length = doc->ductLength;
+    const double density = doc->airDensity;
+    for (const Case& c : {Case{kResistancePage, resistance_page::kLength, "1,500",
+                               "Enter a number for Length (m)."},
+                          Case{kGeneralPage, general_page::kAirDensity, "1,15",
+                               "Enter a number for Air Density (kg/m³)."}}) {
+        port.messages.clear();
+        bool ran = false;
+        const auto timer = whenOpen<CDuctPropSheet>(
+            [this, c](CDuctPropSheet& sheet) {
+                sheet.tabs()->setCurrentIndex(c.page);
+                auto* box = controlOf<QLineEdit>(sheet, c.box);
+                ASSERT_NE(box, nullptr);
+                retype(box, QString::fromUtf8(c.typed));
+                QTest::keyClick(box, Qt::Key_Return);
+                EXPECT_TRUE(sheet.isVisible()) << c.typed;
+                EXPECT_EQ(port.messages, (std::vector<std::string>{c.message}));
+                EXPECT_EQ(sheet.focusWidget(), box);
+                EXPECT_EQ(box->selectedText(), QString::fromUtf8(c.typed));
+            },
+            &ran);
+        frame.commandAction(commands::kDuctDetails)->trigger();
+        ASSERT_TRUE(ran);
+        EXPECT_EQ(doc->ductLength, length);
+        EXPECT_EQ(doc->airDensity, density);
+    }
+}
+
 TEST_F(DuctDetailsSheetTest, CancelTakesNothingBackButMarksTheModel) {
     doc->setModifiedFlag(false);
     const double length = doc->ductLength;
@@ -164,7 +234,7 @@ TEST_F(DuctDetailsSheetTest, CancelTakesNothingBackButMarksTheModel) {
     EXPECT_TRUE(port.messages.empty());
 }
 
-TEST_F(DuctDetailsSheetTest, ExecuteWithABadZoneSaysSoThenOpensTheSheetAtResistance) {
+TEST_F(DuctDetailsSheetTest, ExecuteWithABadZoneSaysSoThenOpensTheSheetAtZones) {
     doc->zonesOff = 0;
     doc->zoneStart[1] = -50;
     doc->zoneEnd[1] = 100;
@@ -174,7 +244,9 @@ TEST_F(DuctDetailsSheetTest, ExecuteWithABadZoneSaysSoThenOpensTheSheetAtResista
             EXPECT_EQ(port.messages,
                       (std::vector<std::string>{std::string(messages::kZoneDistanceNegative)}))
                 << "the message comes before the sheet";
-            EXPECT_EQ(sheet.tabs()->currentIndex(), kResistancePage);
+            EXPECT_EQ(sheet.tabs()->currentIndex(), kZonesPage) << "the page holding the fault";
+            EXPECT_EQ(sheet.zonesPage()->grid()->shownText(1, 1), QStringLiteral("-50.0"))
+                << "the page in front is filled";
         },
         &ran);
     frame.commandAction(commands::kExecute)->trigger();
@@ -201,11 +273,61 @@ TEST(DuctPropSheet, ClearFormThenOkMovesTheTenthZoneToTheTop) {
     ASSERT_TRUE(grid->enterText(5, 1, QStringLiteral("1000")));
     ASSERT_TRUE(grid->enterText(5, 2, QStringLiteral("1200 m")));
     sheet.accept();
+    EXPECT_NE(sheet.result(), QDialog::Accepted) << "a cell with a unit is no number";
+    EXPECT_EQ(port.messages, (std::vector<std::string>{"Enter a number for End (m) in row 5."}));
+    EXPECT_EQ(grid->view().currentIndex().row(), 4);
+    EXPECT_EQ(grid->view().currentIndex().column(), 1);
+    ASSERT_TRUE(grid->enterText(5, 2, QStringLiteral("1200")));
+    sheet.accept();
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
     const DuctDetailsValues back = sheet.values();
     EXPECT_EQ(back.zones[1].start, 300) << "the held tenth zone, now first";
-    EXPECT_EQ(back.zones[2].end, 1200) << "the typed row, read by its leading number";
+    EXPECT_EQ(back.zones[2].end, 1200) << "the typed row";
     EXPECT_EQ(back.zones[3].end, 0);
+}
+
+// Rows typed on the Zones page are never dropped: one the sort would lose is refused, naming
+// it, with the Zones page in front even when OK is pressed on another page.
+TEST(DuctPropSheet, ATypedZoneRowThatCannotBeKeptIsRefusedByName) {
+    testing::FakeUiPort port;
+    DuctDetailsValues values;
+    values.ductLength = 400;
+    values.ductDiameter = 0.76;
+    values.frictionFactor = 0.0035;
+    values.leakageResistance100 = 20000;
+    values.airDensity = 1.2;
+    values.iterationLimit = 5000;
+    CDuctPropSheet sheet(values, port);
+    sheet.tabs()->setCurrentIndex(kZonesPage);
+    GridControl* grid = sheet.zonesPage()->grid();
+    const auto row = [grid](int r, const char* start, const char* end) {
+        ASSERT_TRUE(grid->enterText(r, 1, QString::fromLatin1(start)));
+        ASSERT_TRUE(grid->enterText(r, 2, QString::fromLatin1(end)));
+        ASSERT_TRUE(grid->enterText(r, 3, QStringLiteral("0.76")));
+    };
+    row(1, "0", "100");
+    row(2, "100", "-5");
+    row(3, "100", "400");
+    sheet.tabs()->setCurrentIndex(kGeneralPage);
+    sheet.accept();
+    EXPECT_NE(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(port.messages, (std::vector<std::string>{"Zone row 2: the end is less than zero."}));
+    EXPECT_EQ(sheet.tabs()->currentIndex(), kZonesPage);
+    EXPECT_EQ(grid->view().currentIndex().row(), 1);
+    EXPECT_EQ(grid->view().currentIndex().column(), 1);
+
+    row(2, "100", "0");
+    sheet.accept();
+    EXPECT_EQ(port.messages.back(), "Zone row 2: the end must lie beyond the start.");
+
+    row(2, "100", "250");
+    row(3, "250", "400");
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    const DuctDetailsValues back = sheet.values();
+    EXPECT_EQ(back.zones[1].end, 100);
+    EXPECT_EQ(back.zones[2].end, 250);
+    EXPECT_EQ(back.zones[3].end, 400) << "every typed row kept";
 }
 
 TEST(DuctPropSheet, ImperialLeakagePageShowsItsOwnEndLabels) {
