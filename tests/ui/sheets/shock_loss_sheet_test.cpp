@@ -4,6 +4,7 @@
 #include "core/input/shock_loss_pages.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/units.h"
+#include "support/fake_ui_port.h"
 #include "ui/app/qt_ui_port.h"
 #include "ui/grid/grid_control.h"
 #include "ui/grid/grid_table_view.h"
@@ -179,6 +180,34 @@ TEST(ShockLossSheet, ImperialPagesShowFeetAndPracticalUnits) {
     sheet.accept();
     EXPECT_DOUBLE_EQ(sheet.values().rows[2].fixedResistanceDistance, 1000)
         << "the 1000 ft duct's length, in feet";
+}
+
+// A cell that holds no number keeps the sheet open on its page, says which cell, and selects it,
+// whether OK or Calculate found it.
+TEST(ShockLossSheet, ACellThatIsNoNumberIsNamedAndSelected) {
+    testing::FakeUiPort port;
+    CFlowmarDoc doc = ductWithLosses();
+    CShockLossSheet sheet(shockLossesFromDocument(doc), nullptr, &port);
+    clickTab(sheet, ShockLossPage::Dampers);
+    GridControl* dampers = sheet.gridPage(ShockLossPage::Dampers)->grid();
+    ASSERT_TRUE(dampers->enterText(4, 1, QStringLiteral("2,500")));
+    sheet.gridPage(ShockLossPage::Dampers)->calculateButton()->click();
+    EXPECT_EQ(port.messages,
+              (std::vector<std::string>{"Enter a number for Distance (m) in row 4."}));
+    EXPECT_EQ(dampers->view().currentIndex().row(), 3);
+    EXPECT_EQ(dampers->view().currentIndex().column(), 0);
+
+    clickTab(sheet, ShockLossPage::Screen);
+    sheet.accept();
+    EXPECT_NE(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(sheet.tabs()->currentWidget(), sheet.gridPage(ShockLossPage::Dampers))
+        << "the page holding the cell comes to the front";
+
+    ASSERT_TRUE(dampers->enterText(4, 1, QStringLiteral("250")));
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet.values().rows[4].damperDistance, 250);
 }
 
 // Keys go where the focus is, as they do for a person; an editor closes on the next turn of the
