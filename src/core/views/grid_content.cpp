@@ -78,7 +78,7 @@ GridValue GridValue::fromNumber(double number) {
     if (text == kNoNumber) {
         return fromText(std::move(text));
     }
-    return {std::move(text), true};
+    return {std::move(text), true, number};
 }
 
 GridStyle& GridStyle::setAlignment(GridAlignment alignment) {
@@ -145,7 +145,7 @@ std::string GridCell::shownText() const {
         return value.text;
     }
     const std::string format = "%." + std::to_string(*decimals) + "f";
-    return formatDouble(format.c_str(), parseNumber(value.text));
+    return formatDouble(format.c_str(), value.number);
 }
 
 bool GridCell::accepts(std::string_view text) const {
@@ -300,13 +300,18 @@ void GridContent::restoreValue(int row, int column, const GridValue& value, bool
 }
 
 double GridContent::number(int row, int column) const {
-    return parseNumber(valueText(row, column));
+    const GridValue& value = cell(row, column).value;
+    return value.isNumber ? value.number : parseNumber(value.text);
 }
 
 std::optional<double> GridContent::enteredNumber(int row, int column, double filledFrom) const {
-    const std::string& text = valueText(row, column);
+    const GridValue& value = cell(row, column).value;
+    const std::string& text = value.text;
     if (text == GridValue::fromNumber(filledFrom).text) {
         return filledFrom;
+    }
+    if (value.isNumber) {
+        return value.number;
     }
     if (trimmed(text).empty()) {
         return 0.0;

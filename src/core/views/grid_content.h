@@ -26,6 +26,9 @@ enum class GridCellKind {
 struct GridValue {
     std::string text;
     bool isNumber = false;
+    // A number's exact value: its text holds 13 digits, and a shown value rounded from the text
+    // could round twice (4.0249999999999995 to "4.025" to "4.03").
+    double number = 0;
 
     static GridValue fromText(std::string text);
     // A value that is not finite becomes the no-number text, which reads back as 0.
@@ -175,7 +178,8 @@ public:
     // The cell's value as text: a number as its "%.13g" text, not as shown; empty for a blank
     // cell or a cell outside the grid.
     const std::string& valueText(int row, int column) const { return cell(row, column).value.text; }
-    // valueText converted as every typed number is (parseNumber): a blank cell gives 0.
+    // A number cell's exact value; any other cell's valueText converted as every typed number is
+    // (parseNumber): a blank cell gives 0.
     double number(int row, int column) const;
     // A number cell as a window takes it back: `filledFrom`, every digit, while the cell still
     // holds the value it was filled with (the grid keeps 13 digits); 0 for a blank cell; a typed
