@@ -66,6 +66,26 @@ std::string wholeNumberNeeded(std::string_view field) {
     return "Enter a whole number for " + std::string(field) + ".";
 }
 
+std::string noSuchFan(int number, int fanCount) {
+    const std::string there = "There is no fan " + std::to_string(number) + "; ";
+    if (fanCount <= 0) {
+        return there + "there are no fans.";
+    }
+    if (fanCount == 1) {
+        return there + "there is only 1 fan.";
+    }
+    return there + "there are only " + std::to_string(fanCount) + " fans.";
+}
+
+std::string noLessThanZero(std::string_view field) {
+    return "Enter 0 or more for " + std::string(field) + ".";
+}
+
+std::string textTooLong(std::string_view field, int maxLength) {
+    return "Enter no more than " + std::to_string(maxLength) + " characters for " +
+           std::string(field) + ".";
+}
+
 std::string saveChangesQuestion(std::string_view documentTitle) {
     return "Save changes to " + std::string(documentTitle) + "?";
 }

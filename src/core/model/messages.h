@@ -128,6 +128,8 @@ inline constexpr std::string_view kFixedPressureWithoutValue =
 inline constexpr std::string_view kCurveFanWithoutCurve =
     "You have tagged to use a curve but not entered one.";
 inline constexpr std::string_view kFanNumberDoesNotExist = "This fan number does not exist.";
+// Delete Fan with a number beyond the fans there are: "There is no fan 7; there are only 3 fans."
+std::string noSuchFan(int number, int fanCount);
 
 // Fan curves, in the order their rules are tested.
 inline constexpr std::string_view kCurveTooFewPoints =
@@ -189,6 +191,10 @@ inline constexpr std::string_view kNotANumber = "Enter a number.";
 std::string numberNeeded(std::string_view field);
 // The same for a box that takes a whole number: "Enter a whole number for Iteration Limit."
 std::string wholeNumberNeeded(std::string_view field);
+// A box that takes no negative number: "Enter 0 or more for Fixed Fan Pressure (Pa)."
+std::string noLessThanZero(std::string_view field);
+// A typed text longer than its field holds: "Enter no more than 10 characters for Fan Setting."
+std::string textTooLong(std::string_view field, int maxLength);
 // "Save changes to <document>?", asked when a modified document closes.
 std::string saveChangesQuestion(std::string_view documentTitle);
 
