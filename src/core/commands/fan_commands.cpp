@@ -31,14 +31,19 @@ AddFanValues addFanValuesOf(const CFlowmarDoc& doc, int fan) {
     return v;
 }
 
-void storeAddFanValues(CFlowmarDoc& doc, int fan, const AddFanValues& v) {
+// Stores what the dialog hands back in SI. shown is what it was handed: a value that came back as
+// it was keeps the stored value with all its digits.
+void storeAddFanValues(CFlowmarDoc& doc, int fan, const AddFanValues& shown,
+                       const AddFanValues& v) {
     const int units = doc.unitSystem;
-    FanCurve curve = curveFromShown(v.curve, units);
+    FanCurve curve = storedCurveFromShown(fanCurveOf(doc, fan), v.curve, units);
     curve.pointCount = std::clamp(v.curve.pointCount, 0, kFanCurvePoints);
     storeFanCurve(doc, fan, curve);
-    const double distance = fromShown(Quantity::Length, v.distance, units);
+    const double distance =
+        storedFromShown(Quantity::Length, doc.fanDistance[fan], shown.distance, v.distance, units);
     doc.fanDistance[fan] = distance <= 0 ? kFanAtDuctStart : distance;
-    doc.fanFixedPressure[fan] = fromShown(Quantity::FanPressure, v.fixedPressure, units);
+    doc.fanFixedPressure[fan] = storedFromShown(Quantity::FanPressure, doc.fanFixedPressure[fan],
+                                                shown.fixedPressure, v.fixedPressure, units);
     doc.fanFixedPressureTag[fan] = v.useFixedPressure;
     if (doc.fanCurvePressure[1][fan] != 0) {
         doc.fanHasCurve[fan] = 1;
@@ -54,6 +59,16 @@ std::string_view entryFault(const CFlowmarDoc& doc, int fan) {
         return messages::kCurveFanWithoutCurve;
     }
     return {};
+}
+
+// A fan's operating point moves with it, so every result row still pairs a fan with its own.
+void swapFanResults(DuctResults& r, int a, int b) {
+    std::swap(r.fanSegment[a], r.fanSegment[b]);
+    std::swap(r.fanUsesFixedPressure[a], r.fanUsesFixedPressure[b]);
+    std::swap(r.fanUsesCurve[a], r.fanUsesCurve[b]);
+    std::swap(r.fanPressure[a], r.fanPressure[b]);
+    std::swap(r.fanEfficiency[a], r.fanEfficiency[b]);
+    std::swap(r.fanOffCurve[a], r.fanOffCurve[b]);
 }
 
 } // namespace
@@ -73,7 +88,8 @@ void runAddFanCommand(CFlowmarDoc& doc, UiPort& port) {
             doc.fanCount = kMaxFans;
             return;
         }
-        AddFanValues values = addFanValuesOf(doc, fan);
+        const AddFanValues shown = addFanValuesOf(doc, fan);
+        AddFanValues values = shown;
         if (!port.runAddEditFan(values)) {
             if (adding) {
                 doc.fanCount = std::max(doc.fanCount - 1, 0);
@@ -82,7 +98,7 @@ void runAddFanCommand(CFlowmarDoc& doc, UiPort& port) {
             doc.updateAllViews();
             return;
         }
-        storeAddFanValues(doc, fan, values);
+        storeAddFanValues(doc, fan, shown, values);
         if (const auto fault = entryFault(doc, fan); !fault.empty()) {
             port.showMessage(fault, MessageIcon::Warning);
             if (adding) {
@@ -123,7 +139,13 @@ void runDeleteFanCommand(CFlowmarDoc& doc, UiPort& port) {
     doc.setModifiedFlag();
     int number = 0;
     const int count = storedFanCount(doc);
-    if (port.runFanNumber(FanNumberDialog::DeleteFan, number) && number >= 1 && number <= count) {
+    if (!port.runFanNumber(FanNumberDialog::DeleteFan, number)) {
+        doc.updateAllViews();
+        return;
+    }
+    if (number < 1 || number > count) {
+        port.showMessage(messages::noSuchFan(number, count), MessageIcon::Warning);
+    } else {
         // The place after the last fan moves down too: it may hold an abandoned entry.
         for (int place = number; place < kMaxFans && place <= count; ++place) {
             storeDuctFan(doc, place, ductFanOf(doc, place + 1));
@@ -150,6 +172,7 @@ void sortFans(CFlowmarDoc& doc) {
             DuctFan b = ductFanOf(doc, nearest);
             storeDuctFan(doc, k, b);
             storeDuctFan(doc, nearest, a);
+            swapFanResults(doc.results, k, nearest);
         }
     }
     doc.updateAllViews();

@@ -17,12 +17,13 @@ void runAddFanCommand(CFlowmarDoc& doc, UiPort& port);
 void runEditFanCommand(CFlowmarDoc& doc, UiPort& port);
 
 // Delete Fan (159): asks for a fan number; the fans after it move down one place with all their
-// entered data.
+// entered data. A number beyond the fans there are deletes nothing and says how many there are.
 void runDeleteFanCommand(CFlowmarDoc& doc, UiPort& port);
 
 // Sort Fans (32803): renumbers the fans by ascending distance (a selection sort: the first of
-// equal distances is taken, so the order of equal fans may change). The solution's per-fan
-// results stay where they are until the next Execute. Does not mark the model modified.
+// equal distances is taken, so the order of equal fans may change). Each fan takes its results
+// of the last Execute (segment, operating pressure, efficiency, flags) with it, so the results
+// still pair every fan with its own operating point. Does not mark the model modified.
 void sortFans(CFlowmarDoc& doc);
 
 } // namespace flowmar

@@ -35,6 +35,7 @@ void editFanCurve(AddFanValues& values, UiPort& port) {
         const std::string_view fault =
             NormaliseFanCurve(typed.points, typed.pointCount, values.unitSystem);
         if (fault.empty()) {
+            keepPointsWhenMeasuredUnchanged(typed, values.curve);
             values.curve = typed;
             return;
         }

@@ -21,17 +21,16 @@ int storedFanCount(const CFanDatabaseDoc& db) {
     return std::clamp(db.fanCount, 0, kMaxDatabaseFans);
 }
 
-// Stores what the editor hands back into the fan, in SI.
+// Stores what the editor hands back into the fan, in SI; a value that came back as the editor was
+// given it keeps the fan's value with all its digits.
 void storeEditorValues(FanCurve& fan, const CurveEditorValues& editor, int unitSystem) {
-    fan.manufacturer = editor.manufacturer;
-    fan.model = editor.model;
-    fan.setting = editor.setting;
-    fan.curveDensity = fromShown(Quantity::Density, editor.curveDensity, unitSystem);
-    for (int m = 1; m <= kFanCurvePoints; ++m) {
-        const CurveEditorRow& row = editor.rows[m];
-        fan.points[m] =
-            pointFromShown(FanCurvePoint{row.pressure, row.quantity, row.efficiency}, unitSystem);
-    }
+    FanCurve shown = curveToShown(fan, unitSystem);
+    shown.manufacturer = editor.manufacturer;
+    shown.model = editor.model;
+    shown.setting = editor.setting;
+    shown.curveDensity = editor.curveDensity;
+    copyRowsToCurve(editor, shown);
+    fan = storedCurveFromShown(fan, shown, unitSystem);
 }
 
 } // namespace
@@ -62,6 +61,7 @@ void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port) {
         storeEditorValues(typed, editor, units);
         const std::string_view fault = NormaliseFanCurve(typed.points, typed.pointCount, kSI);
         if (fault.empty()) {
+            keepPointsWhenMeasuredUnchanged(typed, fan);
             fan = typed;
             if (adding) {
                 db.fanCount = target;
@@ -99,7 +99,13 @@ void runDatabaseDeleteFanCommand(CFanDatabaseDoc& db, UiPort& port) {
     db.setModifiedFlag();
     int number = 0;
     const int count = storedFanCount(db);
-    if (port.runFanNumber(FanNumberDialog::DeleteFan, number) && number >= 1 && number <= count) {
+    if (!port.runFanNumber(FanNumberDialog::DeleteFan, number)) {
+        db.updateAllViews();
+        return;
+    }
+    if (number < 1 || number > count) {
+        port.showMessage(messages::noSuchFan(number, count), MessageIcon::Warning);
+    } else {
         for (int place = number; place < kMaxDatabaseFans && place <= count; ++place) {
             db.fans[place] = db.fans[place + 1];
         }

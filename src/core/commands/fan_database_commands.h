@@ -19,7 +19,8 @@ void runDatabaseAddFanCommand(CFanDatabaseDoc& db, UiPort& port);
 // Edit Fan (158): asks for a fan number and runs Add Fan on that fan.
 void runDatabaseEditFanCommand(CFanDatabaseDoc& db, UiPort& port);
 
-// Delete Fan (159): asks for a fan number; the fans after it move down one place.
+// Delete Fan (159): asks for a fan number; the fans after it move down one place. A number beyond
+// the fans there are deletes nothing and says how many there are.
 void runDatabaseDeleteFanCommand(CFanDatabaseDoc& db, UiPort& port);
 
 // Unit Conversion (32804): only the unit flag changes; the values stay in SI. Does not mark the

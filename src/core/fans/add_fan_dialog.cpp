@@ -2,6 +2,7 @@
 
 #include "core/fans/curve_editor.h"
 #include "core/model/messages.h"
+#include "core/model/number_box.h"
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
@@ -20,32 +21,36 @@ AddFanEditTexts addFanEditTexts(const AddFanValues& v) {
     return t;
 }
 
-void takeAddFanEditTexts(AddFanValues& v, const AddFanEditTexts& t) {
-    v.distance = parseNumber(t.distance);
-    v.fixedPressure = parseNumber(t.fixedPressure);
-    v.curve.curveDensity = parseNumber(t.curveDensity);
-    v.curve.pointCount = parseInteger(t.pointCount);
-}
-
 std::optional<AddFanRefusal> acceptAddFanEditTexts(AddFanValues& values,
                                                    const AddFanEditTexts& texts) {
-    const struct {
-        AddFanField field;
-        const std::string& text;
-        std::string_view label;
-        const std::string& unit;
-    } numbers[] = {
-        {AddFanField::Distance, texts.distance, labels::kDistanceAlongDuct, texts.distanceUnit},
-        {AddFanField::FixedPressure, texts.fixedPressure, labels::kFixedFanPressure,
-         texts.fixedPressureUnit},
+    const AddFanEditTexts filled = addFanEditTexts(values);
+    NumberBox distance(values.distance, filled.distance);
+    distance.type(texts.distance);
+    NumberBox fixedPressure(values.fixedPressure, filled.fixedPressure);
+    fixedPressure.type(texts.fixedPressure);
+    const auto field = [&](std::string_view label, const std::string& unit) {
+        return std::string(label) + " " + unit;
     };
-    for (const auto& n : numbers) {
-        if (!parseWholeNumber(n.text)) {
-            return AddFanRefusal{
-                n.field, messages::numberNeeded(std::string(n.label) + " " + std::string(n.unit))};
-        }
+    const std::optional<double> newDistance = distance.value();
+    if (!newDistance) {
+        return AddFanRefusal{
+            AddFanField::Distance,
+            messages::numberNeeded(field(labels::kDistanceAlongDuct, filled.distanceUnit))};
     }
-    takeAddFanEditTexts(values, texts);
+    const std::optional<double> newFixedPressure = fixedPressure.value();
+    const std::string fixedPressureField =
+        field(labels::kFixedFanPressure, filled.fixedPressureUnit);
+    if (!newFixedPressure) {
+        return AddFanRefusal{AddFanField::FixedPressure,
+                             messages::numberNeeded(fixedPressureField)};
+    }
+    // A fixed-pressure fan adds pressure to the duct; a negative one is a slip, not a fan.
+    if (*newFixedPressure < 0) {
+        return AddFanRefusal{AddFanField::FixedPressure,
+                             messages::noLessThanZero(fixedPressureField)};
+    }
+    values.distance = *newDistance;
+    values.fixedPressure = *newFixedPressure;
     return std::nullopt;
 }
 

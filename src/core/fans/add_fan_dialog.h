@@ -1,5 +1,5 @@
-// The Add/Edit Fan dialog's logic: its values in shown units and the texts its edits show and take
-// back (which round the values to the decimals shown).
+// The Add/Edit Fan dialog's logic: its values in shown units, the texts its edits show (rounded to
+// the decimals shown) and OK, which keeps every value whose text the person left as it was.
 #pragma once
 
 #include "core/fans/fan_curve.h"
@@ -31,13 +31,12 @@ struct AddFanEditTexts {
 
 AddFanEditTexts addFanEditTexts(const AddFanValues& values);
 
-// Takes the edits' texts back with the text-to-number conversion, so the values become the
-// shown, rounded ones.
-void takeAddFanEditTexts(AddFanValues& values, const AddFanEditTexts& texts);
-
-// OK of the dialog: "Distance Along Duct" and "Fixed Fan Pressure" must each hold one whole number
-// (parseWholeNumber). The first that does not is named with its message and nothing is taken;
-// otherwise all the texts are taken back as takeAddFanEditTexts does.
+// OK of the dialog with the texts of "Distance Along Duct" and "Fixed Fan Pressure" as they stand.
+// Each box is a NumberBox filled from values with the text addFanEditTexts gives: a text left as
+// it was keeps the value with all its digits, a changed one must be one whole number
+// (parseWholeNumber), and the fixed pressure must not be below zero. The first box that fails is
+// named with its message and nothing is taken. The curve's boxes are read-only and never read
+// back. texts' other members are ignored.
 enum class AddFanField { Distance, FixedPressure };
 struct AddFanRefusal {
     AddFanField field;

@@ -1,9 +1,11 @@
 #include "core/fans/curve_editor.h"
 
 #include "core/model/messages.h"
+#include "core/model/number_box.h"
 #include "core/model/number_text.h"
 #include "core/model/string_table.h"
 #include "core/model/units.h"
+#include "core/model/utf8.h"
 
 namespace flowmar {
 
@@ -67,11 +69,47 @@ std::string curveDensityText(double shownDensity, int unitSystem) {
 
 std::optional<std::string> acceptCurveDensityText(CurveEditorValues& values,
                                                   std::string_view text) {
-    const std::optional<double> density = parseWholeNumber(text);
+    NumberBox box(values.curveDensity, curveDensityText(values.curveDensity, values.unitSystem));
+    box.type(std::string(text));
+    const std::optional<double> density = box.value();
     if (!density) {
         return messages::numberNeeded(curveDensityLabel(values.unitSystem));
     }
     values.curveDensity = *density;
+    return std::nullopt;
+}
+
+int characterCount(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        utf8::next(text, i);
+    }
+    return count;
+}
+
+std::optional<CurveEditorTextRefusal> acceptCurveEditorTexts(CurveEditorValues& values,
+                                                             const CurveEditorTexts& typed) {
+    const struct {
+        CurveEditorText field;
+        std::string_view label;
+        int maxLength;
+        const std::string& stored;
+        const std::string& typed;
+    } texts[] = {
+        {CurveEditorText::Manufacturer, labels::kFanManufacturer, kManufacturerMaxLength,
+         values.manufacturer, typed.manufacturer},
+        {CurveEditorText::Model, labels::kFanModel, kModelMaxLength, values.model, typed.model},
+        {CurveEditorText::Setting, labels::kFanBladeSetting, kSettingMaxLength, values.setting,
+         typed.setting},
+    };
+    for (const auto& t : texts) {
+        if (t.typed != t.stored && characterCount(t.typed) > t.maxLength) {
+            return CurveEditorTextRefusal{t.field, messages::textTooLong(t.label, t.maxLength)};
+        }
+    }
+    values.manufacturer = typed.manufacturer;
+    values.model = typed.model;
+    values.setting = typed.setting;
     return std::nullopt;
 }
 

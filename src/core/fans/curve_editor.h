@@ -21,6 +21,8 @@ struct CurveEditorRow {
     double quantity = 0;      // m³/s or kcfm
     double efficiency = 0;    // %
     double fanInputPower = 0; // kW or hp; shown only, never read back
+
+    bool operator==(const CurveEditorRow&) const = default;
 };
 
 struct CurveEditorValues {
@@ -60,9 +62,30 @@ std::string curveDensityLabel(int unitSystem);
 // The density edit's text: "%.1f" in SI, "%.3f" in Imperial.
 std::string curveDensityText(double shownDensity, int unitSystem);
 
-// OK of the editor: the density edit must hold one whole number (parseWholeNumber); its message
-// when it does not ("Enter a number for Fan Curve Density (kg/m³)."), the density taken otherwise.
+// OK of the editor: the density edit is a NumberBox filled with curveDensityText of the density.
+// Its text left as it was keeps the density with all its digits; a changed text must be one whole
+// number (parseWholeNumber), taken with all its digits. Its message when it is not ("Enter a
+// number for Fan Curve Density (kg/m³)."), the density taken otherwise.
 std::optional<std::string> acceptCurveDensityText(CurveEditorValues& values, std::string_view text);
+
+// The editor's three texts as they stand on OK. The edits show the whole stored text (files may
+// hold longer texts than the limits); a text left as it was is kept whatever its length, a changed
+// one must have no more characters than its limit.
+struct CurveEditorTexts {
+    std::string manufacturer;
+    std::string model;
+    std::string setting;
+};
+enum class CurveEditorText { Manufacturer, Model, Setting };
+struct CurveEditorTextRefusal {
+    CurveEditorText field;
+    std::string message; // "Enter no more than 10 characters for Fan Blade/Impellor Setting."
+};
+// The characters of a text as a person counts them: its code points.
+int characterCount(std::string_view text);
+// The first changed text over its limit is named and nothing is taken; otherwise all three are.
+std::optional<CurveEditorTextRefusal> acceptCurveEditorTexts(CurveEditorValues& values,
+                                                             const CurveEditorTexts& typed);
 
 // The rows as the curve's 15 points (fan input power dropped).
 void copyRowsToCurve(const CurveEditorValues& values, FanCurve& shownCurve);

@@ -32,4 +32,24 @@ FanCurve curveFromShown(const FanCurve& shown, int unitSystem) {
     return si;
 }
 
+FanCurve storedCurveFromShown(const FanCurve& stored, const FanCurve& shown, int unitSystem) {
+    const FanCurve before = curveToShown(stored, unitSystem);
+    FanCurve si = shown;
+    const auto keep = [&](Quantity quantity, double storedValue, double shownBefore,
+                          double shownAfter) {
+        return storedFromShown(quantity, storedValue, shownBefore, shownAfter, unitSystem);
+    };
+    si.curveDensity =
+        keep(Quantity::Density, stored.curveDensity, before.curveDensity, shown.curveDensity);
+    for (int m = 1; m <= kFanCurvePoints; ++m) {
+        const FanCurvePoint& s = stored.points[m];
+        const FanCurvePoint& b = before.points[m];
+        const FanCurvePoint& a = shown.points[m];
+        si.points[m] = {keep(Quantity::FanPressure, s.pressure, b.pressure, a.pressure),
+                        keep(Quantity::AirQuantity, s.quantity, b.quantity, a.quantity),
+                        keep(Quantity::Dimensionless, s.efficiency, b.efficiency, a.efficiency)};
+    }
+    return si;
+}
+
 } // namespace flowmar

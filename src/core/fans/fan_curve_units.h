@@ -13,4 +13,10 @@ FanCurvePoint pointFromShown(const FanCurvePoint& shown, int unitSystem);
 FanCurve curveToShown(const FanCurve& si, int unitSystem);
 FanCurve curveFromShown(const FanCurve& shown, int unitSystem);
 
+// The SI curve to store after a window handed back a curve it was given as curveToShown(stored):
+// each value that came back as it was handed out keeps the stored value (storedFromShown), so an
+// untouched Imperial curve does not drift; the others are converted. Texts and point count are
+// taken from shown.
+FanCurve storedCurveFromShown(const FanCurve& stored, const FanCurve& shown, int unitSystem);
+
 } // namespace flowmar

@@ -138,4 +138,17 @@ std::string_view NormaliseFanCurve(FanCurveRows& rows, int& pointCount, int unit
     return {};
 }
 
+void keepPointsWhenMeasuredUnchanged(FanCurve& normalised, const FanCurve& before) {
+    const int n = normalised.pointCount;
+    if (n != before.pointCount || n < 0 || n > kFanCurvePoints) {
+        return;
+    }
+    for (int m = 1; m <= n; ++m) {
+        if (!(normalised.points[m] == before.points[m])) {
+            return;
+        }
+    }
+    normalised.points = before.points;
+}
+
 } // namespace flowmar

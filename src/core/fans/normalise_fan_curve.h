@@ -20,4 +20,10 @@ using FanCurveRows = std::array<FanCurvePoint, kFanCurvePoints + 1>; // rows 1..
 // are then left as typed, or sorted when only the falling characteristic failed.
 std::string_view NormaliseFanCurve(FanCurveRows& rows, int& pointCount, int unitSystem);
 
+// After a curve passed NormaliseFanCurve: when its measured points (1..pointCount) are those of
+// the curve it replaces, it takes that curve's points whole. Its free-delivery point is derived
+// from the same points, but in other units or by an older program it can differ in the last
+// digits, and an untouched curve must be stored as it was.
+void keepPointsWhenMeasuredUnchanged(FanCurve& normalised, const FanCurve& before);
+
 } // namespace flowmar

@@ -128,6 +128,8 @@ inline constexpr std::string_view kFixedPressureWithoutValue =
 inline constexpr std::string_view kCurveFanWithoutCurve =
     "You have tagged to use a curve but not entered one.";
 inline constexpr std::string_view kFanNumberDoesNotExist = "This fan number does not exist.";
+// Delete Fan with a number beyond the fans there are: "There is no fan 7; there are only 3 fans."
+std::string noSuchFan(int number, int fanCount);
 
 // Fan curves, in the order their rules are tested.
 inline constexpr std::string_view kCurveTooFewPoints =
@@ -198,6 +200,10 @@ std::string zoneRowWithoutExtent(int row);
 // A grid cell that takes a number holds something else, named by its column heading and row:
 // "Enter a number for End (m) in row 3."
 std::string cellNumberNeeded(std::string_view column, int row);
+// A box that takes no negative number: "Enter 0 or more for Fixed Fan Pressure (Pa)."
+std::string noLessThanZero(std::string_view field);
+// A typed text longer than its field holds: "Enter no more than 10 characters for Fan Setting."
+std::string textTooLong(std::string_view field, int maxLength);
 // "Save changes to <document>?", asked when a modified document closes.
 std::string saveChangesQuestion(std::string_view documentTitle);
 

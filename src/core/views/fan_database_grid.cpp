@@ -1,6 +1,8 @@
 #include "core/views/fan_database_grid.h"
 
 #include "core/fans/fan_database_doc.h"
+#include "core/model/messages.h"
+#include "core/model/number_text.h"
 #include "core/model/units.h"
 
 #include <algorithm>
@@ -26,6 +28,10 @@ constexpr int kCellMargin = 12;
 
 constexpr int kCurveColumns = 4;
 constexpr int kCurveColumnWidth = 57;
+
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 } // namespace
 
@@ -112,13 +118,56 @@ GridContent curveEditorGrid(const CurveEditorValues& values) {
     return grid;
 }
 
-void readCurveEditorGrid(const GridContent& grid, CurveEditorValues& values) {
+std::optional<CurveCellRefusal> readCurveEditorGrid(const GridContent& grid,
+                                                    CurveEditorValues& values) {
+    constexpr std::array<double CurveEditorRow::*, kCurveColumns> kFields{
+        nullptr, &CurveEditorRow::pressure, &CurveEditorRow::quantity, &CurveEditorRow::efficiency};
+    auto read = values.rows;
     for (int m = 1; m <= kFanCurvePoints; ++m) {
-        CurveEditorRow& row = values.rows[std::size_t(m)];
-        row.pressure = grid.number(m, 1);
-        row.quantity = grid.number(m, 2);
-        row.efficiency = grid.number(m, 3);
+        for (int c = 1; c < kCurveColumns; ++c) {
+            double& value = read[std::size_t(m)].*kFields[std::size_t(c)];
+            const GridValue& cell = grid.cell(m, c).value;
+            if (cell == GridValue::fromNumber(value)) {
+                continue;
+            }
+            if (isBlank(cell.text)) {
+                value = 0;
+                continue;
+            }
+            const std::optional<double> typed = parseWholeNumber(cell.text);
+            if (!typed) {
+                return CurveCellRefusal{
+                    m, c,
+                    messages::numberNeeded(grid.shownText(0, c) + " in row " + std::to_string(m))};
+            }
+            value = *typed;
+        }
     }
+    values.rows = read;
+    return std::nullopt;
+}
+
+std::optional<CurveEditorRefusal> acceptCurveEditor(CurveEditorValues& values,
+                                                    const CurveEditorTexts& texts,
+                                                    std::string_view densityText,
+                                                    const GridContent& grid) {
+    CurveEditorValues typed = values;
+    if (auto refusal = acceptCurveEditorTexts(typed, texts)) {
+        const CurveEditorBox box =
+            refusal->field == CurveEditorText::Manufacturer ? CurveEditorBox::Manufacturer
+            : refusal->field == CurveEditorText::Model      ? CurveEditorBox::Model
+                                                            : CurveEditorBox::Setting;
+        return CurveEditorRefusal{box, 0, 0, std::move(refusal->message)};
+    }
+    if (auto refusal = acceptCurveDensityText(typed, densityText)) {
+        return CurveEditorRefusal{CurveEditorBox::Density, 0, 0, std::move(*refusal)};
+    }
+    if (auto refusal = readCurveEditorGrid(grid, typed)) {
+        return CurveEditorRefusal{CurveEditorBox::Cell, refusal->row, refusal->column,
+                                  std::move(refusal->message)};
+    }
+    values = typed;
+    return std::nullopt;
 }
 
 } // namespace flowmar

@@ -7,6 +7,8 @@
 #include "core/fans/select_fan.h"
 #include "core/views/grid_content.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace flowmar {
@@ -34,9 +36,34 @@ GridContent selectFanGrid(const SelectFanValues& values);
 // with the headers and decimals of the editor's unit system; the power column read-only on grey.
 GridContent curveEditorGrid(const CurveEditorValues& values);
 
-// OK of the curve editor: pressure, quantity and efficiency of rows 1..15 read from the cells with
-// the text-to-number conversion (a blank cell or text that is no number gives 0). The fan input
-// power is shown only and stays as it is.
-void readCurveEditorGrid(const GridContent& grid, CurveEditorValues& values);
+// OK of the curve editor: pressure, quantity and efficiency of rows 1..15 read from the cells.
+// values holds the rows the grid was filled from: a cell that still holds its row's value keeps
+// it with all its digits (a cell keeps 13 significant digits); a changed cell must be blank (0)
+// or one whole number in the locale's form (parseWholeNumber). The first cell that is neither is
+// named by its row and column header and nothing is read. The fan input power is shown only and
+// stays as it is.
+struct CurveCellRefusal {
+    int row = 0;
+    int column = 0;
+    std::string message; // "Enter a number for Q (m³/s) in row 3."
+};
+std::optional<CurveCellRefusal> readCurveEditorGrid(const GridContent& grid,
+                                                    CurveEditorValues& values);
+
+// OK of the curve editor with what its boxes and grid hold: the three texts
+// (acceptCurveEditorTexts), the density (acceptCurveDensityText), then the grid
+// (readCurveEditorGrid). The first refusal is returned with the box or cell to select, and values
+// stay as they were; otherwise values take everything.
+enum class CurveEditorBox { Manufacturer, Model, Setting, Density, Cell };
+struct CurveEditorRefusal {
+    CurveEditorBox box;
+    int row = 0; // the cell, for CurveEditorBox::Cell
+    int column = 0;
+    std::string message;
+};
+std::optional<CurveEditorRefusal> acceptCurveEditor(CurveEditorValues& values,
+                                                    const CurveEditorTexts& texts,
+                                                    std::string_view densityText,
+                                                    const GridContent& grid);
 
 } // namespace flowmar

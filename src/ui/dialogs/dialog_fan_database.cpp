@@ -18,10 +18,15 @@ namespace flowmar {
 
 namespace {
 
-QLineEdit* textEdit(const std::string& text, int maxLength) {
-    auto* edit = new QLineEdit(QString::fromStdString(text));
-    edit->setMaxLength(maxLength);
-    return edit;
+// No length limit on the edit: it shows the whole stored text, which a file may hold longer than
+// a person may type; OK refuses a changed text over its limit.
+QLineEdit* textEdit(const std::string& text) {
+    return new QLineEdit(QString::fromStdString(text));
+}
+
+void selectEdit(QLineEdit* edit) {
+    edit->setFocus();
+    edit->selectAll();
 }
 
 } // namespace
@@ -29,9 +34,8 @@ QLineEdit* textEdit(const std::string& text, int maxLength) {
 CDialogFanDatabase::CDialogFanDatabase(const CurveEditorValues& values, UiPort& port,
                                        QWidget* parent)
     : QDialog(parent), m_values(values), m_port(port),
-      m_manufacturer(textEdit(values.manufacturer, kManufacturerMaxLength)),
-      m_model(textEdit(values.model, kModelMaxLength)),
-      m_setting(textEdit(values.setting, kSettingMaxLength)),
+      m_manufacturer(textEdit(values.manufacturer)), m_model(textEdit(values.model)),
+      m_setting(textEdit(values.setting)),
       m_densityLabel(new QLabel(coreText(curveDensityLabel(values.unitSystem)))),
       m_density(new QLineEdit(
           QString::fromStdString(curveDensityText(values.curveDensity, values.unitSystem)))),
@@ -70,17 +74,32 @@ CDialogFanDatabase::CDialogFanDatabase(const CurveEditorValues& values, UiPort& 
 }
 
 void CDialogFanDatabase::accept() {
-    if (const auto refusal = acceptCurveDensityText(m_values, m_density->text().toStdString())) {
-        m_port.showMessage(*refusal, MessageIcon::Warning);
-        m_density->setFocus();
-        m_density->selectAll();
+    const CurveEditorTexts texts{m_manufacturer->text().toStdString(),
+                                 m_model->text().toStdString(), m_setting->text().toStdString()};
+    const auto refusal =
+        acceptCurveEditor(m_values, texts, m_density->text().toStdString(), m_grid->content());
+    if (!refusal) {
+        QDialog::accept();
         return;
     }
-    readCurveEditorGrid(m_grid->content(), m_values);
-    m_values.manufacturer = m_manufacturer->text().toStdString();
-    m_values.model = m_model->text().toStdString();
-    m_values.setting = m_setting->text().toStdString();
-    QDialog::accept();
+    m_port.showMessage(refusal->message, MessageIcon::Warning);
+    switch (refusal->box) {
+    case CurveEditorBox::Manufacturer:
+        selectEdit(m_manufacturer);
+        break;
+    case CurveEditorBox::Model:
+        selectEdit(m_model);
+        break;
+    case CurveEditorBox::Setting:
+        selectEdit(m_setting);
+        break;
+    case CurveEditorBox::Density:
+        selectEdit(m_density);
+        break;
+    case CurveEditorBox::Cell:
+        m_grid->selectCell(refusal->row, refusal->column);
+        break;
+    }
 }
 
 } // namespace flowmar

@@ -116,6 +116,16 @@ double GridControl::number(int row, int column) const {
     return content().number(row, column);
 }
 
+void GridControl::selectCell(int row, int column) {
+    const QModelIndex index = m_model->index(row - 1, column - 1);
+    if (!index.isValid()) {
+        return;
+    }
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+    m_view->setFocus();
+}
+
 QString GridControl::shownText(int row, int column) const {
     return qtText(m_model->content().shownText(row, column));
 }

@@ -59,6 +59,10 @@ public:
     // Everything the cell holds (a default cell outside the grid).
     GridCell cell(int row, int column) const;
 
+    // Makes the data cell current and selected and gives the grid the focus, so that a person sees
+    // which cell a message names and can type over it.
+    void selectCell(int row, int column);
+
     // A person's entry, as if typed or pasted into the cell: refused (false) for a read-only
     // cell and, in a drop-down list cell, for a text that is not one of its choices.
     bool enterText(int row, int column, const QString& text);

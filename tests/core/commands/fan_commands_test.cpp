@@ -1,5 +1,7 @@
 #include "core/commands/fan_commands.h"
+#include "core/engine/execute.h"
 #include "core/fans/duct_fan.h"
+#include "core/files/model_file.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/model/units.h"
@@ -7,6 +9,10 @@
 #include "support/models.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace flowmar {
 namespace {
@@ -198,6 +204,42 @@ TEST(DeleteFan, FullTableEmptiesTheLastPlaceAndANumberBeyondDeletesNothing) {
     number = 100;
     runDeleteFanCommand(doc, port);
     EXPECT_EQ(doc.fanCount, 99);
+    EXPECT_EQ(port.messages.back(), "There is no fan 100; there are only 99 fans.");
+}
+
+// A number beyond the fans there are deletes nothing and says how many there are; the dialog
+// itself allows every number from 1 to 100.
+TEST(DeleteFan, NumberBeyondTheCountIsNamedWithTheCount) {
+    struct Case {
+        const char* why;
+        int fans;
+        int number;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"one beyond the last", 3, 4, "There is no fan 4; there are only 3 fans."},
+        {"a single fan", 1, 2, "There is no fan 2; there is only 1 fan."},
+        {"no fans at all", 0, 1, "There is no fan 1; there are no fans."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CFlowmarDoc doc = testing::ductModel();
+        for (int i = 1; i <= c.fans; ++i) {
+            testing::addFixedPressureFan(doc, 100.0 * i, 1000);
+        }
+        const CFlowmarDoc before = doc;
+        FakeUiPort port;
+        port.onFanNumber = [&](FanNumberDialog, int& n) {
+            n = c.number;
+            return true;
+        };
+        runDeleteFanCommand(doc, port);
+        EXPECT_EQ(port.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(doc.fanCount, c.fans);
+        for (int i = 1; i <= c.fans + 1; ++i) {
+            EXPECT_EQ(ductFanOf(doc, i), ductFanOf(before, i));
+        }
+    }
 }
 
 TEST(SortFans, RenumbersByDistanceKeepingEachFansData) {
@@ -206,14 +248,15 @@ TEST(SortFans, RenumbersByDistanceKeepingEachFansData) {
     testing::addTypicalFan(doc, 100);
     testing::addFixedPressureFan(doc, 200, 2000);
     doc.fanManufacturer[2] = "Quarry Fans";
-    doc.results.fanPressure[1] = 42; // a result: stays until the next Execute
+    doc.results.fanPressure[1] = 42; // the 300 m fan's result moves with it
     sortFans(doc);
     EXPECT_EQ(doc.fanDistance[1], 100);
     EXPECT_EQ(doc.fanManufacturer[1], "Quarry Fans");
     EXPECT_EQ(doc.fanCurvePointCount[1], 4);
     EXPECT_EQ(doc.fanFixedPressure[2], 2000);
     EXPECT_EQ(doc.fanFixedPressure[3], 3000);
-    EXPECT_EQ(doc.results.fanPressure[1], 42);
+    EXPECT_EQ(doc.results.fanPressure[3], 42);
+    EXPECT_EQ(doc.results.fanPressure[1], 0);
     EXPECT_FALSE(doc.isModified());
 }
 
@@ -228,6 +271,32 @@ TEST(SortFans, EqualDistancesMayChangeOrder) {
     EXPECT_EQ(doc.fanModel[1], "C");
     EXPECT_EQ(doc.fanModel[2], "B");
     EXPECT_EQ(doc.fanModel[3], "A");
+}
+
+// After a sort every fan keeps its own operating point: on the boosters example with fan 3 moved
+// to 500 m, the results of the last Execute match, fan by fan, those of the sorted model run again.
+TEST(SortFans, EachFanTakesItsOwnResults) {
+    FileRead<CFlowmarDoc> read = readModelFile(std::string(FLOWMAR_EXAMPLES) + "/boosters.dct");
+    ASSERT_TRUE(read.ok());
+    CFlowmarDoc& doc = *read.document;
+    ASSERT_GE(doc.fanCount, 3);
+    doc.fanDistance[3] = 500;
+    ASSERT_TRUE(Execute(doc));
+    sortFans(doc);
+    ASSERT_LT(doc.fanDistance[1], doc.fanDistance[2]);
+    CFlowmarDoc again = doc;
+    ASSERT_TRUE(Execute(again));
+    for (int i = 1; i <= doc.fanCount; ++i) {
+        SCOPED_TRACE("fan " + std::to_string(i));
+        const DuctResults& r = doc.results;
+        const DuctResults& fresh = again.results;
+        EXPECT_EQ(r.fanSegment[i], fresh.fanSegment[i]);
+        EXPECT_EQ(r.fanUsesCurve[i], fresh.fanUsesCurve[i]);
+        EXPECT_EQ(r.fanUsesFixedPressure[i], fresh.fanUsesFixedPressure[i]);
+        EXPECT_NEAR(r.fanPressure[i], fresh.fanPressure[i], 1e-6 * std::abs(fresh.fanPressure[i]));
+        EXPECT_NEAR(r.fanEfficiency[i], fresh.fanEfficiency[i], 1e-6);
+        EXPECT_EQ(r.fanOffCurve[i], fresh.fanOffCurve[i]);
+    }
 }
 
 } // namespace

@@ -60,29 +60,85 @@ TEST(CurveEditor, ColumnsAndLabelsFollowTheUnitSystem) {
     EXPECT_EQ(curveDensityText(0.0749, kImperial), "0.075");
 }
 
-TEST(CurveEditor, DensityMustBeOneWholeNumber) {
+// The density box is a NumberBox: its text as shown keeps the stored density, a typed text is
+// taken whole or refused.
+TEST(CurveEditor, DensityKeptUntouchedOrTakenWhole) {
     struct Case {
         const char* why;
         int units;
+        double stored;
         const char* text;
         const char* message; // empty: taken
         double density;      // after OK
     };
     const Case cases[] = {
-        {"a number", kSI, "1.2", "", 1.2},
-        {"blanks around it", kImperial, " 0.075 ", "", 0.075},
+        // Read back from its one-decimal text, 1.225 became 1.2.
+        {"untouched, SI", kSI, 1.225, "1.2", "", 1.225},
+        {"untouched, Imperial", kImperial, 0.07491, "0.075", "", 0.07491},
+        {"a number", kSI, 9, "1.2", "", 1.2},
+        // The box shows one decimal; the typed second one is kept.
+        {"more digits than shown", kSI, 1.225, "1.15", "", 1.15},
+        {"blanks around it", kImperial, 9, " 0.075 ", "", 0.075},
         // Cut at the first letter, this would store 1.2 and hide the slip.
-        {"a unit typed after it", kSI, "1.2kg", "Enter a number for Fan Curve Density (kg/m³).", 9},
-        {"empty, Imperial", kImperial, "", "Enter a number for Fan Curve Density (lb/ft³).", 9},
+        {"a unit typed after it", kSI, 9, "1.2kg", "Enter a number for Fan Curve Density (kg/m³).",
+         9},
+        {"empty, Imperial", kImperial, 9, "", "Enter a number for Fan Curve Density (lb/ft³).", 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         CurveEditorValues v;
         v.unitSystem = c.units;
-        v.curveDensity = 9;
+        v.curveDensity = c.stored;
         const std::optional<std::string> refusal = acceptCurveDensityText(v, c.text);
         EXPECT_EQ(refusal.value_or(""), c.message);
         EXPECT_EQ(v.curveDensity, c.density);
+    }
+}
+
+// The edits show the whole stored text, which a file may hold longer than a person may type: it
+// is kept while unchanged, and only a changed text over its limit is refused.
+TEST(CurveEditor, TextsKeptUntouchedAndTypedOnesWithinTheirLimits) {
+    const std::string longSetting = "110 kW two-stage"; // 16 characters, limit 10
+    struct Case {
+        const char* why;
+        CurveEditorTexts typed;
+        const char* message; // empty: all three taken
+    };
+    const Case cases[] = {
+        {"all untouched, the setting over its limit", {"Quarry Fans", "QF-900", longSetting}, ""},
+        {"typed at their limits", {std::string(30, 'M'), std::string(20, 'm'), "0123456789"}, ""},
+        // Characters, not bytes: "ü" is two bytes.
+        {"ten characters of eleven bytes", {"Quarry Fans", "QF-900", "Stufe 2 ü!"}, ""},
+        {"an 11-character setting typed",
+         {"Quarry Fans", "QF-900", "01234567890"},
+         "Enter no more than 10 characters for Fan Blade/Impellor Setting."},
+        {"the long setting shortened, still over",
+         {"Quarry Fans", "QF-900", "110 kW two-stag"},
+         "Enter no more than 10 characters for Fan Blade/Impellor Setting."},
+        {"a manufacturer of 31 named first",
+         {std::string(31, 'M'), std::string(21, 'm'), "01234567890"},
+         "Enter no more than 30 characters for Fan Manufacturer."},
+        {"a model of 21",
+         {"Quarry Fans", std::string(21, 'm'), longSetting},
+         "Enter no more than 20 characters for Fan Model."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CurveEditorValues v;
+        v.manufacturer = "Quarry Fans";
+        v.model = "QF-900";
+        v.setting = longSetting;
+        const CurveEditorValues before = v;
+        const auto refusal = acceptCurveEditorTexts(v, c.typed);
+        EXPECT_EQ(refusal ? refusal->message : "", c.message);
+        if (refusal) {
+            EXPECT_EQ(v.manufacturer, before.manufacturer);
+            EXPECT_EQ(v.setting, before.setting);
+        } else {
+            EXPECT_EQ(v.manufacturer, c.typed.manufacturer);
+            EXPECT_EQ(v.model, c.typed.model);
+            EXPECT_EQ(v.setting, c.typed.setting);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace flowmar {
@@ -114,19 +115,105 @@ TEST(CurveEditorGrid, ShowsTheRowsInTheEditorsFormatsAndReadsBackTheTypedOnes) {
         EXPECT_FALSE(grid.cell(15, 3).readOnly);
         EXPECT_FALSE(grid.enterText(2, 4, "9")) << "a person cannot type a power";
 
-        // What a person types replaces the rows; a word and a blank cell read as 0, and the
-        // power is not recomputed while typing nor read back.
-        ASSERT_TRUE(grid.enterText(2, 1, "800"));
-        ASSERT_TRUE(grid.enterText(2, 2, "fast"));
+        // What a person types replaces the rows, with all its digits; a blank cell reads as 0,
+        // and the power is not recomputed while typing nor read back.
+        ASSERT_TRUE(grid.enterText(2, 1, "800.12345"));
+        ASSERT_TRUE(grid.enterText(2, 2, " 9.5 "));
         ASSERT_TRUE(grid.enterText(1, 3, ""));
         CurveEditorValues read = values;
-        readCurveEditorGrid(grid, read);
-        EXPECT_EQ(read.rows[2].pressure, 800);
-        EXPECT_EQ(read.rows[2].quantity, 0);
+        EXPECT_FALSE(readCurveEditorGrid(grid, read));
+        EXPECT_EQ(read.rows[2].pressure, 800.12345);
+        EXPECT_EQ(read.rows[2].quantity, 9.5);
         EXPECT_EQ(read.rows[1].efficiency, 0);
         EXPECT_EQ(read.rows[1].pressure, 1500.25) << "the stored value, not the shown one";
+        EXPECT_EQ(read.rows[1].quantity, 12.346) << "the stored value, not the shown one";
         EXPECT_EQ(read.rows[1].fanInputPower, values.rows[1].fanInputPower);
     }
+}
+
+// An untouched cell keeps its row's value with every digit, beyond the 13 a cell's text holds.
+TEST(CurveEditorGrid, UntouchedCellsKeepEveryDigit) {
+    CurveEditorValues values;
+    values.unitSystem = kImperial;
+    values.rows[1] = {10.036750000000001, 42.970692000000005, 71.23456789012345, 0};
+    values.rows[2] = {1.0 / 3.0, 2.0 / 3.0, 0, 0};
+    const GridContent grid = curveEditorGrid(values);
+    CurveEditorValues read = values;
+    EXPECT_FALSE(readCurveEditorGrid(grid, read));
+    for (int m = 1; m <= 2; ++m) {
+        EXPECT_EQ(read.rows[m].pressure, values.rows[m].pressure);
+        EXPECT_EQ(read.rows[m].quantity, values.rows[m].quantity);
+        EXPECT_EQ(read.rows[m].efficiency, values.rows[m].efficiency);
+    }
+}
+
+// A typed cell must be one whole number in the locale's form; the first that is not is named by
+// its row and column and nothing is read.
+TEST(CurveEditorGrid, TypedCellThatIsNoWholeNumberIsRefusedByRowAndColumn) {
+    struct Case {
+        const char* why;
+        int units;
+        int row;
+        int column;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        // Read as far as it went, "2,500" Pa was 2 Pa and the curve was accepted.
+        {"a thousands separator", kSI, 3, 1, "2,500", "Enter a number for P (Pa) in row 3."},
+        {"a word", kImperial, 7, 2, "fast", "Enter a number for Q (kcfm) in row 7."},
+        {"a unit after the number", kSI, 15, 3, "70%", "Enter a number for Eff (%) in row 15."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        CurveEditorValues values;
+        values.unitSystem = c.units;
+        values.rows[1] = {1500, 12, 70, 0};
+        GridContent grid = curveEditorGrid(values);
+        ASSERT_TRUE(grid.enterText(1, 1, "1600"));
+        ASSERT_TRUE(grid.enterText(c.row, c.column, c.text));
+        CurveEditorValues read = values;
+        const std::optional<CurveCellRefusal> refusal = readCurveEditorGrid(grid, read);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->row, c.row);
+        EXPECT_EQ(refusal->column, c.column);
+        EXPECT_EQ(refusal->message, c.message);
+        EXPECT_EQ(read.rows[1].pressure, 1500) << "nothing is read";
+    }
+}
+
+// The editor's OK checks the texts, then the density, then the grid, and takes all or nothing.
+TEST(CurveEditorGrid, OkNamesTheFirstRefusedBoxOrCell) {
+    CurveEditorValues values;
+    values.unitSystem = kSI;
+    values.setting = "110 kW two-stage";
+    values.curveDensity = 1.225;
+    values.rows[1] = {1500, 12, 70, 0};
+    const CurveEditorTexts untouched{"", "", values.setting};
+    GridContent grid = curveEditorGrid(values);
+    ASSERT_TRUE(grid.enterText(2, 2, "2,500"));
+
+    CurveEditorValues read = values;
+    auto refusal = acceptCurveEditor(read, {"", "", "01234567890"}, "x", grid);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->box, CurveEditorBox::Setting);
+    refusal = acceptCurveEditor(read, untouched, "x", grid);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->box, CurveEditorBox::Density);
+    refusal = acceptCurveEditor(read, untouched, "1.2", grid);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->box, CurveEditorBox::Cell);
+    EXPECT_EQ(refusal->row, 2);
+    EXPECT_EQ(refusal->column, 2);
+    EXPECT_EQ(read.rows, values.rows);
+    EXPECT_EQ(read.setting, values.setting);
+
+    ASSERT_TRUE(grid.enterText(2, 2, "2500"));
+    ASSERT_TRUE(grid.enterText(2, 1, "900"));
+    EXPECT_FALSE(acceptCurveEditor(read, untouched, "1.15", grid));
+    EXPECT_EQ(read.curveDensity, 1.15);
+    EXPECT_EQ(read.rows[2].quantity, 2500);
+    EXPECT_EQ(read.setting, "110 kW two-stage");
 }
 
 } // namespace

@@ -81,8 +81,8 @@ TEST(FanInputGrid, NoFansGivesNoRows) {
     EXPECT_EQ(grid.shownText(0, 8), "Fan Curve Exists?");
 }
 
-// Sort Fans renumbers the entered fans; the results stay in the old order until the next Execute.
-TEST(FanInputGrid, SortFansReordersTheInputButNotTheResults) {
+// Sort Fans renumbers the entered fans, and each fan's result of the last Execute moves with it.
+TEST(FanInputGrid, SortFansReordersTheInputAndTheResultsTogether) {
     CFlowmarDoc doc = testing::ductModel();
     doc.segmentCount = 10;
     for (const auto& [distance, name] : {std::pair{5.0, "A"}, {5.0, "B"}, {1.0, "C"}}) {
@@ -100,7 +100,9 @@ TEST(FanInputGrid, SortFansReordersTheInputButNotTheResults) {
     EXPECT_EQ(input.shownText(1, 4), "1.0");
     const GridContent results = fanResultsGrid(doc);
     EXPECT_EQ(results.shownText(1, 3), "C") << "entered data moved";
-    EXPECT_EQ(results.shownText(1, 5), "1.11") << "the result of old fan 1 stays in row 1";
+    EXPECT_EQ(results.shownText(3, 3), "A");
+    EXPECT_EQ(results.shownText(3, 5), "1.11") << "fan A's result moved with it to row 3";
+    EXPECT_NE(results.shownText(1, 5), "1.11");
 }
 
 TEST(FanInputReport, ListsACurvesPointsButNotItsFreeDeliveryPoint) {

@@ -1,7 +1,9 @@
 // The fan dialogs as a person uses them: Add/Edit Fan with its curve editor and its import from a
 // fan database file, the fan-number dialogs, all opened by the core's commands through the port.
 #include "core/commands/fan_commands.h"
+#include "core/fans/fan_curve_units.h"
 #include "core/fans/fan_database_doc.h"
+#include "core/files/fdb_file.h"
 #include "core/model/flowmar_doc.h"
 #include "core/model/messages.h"
 #include "core/model/units.h"
@@ -227,6 +229,36 @@ TEST(FanDialogs, DeleteFanOfANumberAboveTheCountChangesNothing) {
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(doc.fanCount, 2);
     EXPECT_EQ(doc.fanManufacturer[2], "second");
+    EXPECT_EQ(port.messages, std::vector<std::string>{"There is no fan 3; there are only 2 fans."});
+}
+
+// Fan 5 of the example database has a setting longer than a person may type: the editor shows it
+// whole and OK keeps it; typed over with eleven characters it is refused, the text selected.
+TEST(FanDialogs, TheCurveEditorShowsAndKeepsALongSettingWhole) {
+    const FanDatabaseFileRead read = readFanDatabaseFile(testing::examplePath("fan-database.fdb"));
+    ASSERT_TRUE(read.ok());
+    const FanCurve& fan = read.document->fans[5];
+    ASSERT_GT(fan.setting.size(), std::size_t(kSettingMaxLength));
+    const QString whole = QString::fromStdString(fan.setting);
+    DialogPort port;
+    {
+        CDialogFanDatabase editor(openCurveEditor(curveToShown(fan, kSI), kSI), port);
+        editor.show();
+        EXPECT_EQ(editor.settingEdit()->text(), whole);
+        clickOk(editor);
+        EXPECT_FALSE(editor.isVisible());
+        EXPECT_EQ(editor.values().setting, fan.setting);
+    }
+    CDialogFanDatabase editor(openCurveEditor(curveToShown(fan, kSI), kSI), port);
+    editor.show();
+    retype(editor.settingEdit(), QStringLiteral("01234567890"));
+    clickOk(editor);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(port.messages,
+              std::vector<std::string>{
+                  "Enter no more than 10 characters for Fan Blade/Impellor Setting."});
+    EXPECT_EQ(editor.settingEdit()->selectedText(), QStringLiteral("01234567890"));
+    EXPECT_EQ(editor.values().setting, fan.setting);
 }
 
 // The keyboard alone fills a curve: typing opens a cell, Tab and the arrows move on.
