@@ -80,113 +80,112 @@ std::string zoneRowWithoutExtent(int row) {
 
 std::string cellNumberNeeded(std::string_view column, int row) {
     return "Enter a number for " + std::string(column) + " in row " + std::to_string(row) + ".";
-    std::string noSuchFan(int number, int fanCount) {
-        const std::string there = "There is no fan " + std::to_string(number) + "; ";
-        if (fanCount <= 0) {
-            return there + "there are no fans.";
-        }
-        if (fanCount == 1) {
-            return there + "there is only 1 fan.";
-        }
-        return there + "there are only " + std::to_string(fanCount) + " fans.";
+}
+
+std::string noSuchFan(int number, int fanCount) {
+    const std::string there = "There is no fan " + std::to_string(number) + "; ";
+    if (fanCount <= 0) {
+        return there + "there are no fans.";
     }
-
-    std::string noLessThanZero(std::string_view field) {
-        return "Enter 0 or more for " + std::string(field) + ".";
+    if (fanCount == 1) {
+        return there + "there is only 1 fan.";
     }
+    return there + "there are only " + std::to_string(fanCount) + " fans.";
+}
 
-    std::string textTooLong(std::string_view field, int maxLength) {
-        return "Enter no more than " + std::to_string(maxLength) + " characters for " +
-               std::string(field) + ".";
+std::string noLessThanZero(std::string_view field) {
+    return "Enter 0 or more for " + std::string(field) + ".";
+}
+
+std::string textTooLong(std::string_view field, int maxLength) {
+    return "Enter no more than " + std::to_string(maxLength) + " characters for " +
+           std::string(field) + ".";
+}
+
+std::string saveChangesQuestion(std::string_view documentTitle) {
+    return "Save changes to " + std::string(documentTitle) + "?";
+}
+
+std::string leakageResistanceOutOfRange(int unitSystem) {
+    if (isImperial(unitSystem)) {
+        return "Value must be between " +
+               formatDouble("%.2f", double(limits::kMinLeakageResistanceImperial)) + " and " +
+               formatInt("%d", limits::kMaxLeakageResistanceImperial) + ".";
     }
+    return "Value must be between " + formatInt("%d", limits::kMinLeakageResistanceSI) + " and " +
+           formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
+}
 
-    std::string saveChangesQuestion(std::string_view documentTitle) {
-        return "Save changes to " + std::string(documentTitle) + "?";
+namespace {
+
+// A fault is a phrase ("the file ends early") or, from the JSON reader, whole sentences that
+// end in their own full stop: the message ends in exactly one.
+std::string fileMessage(std::string_view verb, std::string_view file, std::string_view fault) {
+    std::string text = "Cannot " + std::string(verb) + " \"" + std::string(file) + "\": ";
+    text += fault;
+    if (!text.ends_with('.')) {
+        text += '.';
     }
+    return text;
+}
 
-    std::string leakageResistanceOutOfRange(int unitSystem) {
-        if (isImperial(unitSystem)) {
-            return "Value must be between " +
-                   formatDouble("%.2f", double(limits::kMinLeakageResistanceImperial)) + " and " +
-                   formatInt("%d", limits::kMaxLeakageResistanceImperial) + ".";
-        }
-        return "Value must be between " + formatInt("%d", limits::kMinLeakageResistanceSI) +
-               " and " + formatInt("%d", limits::kMaxLeakageResistanceSI) + ".";
+} // namespace
+
+std::string cannotOpenFile(std::string_view file, std::string_view fault) {
+    return fileMessage("open", file, fault);
+}
+
+std::string cannotSaveFile(std::string_view file, std::string_view fault) {
+    return fileMessage("save", file, fault);
+}
+
+std::string iterationLimitTooHigh(long long value) {
+    constexpr MessageText limit = composeMessage(Grouped{limits::kMaxIterationLimit});
+    return "the iteration limit (" + std::to_string(value) + ") lies above " +
+           std::string(limit.view()) + ", the most the General page takes";
+}
+
+std::string countOutOfRange(std::string_view what, long long value, int low, int high) {
+    return std::string(what) + " (" + std::to_string(value) + ") lies outside " +
+           std::to_string(low) + " to " + std::to_string(high);
+}
+
+std::string numberOfCurvePoints(int fanNumber) {
+    return "the number of curve points of fan " + std::to_string(fanNumber);
+}
+
+std::string codeRefused(std::string_view what, long long value, std::string_view accepted) {
+    return std::string(what) + " (" + std::to_string(value) + ") must be " + std::string(accepted);
+}
+
+std::string bytesAfterLastValue(std::size_t count) {
+    return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+           " after its last value";
+}
+
+std::string unableToOpenFile(std::string_view path) {
+    return "Unable to open file '" + std::string(path) + "'";
+}
+
+std::string cannotSaveGraph(std::string_view file) {
+    return "Cannot save \"" + std::string(file) + "\".";
+}
+
+std::string cannotPrintTo(std::string_view target, std::string_view reason) {
+    std::string text = "Cannot print to \"" + std::string(target) + "\": " + std::string(reason);
+    if (text.back() != '.') {
+        text += '.';
     }
+    return text;
+}
 
-    namespace {
+std::string cannotRestoreCopy(std::string_view name, std::string_view why, std::string_view copy) {
+    return "The recovery copy of \"" + std::string(name) + "\" cannot be restored. " +
+           std::string(why) + " The copy stays in \"" + std::string(copy) + "\".";
+}
 
-    // A fault is a phrase ("the file ends early") or, from the JSON reader, whole sentences that
-    // end in their own full stop: the message ends in exactly one.
-    std::string fileMessage(std::string_view verb, std::string_view file, std::string_view fault) {
-        std::string text = "Cannot " + std::string(verb) + " \"" + std::string(file) + "\": ";
-        text += fault;
-        if (!text.ends_with('.')) {
-            text += '.';
-        }
-        return text;
-    }
-
-    } // namespace
-
-    std::string cannotOpenFile(std::string_view file, std::string_view fault) {
-        return fileMessage("open", file, fault);
-    }
-
-    std::string cannotSaveFile(std::string_view file, std::string_view fault) {
-        return fileMessage("save", file, fault);
-    }
-
-    std::string iterationLimitTooHigh(long long value) {
-        constexpr MessageText limit = composeMessage(Grouped{limits::kMaxIterationLimit});
-        return "the iteration limit (" + std::to_string(value) + ") lies above " +
-               std::string(limit.view()) + ", the most the General page takes";
-    }
-
-    std::string countOutOfRange(std::string_view what, long long value, int low, int high) {
-        return std::string(what) + " (" + std::to_string(value) + ") lies outside " +
-               std::to_string(low) + " to " + std::to_string(high);
-    }
-
-    std::string numberOfCurvePoints(int fanNumber) {
-        return "the number of curve points of fan " + std::to_string(fanNumber);
-    }
-
-    std::string codeRefused(std::string_view what, long long value, std::string_view accepted) {
-        return std::string(what) + " (" + std::to_string(value) + ") must be " +
-               std::string(accepted);
-    }
-
-    std::string bytesAfterLastValue(std::size_t count) {
-        return "the file has " + std::to_string(count) + (count == 1 ? " byte" : " bytes") +
-               " after its last value";
-    }
-
-    std::string unableToOpenFile(std::string_view path) {
-        return "Unable to open file '" + std::string(path) + "'";
-    }
-
-    std::string cannotSaveGraph(std::string_view file) {
-        return "Cannot save \"" + std::string(file) + "\".";
-    }
-
-    std::string cannotPrintTo(std::string_view target, std::string_view reason) {
-        std::string text =
-            "Cannot print to \"" + std::string(target) + "\": " + std::string(reason);
-        if (text.back() != '.') {
-            text += '.';
-        }
-        return text;
-    }
-
-    std::string cannotRestoreCopy(std::string_view name, std::string_view why,
-                                  std::string_view copy) {
-        return "The recovery copy of \"" + std::string(name) + "\" cannot be restored. " +
-               std::string(why) + " The copy stays in \"" + std::string(copy) + "\".";
-    }
-
-    std::string noRecoveryCopies(std::string_view why) {
-        return "No recovery copies are kept: " + std::string(why);
-    }
+std::string noRecoveryCopies(std::string_view why) {
+    return "No recovery copies are kept: " + std::string(why);
+}
 
 } // namespace flowmar::messages

@@ -29,10 +29,6 @@ constexpr int kCellMargin = 12;
 constexpr int kCurveColumns = 4;
 constexpr int kCurveColumnWidth = 57;
 
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 } // namespace
 
 GridContent fanDatabaseGrid(const CFanDatabaseDoc& db) {
@@ -126,19 +122,9 @@ std::optional<CurveCellRefusal> readCurveEditorGrid(const GridContent& grid,
     for (int m = 1; m <= kFanCurvePoints; ++m) {
         for (int c = 1; c < kCurveColumns; ++c) {
             double& value = read[std::size_t(m)].*kFields[std::size_t(c)];
-            const GridValue& cell = grid.cell(m, c).value;
-            if (cell == GridValue::fromNumber(value)) {
-                continue;
-            }
-            if (isBlank(cell.text)) {
-                value = 0;
-                continue;
-            }
-            const std::optional<double> typed = parseWholeNumber(cell.text);
+            const std::optional<double> typed = grid.enteredNumber(m, c, value);
             if (!typed) {
-                return CurveCellRefusal{
-                    m, c,
-                    messages::numberNeeded(grid.shownText(0, c) + " in row " + std::to_string(m))};
+                return CurveCellRefusal{m, c, messages::cellNumberNeeded(grid.shownText(0, c), m)};
             }
             value = *typed;
         }
