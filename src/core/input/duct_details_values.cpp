@@ -73,10 +73,9 @@ void applyDuctDetails(CFlowmarDoc& doc, const DuctDetailsValues& before,
         const ZoneRowValues& row = v.zones[z];
         // A zone row the sort moved is another zone's row: it is taken as shown.
         const bool sameZone = was.start == row.start && was.end == row.end;
-        const ZoneRowValues& from = sameZone ? was : ZoneRowValues{};
         const auto storeZone = [&](double& stored, Quantity quantity,
                                    double ZoneRowValues::*field) {
-            stored = sameZone ? storedFromShown(quantity, stored, from.*field, row.*field, units)
+            stored = sameZone ? storedFromShown(quantity, stored, was.*field, row.*field, units)
                               : fromShown(quantity, row.*field, units);
         };
         storeZone(doc.zoneStart[z], Quantity::Length, &ZoneRowValues::start);

@@ -26,8 +26,6 @@ public:
     // The stored value while the text is as it was filled; otherwise the whole text as one
     // number in the locale's form (parseWholeNumber), nothing when it is none.
     std::optional<double> value() const;
-    // The same for a box of whole numbers.
-    std::optional<int> integer() const;
 
 private:
     double m_value = 0;
